@@ -1,0 +1,275 @@
+#include "colorVocabulary.h"
+
+// The delta signs are written as escapes so that no editor or font can turn
+// one into the other: \u25B3 is the triangle, \u0394 the Greek capital delta.
+
+QString labSpaceName()
+{
+    return QStringLiteral("CIE1976L*a*b*");
+}
+
+QString lchSpaceName()
+{
+    return QStringLiteral("CIELCH");
+}
+
+QString xyzSpaceName()
+{
+    return QStringLiteral("CIEXYZ");
+}
+
+QString luvSpaceName()
+{
+    return QStringLiteral("CIELUV");
+}
+
+QString hunterSpaceName()
+{
+    return QStringLiteral("HunterLAB");
+}
+
+QString srgbSpaceName()
+{
+    return QStringLiteral("sRGB");
+}
+
+QStringList colorSpaceNames()
+{
+    return {labSpaceName(), lchSpaceName(),    xyzSpaceName(),
+            luvSpaceName(), hunterSpaceName(), srgbSpaceName()};
+}
+
+QString colorSpaceName(ColorSpace space)
+{
+    switch (space) {
+    case ColorSpace::Lab:
+        return labSpaceName();
+    case ColorSpace::Lch:
+        return lchSpaceName();
+    case ColorSpace::Xyz:
+        return xyzSpaceName();
+    case ColorSpace::Luv:
+        return luvSpaceName();
+    case ColorSpace::Hunter:
+        return hunterSpaceName();
+    case ColorSpace::Srgb:
+        return srgbSpaceName();
+    case ColorSpace::None:
+        break;
+    }
+    return QString();
+}
+
+QStringList instrumentColorSpaceNames()
+{
+    return {QStringLiteral("CIE1976LAB"), QStringLiteral("CIELCH"),    QStringLiteral("CIEXYZ"),
+            QStringLiteral("CIELUV"),     QStringLiteral("HunterLAB"), QStringLiteral("sRGB")};
+}
+
+QString whitenessDisplayModeName()
+{
+    return QStringLiteral("Whiteness/Yellowness");
+}
+
+ColorSpace colorSpaceIndex(const QString &name)
+{
+    if (name == QLatin1String("CIE1976L*a*b*") || name == QLatin1String("CIE1976LAB") ||
+        name == QLatin1String("CIEL*a*b*"))
+        return ColorSpace::Lab;
+    if (name == QLatin1String("CIELCH") || name == QLatin1String("CIEL*CH"))
+        return ColorSpace::Lch;
+    if (name == QLatin1String("CIEXYZ"))
+        return ColorSpace::Xyz;
+    if (name == QLatin1String("CIELUV"))
+        return ColorSpace::Luv;
+    if (name == QLatin1String("HunterLAB"))
+        return ColorSpace::Hunter;
+    if (name == QLatin1String("sRGB"))
+        return ColorSpace::Srgb;
+    return ColorSpace::None;
+}
+
+QStringList componentNames(const QString &name)
+{
+    if (name == QLatin1String("CIE1976L*a*b*") || name == QLatin1String("CIE1976LAB") ||
+        name == QLatin1String("CIEL*a*b*"))
+        return {QStringLiteral("L"), QStringLiteral("a"), QStringLiteral("b")};
+    if (name == QLatin1String("CIELCH") || name == QLatin1String("CIEL*CH") ||
+        name == QLatin1String("CIEL*cH"))
+        return {QStringLiteral("L"), QStringLiteral("c"), QStringLiteral("H")};
+    if (name == QLatin1String("CIEXYZ"))
+        return {QStringLiteral("X"), QStringLiteral("Y"), QStringLiteral("Z")};
+    if (name == QLatin1String("CIELUV") || name == QLatin1String("CIEL*u*v*"))
+        return {QStringLiteral("L"), QStringLiteral("u"), QStringLiteral("v")};
+    if (name == QLatin1String("HunterLAB"))
+        return {QStringLiteral("HunterL"), QStringLiteral("HunterA"), QStringLiteral("HunterB")};
+    if (name == QLatin1String("sRGB"))
+        return {QStringLiteral("R"), QStringLiteral("G"), QStringLiteral("B")};
+    return QStringList();
+}
+
+QStringList formulaNames()
+{
+    return {QStringLiteral("\u0394ELab"),   QStringLiteral("\u0394E00"),
+            QStringLiteral("\u0394ECMC"),   QStringLiteral("\u0394EISO"),
+            QStringLiteral("\u0394ECIE94"), QStringLiteral("\u0394EFCM\u2161"),
+            QStringLiteral("\u0394ELuv"),   QStringLiteral("\u0394EHunter"),
+            QStringLiteral("\u0394EsRGB"),  QStringLiteral("\u0394ELch")};
+}
+
+QString formulaName(ColorFormula formula)
+{
+    return formulaNames().at(static_cast<int>(formula));
+}
+
+ColorFormula formulaIndex(const QString &name)
+{
+    // Cheap rejection first: every formula name starts with the Greek delta.
+    if (name.size() < 3 || name.at(0).unicode() != kFormulaDelta || name.at(1) != QLatin1Char('E'))
+        return ColorFormula::Luv;
+    const QStringRef rest = name.midRef(2);
+    if (rest == QLatin1String("Lab"))
+        return ColorFormula::Lab;
+    if (rest == QLatin1String("00"))
+        return ColorFormula::E00;
+    if (rest == QLatin1String("CMC"))
+        return ColorFormula::Cmc;
+    if (rest == QLatin1String("ISO"))
+        return ColorFormula::Iso;
+    if (rest == QLatin1String("CIE94"))
+        return ColorFormula::Cie94;
+    if (rest == QStringLiteral("FCM\u2161"))
+        return ColorFormula::Fmc2;
+    if (rest == QLatin1String("Luv"))
+        return ColorFormula::Luv;
+    if (rest == QLatin1String("Hunter"))
+        return ColorFormula::Hunter;
+    if (rest == QLatin1String("sRGB"))
+        return ColorFormula::Srgb;
+    if (rest == QLatin1String("Lch"))
+        return ColorFormula::Lch;
+    return ColorFormula::Luv;
+}
+
+QString dialogLabFormulaName()
+{
+    return QStringLiteral("\u0394EL*a*b*");
+}
+
+QString defaultFormulaName()
+{
+    return QStringLiteral("\u25B3ELab");
+}
+
+QStringList lightSourceNames()
+{
+    return {QStringLiteral("A"),         QStringLiteral("D50"),     QStringLiteral("D65"),
+            QStringLiteral("C"),         QStringLiteral("F2(CWF)"), QStringLiteral("F7"),
+            QStringLiteral("F11(TL84)"), QStringLiteral("F12(U30)")};
+}
+
+QStringList instrumentLightSourceNames()
+{
+    return {QStringLiteral("A"),   QStringLiteral("D50"), QStringLiteral("D65"),
+            QStringLiteral("C"),   QStringLiteral("F2"),  QStringLiteral("F7"),
+            QStringLiteral("F11"), QStringLiteral("F12")};
+}
+
+QString lightSourceFromInstrument(const QString &instrumentName)
+{
+    const int i = instrumentLightSourceNames().indexOf(instrumentName);
+    return i < 0 ? QString() : lightSourceNames().at(i);
+}
+
+QStringList caliberNames()
+{
+    return {QStringLiteral("8mm"), QStringLiteral("4mm"), QStringLiteral("16mm"),
+            QStringLiteral("40mm")};
+}
+
+QString observerName()
+{
+    return QStringLiteral("CIE 10\u00B0");
+}
+
+QString illuminationModeName()
+{
+    return QStringLiteral("8/d");
+}
+
+QString sciName()
+{
+    return QStringLiteral("SCI");
+}
+
+QString sceName()
+{
+    return QStringLiteral("SCE");
+}
+
+QStringList instrumentModelNames()
+{
+    return {QStringLiteral("PX71"), QStringLiteral("PX75"), QStringLiteral("QM-64")};
+}
+
+namespace {
+
+// Letters of the three coordinates per colour space, as the panel shows them.
+QStringList panelLetters(ColorSpace space)
+{
+    switch (space) {
+    case ColorSpace::Lab:
+        return {QStringLiteral("L"), QStringLiteral("a"), QStringLiteral("b")};
+    case ColorSpace::Lch:
+        return {QStringLiteral("L"), QStringLiteral("c"), QStringLiteral("H")};
+    case ColorSpace::Xyz:
+        return {QStringLiteral("X"), QStringLiteral("Y"), QStringLiteral("Z")};
+    case ColorSpace::Luv:
+        return {QStringLiteral("L*"), QStringLiteral("u*"), QStringLiteral("v*")};
+    case ColorSpace::Hunter:
+        return {QStringLiteral("HunterL"), QStringLiteral("HunterA"), QStringLiteral("HunterB")};
+    case ColorSpace::Srgb:
+        return {QStringLiteral("R"), QStringLiteral("G"), QStringLiteral("B")};
+    case ColorSpace::None:
+        break;
+    }
+    return QStringList();
+}
+
+QStringList nullLabels()
+{
+    return {QStringLiteral("NULL"), QStringLiteral("NULL"), QStringLiteral("NULL")};
+}
+
+QStringList prefixed(const QStringList &letters, char16_t sign)
+{
+    QStringList out;
+    out.reserve(letters.size());
+    for (const QString &l : letters)
+        out << QChar(sign) + l;
+    return out;
+}
+
+} // namespace
+
+QStringList panelCoordinateLabels(const QString &colorSpaceName)
+{
+    const ColorSpace space = colorSpaceIndex(colorSpaceName);
+    return space == ColorSpace::None ? nullLabels() : panelLetters(space);
+}
+
+QStringList panelDifferenceLabels(const QString &colorSpaceName)
+{
+    const ColorSpace space = colorSpaceIndex(colorSpaceName);
+    return space == ColorSpace::None ? nullLabels() : prefixed(panelLetters(space), kPanelDelta);
+}
+
+QStringList toleranceRowLabels(const QString &colorSpaceName)
+{
+    const ColorSpace space = colorSpaceIndex(colorSpaceName);
+    // The dialog drops the asterisks of the L*u*v* letters.
+    if (space == ColorSpace::Luv)
+        return prefixed({QStringLiteral("L"), QStringLiteral("u"), QStringLiteral("v")},
+                        kFormulaDelta);
+    return prefixed(panelLetters(space), kFormulaDelta);
+}

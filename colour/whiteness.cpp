@@ -1,0 +1,48 @@
+#include "whiteness.h"
+
+#include "colorConversions.h"
+
+#include <cmath>
+#include <limits>
+
+WhitenessIndices whitenessIndices(float X, float Y, float Z, float HL, float Ha, float Hb)
+{
+    constexpr float nan = std::numeric_limits<float>::quiet_NaN();
+    WhitenessIndices w;
+    // A black reading (Y = 0, X + Y + Z = 0) has no yellowness or Ganz
+    // whiteness: those are NaN, said explicitly rather than left to a
+    // division by zero.
+    w.yellowness = Y == 0 ? nan : static_cast<float>(100 * (1.305 * X - 1.15 * Z) / Y);
+
+    const double dL = 100.0 - HL;
+    w.hunter = static_cast<float>(
+        100 - std::sqrt(dL * dL + static_cast<double>(Ha) * Ha + static_cast<double>(Hb) * Hb));
+
+    // Single precision throughout; the constants are the chromaticity of the
+    // reference white.
+    const float s = X + Y + Z;
+    if (s == 0) {
+        w.ganz = nan;
+        w.blue = static_cast<float>(0.925 * Z + 1.16);
+        return w;
+    }
+    const float x = X / s;
+    const float y = Y / s;
+    float W = 800.0f * (0.3138053f - x) + Y + 1700.0f * (0.33098334f - y);
+    const float upper = 5.0f * Y - 280.0f;
+    if (W < 40.0f)
+        W = 40.0f;
+    else if (W > upper)
+        W = upper;
+    w.ganz = W;
+
+    w.blue = static_cast<float>(0.925 * Z + 1.16);
+    return w;
+}
+
+WhitenessIndices whitenessFromLab(float L, float a, float b)
+{
+    const ColorTriple xyz = labToXyz(L, a, b);
+    const ColorTriple hunter = xyzToHunterLab(xyz[0], xyz[1], xyz[2]);
+    return whitenessIndices(xyz[0], xyz[1], xyz[2], hunter[0], hunter[1], hunter[2]);
+}
