@@ -1,0 +1,30 @@
+#ifndef QCM_RECENTFILELIST_H
+#define QCM_RECENTFILELIST_H
+
+#include <QStringList>
+#include <functional>
+
+// The recent-file list, newest first.  It is never shortened; the menu shows
+// only the first `shownCount` entries.
+class recentFileList
+{
+public:
+    enum { shownCount = 5 };
+
+    void setPaths(const QStringList &paths) { m_paths = paths; }
+    const QStringList &paths() const { return m_paths; }
+
+    // Moves (or inserts) `path` to the front.
+    void add(const QString &path);
+
+    // Drops every entry for which `exists` is false.
+    void removeMissing(const std::function<bool(const QString &)> &exists);
+
+    // The entries the menu shows, newest first.
+    QStringList shown() const { return m_paths.mid(0, shownCount); }
+
+private:
+    QStringList m_paths;
+};
+
+#endif

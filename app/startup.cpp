@@ -1,0 +1,54 @@
+#include "startup.h"
+
+#include "MainWindows.h"
+#include "platformIntegration.h"
+#include "resourcePath.h"
+#include "splashChoice.h"
+
+#include <QApplication>
+#include <QPixmap>
+#include <QRandomGenerator>
+#include <QSplashScreen>
+#include <QTime>
+
+namespace {
+
+// Keeps the splash responsive while it stays up for a fixed time.
+void waitPumping(int msec)
+{
+    const QTime until = QTime::currentTime().addMSecs(msec);
+    while (QTime::currentTime() < until)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 100);
+}
+
+} // namespace
+
+int runQcm(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    QCoreApplication::addLibraryPath("./imageformats");
+    ensureFileAssociation(QCoreApplication::applicationFilePath());
+
+    QRandomGenerator random(quint32(QTime(0, 0).secsTo(QTime::currentTime())));
+    const SplashChoice choice = splashChoice(int(random.generate() % 10));
+
+    auto *splash = new QSplashScreen;
+    splash->setPixmap(QPixmap(resourcePath(choice.picture)));
+    splash->show();
+
+    MainWindows window;
+    waitPumping(200);
+    splash->showMessage(QObject::tr("Setting up the main window..."),
+                        Qt::AlignTop | Qt::AlignRight, choice.messageColor);
+    waitPumping(1000);
+    splash->showMessage(QObject::tr("loading modules..."), Qt::AlignTop | Qt::AlignRight,
+                        choice.messageColor);
+    waitPumping(800);
+    window.show();
+    if (argc > 1)
+        window.openFileAtStart(QString::fromLocal8Bit(argv[1]));
+    splash->finish(&window);
+    delete splash;
+
+    return app.exec();
+}

@@ -1,0 +1,85 @@
+// Adding many Samples under one Type must stay linear (the check marks are
+// kept without recounting siblings), and pressing a big Type must stay fast.
+// Run from the build folder: QT_QPA_PLATFORM=offscreen bench/recordsBench
+
+#include "MainWindows.h"
+#include "measurementTreeRk.h"
+#include "promptRk.h"
+
+#include <QApplication>
+#include <QTreeWidget>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+MainWindows *window()
+{
+    static MainWindows *instance = [] {
+        promptRk::setTesting(true);
+        auto *w = new MainWindows;
+        w->resize(1280, 800);
+        w->show();
+        return w;
+    }();
+    return instance;
+}
+
+QStringList sampleColumns()
+{
+    return {"2026-12-09 08:00:00", "D65", "PX71", "8mm", "SCI", "CIE1976L*a*b*", "ΔE00", "8/d",
+            "CIE 10°", "1", "1"};
+}
+
+QTreeWidgetItem *freshType(MainWindows *w)
+{
+    w->clearMeasurement();
+    return w->addTypeItem(50, 10, 20, "Type T001", sampleColumns());
+}
+
+void addSamples(MainWindows *w, QTreeWidgetItem *type, int count)
+{
+    const QStringList columns = sampleColumns();
+    for (int i = 0; i < count; ++i)
+        w->addSampleItem(50.5f + float(i % 7) * 0.1f, 10, 20, type,
+                         measurementTreeRk::sampleName(i + 1), columns);
+}
+
+void BM_AddSamplesUnderOneType(benchmark::State &state)
+{
+    MainWindows *w = window();
+    const int count = int(state.range(0));
+    for (auto _ : state) {
+        state.PauseTiming();
+        QTreeWidgetItem *type = freshType(w);
+        type->setCheckState(0, Qt::Checked);
+        state.ResumeTiming();
+        addSamples(w, type, count);
+        QCoreApplication::processEvents();
+    }
+    state.SetItemsProcessed(state.iterations() * count);
+}
+BENCHMARK(BM_AddSamplesUnderOneType)->Arg(10000)->Arg(20000)->Unit(benchmark::kMillisecond);
+
+void BM_PressTypeWithSamples(benchmark::State &state)
+{
+    MainWindows *w = window();
+    QTreeWidgetItem *type = freshType(w);
+    addSamples(w, type, int(state.range(0)));
+    for (auto _ : state)
+        w->treeItemIsPressed(type, 0);
+}
+BENCHMARK(BM_PressTypeWithSamples)->Arg(10000)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen"
+                                                                    : qgetenv("QT_QPA_PLATFORM"));
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    delete window();
+    return 0;
+}

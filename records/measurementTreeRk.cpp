@@ -1,0 +1,463 @@
+#include "measurementTreeRk.h"
+
+#include <QCoreApplication>
+#include <QHeaderView>
+#include <QTreeWidget>
+
+#include "colorConversions.h"
+
+namespace {
+
+const char *const instrumentLabels[] = {
+    QT_TRANSLATE_NOOP("measurementTreeRk", "Instrument Model"),
+    QT_TRANSLATE_NOOP("measurementTreeRk", "Wavelength Range"),
+    QT_TRANSLATE_NOOP("measurementTreeRk", "Standard Light Source"),
+    QT_TRANSLATE_NOOP("measurementTreeRk", "Observer"),
+    QT_TRANSLATE_NOOP("measurementTreeRk", "Illumination Mode"),
+    QT_TRANSLATE_NOOP("measurementTreeRk", "Caliber"),
+    QT_TRANSLATE_NOOP("measurementTreeRk", "Containing Light Mode"),
+    QT_TRANSLATE_NOOP("measurementTreeRk", "Color Space"),
+    QT_TRANSLATE_NOOP("measurementTreeRk", "Color Difference Formula"),
+    QT_TRANSLATE_NOOP("measurementTreeRk", "Type Capacity"),
+    QT_TRANSLATE_NOOP("measurementTreeRk", "Sample Capacity"),
+};
+
+const char *const parameterLabels[] = {
+    QT_TRANSLATE_NOOP("measurementTreeRk", "Standard Light Source"),
+    QT_TRANSLATE_NOOP("measurementTreeRk", "Observer"),
+    QT_TRANSLATE_NOOP("measurementTreeRk", "Illumination Mode"),
+    QT_TRANSLATE_NOOP("measurementTreeRk", "Caliber"),
+    QT_TRANSLATE_NOOP("measurementTreeRk", "Containing Light Mode"),
+    QT_TRANSLATE_NOOP("measurementTreeRk", "Color Space"),
+    QT_TRANSLATE_NOOP("measurementTreeRk", "Color Difference Formula"),
+    QT_TRANSLATE_NOOP("measurementTreeRk", "Single/Average Measurement"),
+};
+
+const char *const printLabels[] = {
+    QT_TRANSLATE_NOOP("measurementTreeRk", "Measurement Name"),
+    QT_TRANSLATE_NOOP("measurementTreeRk", "Company"),
+    QT_TRANSLATE_NOOP("measurementTreeRk", "Print Time"),
+    QT_TRANSLATE_NOOP("measurementTreeRk", "Department"),
+    QT_TRANSLATE_NOOP("measurementTreeRk", "Measurement Person"),
+    QT_TRANSLATE_NOOP("measurementTreeRk", "Product Tested"),
+};
+
+QString trTree(const char *text)
+{
+    return QCoreApplication::translate("measurementTreeRk", text);
+}
+
+void setLabel(QTreeWidgetItem *item, const QString &text)
+{
+    item->setText(0, text);
+    item->setToolTip(0, text);
+}
+
+void setBold(QTreeWidgetItem *item)
+{
+    QFont font = item->font(0);
+    font.setBold(true);
+    item->setFont(0, font);
+}
+
+} // namespace
+
+measurementTreeRk::measurementTreeRk(QTreeWidget *tree, QObject *parent)
+    : QObject(parent), m_tree(tree)
+{
+    m_tree->setColumnCount(treeColumnCount);
+    m_tree->setHeaderHidden(true);
+    for (int column = value1Column; column < treeColumnCount; ++column)
+        m_tree->setColumnHidden(column, true);
+    m_tree->setColumnWidth(nameColumn, 160);
+    m_tree->setColumnWidth(swatchColumn, 60);
+    m_tree->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_tree->header()->setSectionResizeMode(QHeaderView::Fixed);
+    m_tree->setContextMenuPolicy(Qt::ActionsContextMenu);
+
+    m_instrumentInfo = new QTreeWidgetItem(m_tree);
+    m_instrumentInfo->setFlags(Qt::ItemIsEnabled);
+    setBold(m_instrumentInfo);
+    for (int row = 0; row < instrumentRowCount; ++row)
+        m_instrumentRows.append(addInfoItem(m_instrumentInfo));
+
+    m_softwareInfo = new QTreeWidgetItem(m_tree);
+    m_softwareInfo->setFlags(Qt::ItemIsEnabled);
+    setBold(m_softwareInfo);
+    m_parameters = addInfoItem(m_softwareInfo);
+    for (int row = 0; row < parameterRowCount; ++row)
+        m_parameterRows.append(addInfoItem(m_parameters));
+    m_tolerance = addInfoItem(m_softwareInfo);
+    for (int row = 0; row < toleranceRowCount; ++row)
+        m_toleranceRows.append(addInfoItem(m_tolerance));
+    m_printInfo = addInfoItem(m_softwareInfo);
+    for (int row = 0; row < printRowCount; ++row)
+        m_printRows.append(addInfoItem(m_printInfo));
+
+    m_root = new QTreeWidgetItem(m_tree);
+    m_root->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
+    setBold(m_root);
+
+    m_instrumentInfo->setExpanded(true);
+    m_softwareInfo->setExpanded(true);
+    m_parameters->setExpanded(true);
+    m_root->setExpanded(true);
+
+    retranslate(tr("New Measurement"));
+    m_root->setText(0, tr("Measurement Name:New Measurement"));
+    m_tree->scrollToTop();
+}
+
+QTreeWidgetItem *measurementTreeRk::addInfoItem(QTreeWidgetItem *parent)
+{
+    auto *item = new QTreeWidgetItem(parent);
+    item->setFlags(Qt::ItemIsEnabled);
+    return item;
+}
+
+QTreeWidgetItem *measurementTreeRk::instrumentRow(int row) const
+{
+    return m_instrumentRows.value(row);
+}
+
+QTreeWidgetItem *measurementTreeRk::parameterRow(int row) const
+{
+    return m_parameterRows.value(row);
+}
+
+QTreeWidgetItem *measurementTreeRk::toleranceRow(int row) const
+{
+    return m_toleranceRows.value(row);
+}
+
+QTreeWidgetItem *measurementTreeRk::printRow(int row) const
+{
+    return m_printRows.value(row);
+}
+
+void measurementTreeRk::setRowValue(QTreeWidgetItem *row, const QString &value)
+{
+    if (!row)
+        return;
+    row->setText(1, value);
+    row->setToolTip(1, value);
+}
+
+void measurementTreeRk::clearInstrumentAndParameterValues()
+{
+    for (QTreeWidgetItem *row : qAsConst(m_instrumentRows))
+        setRowValue(row, QString());
+    for (QTreeWidgetItem *row : qAsConst(m_parameterRows))
+        setRowValue(row, QString());
+}
+
+void measurementTreeRk::retranslate(const QString &measurementName)
+{
+    m_instrumentInfo->setText(0, tr("Instrument Info."));
+    m_softwareInfo->setText(0, tr("Software Info."));
+    for (int row = 0; row < instrumentRowCount; ++row)
+        setLabel(m_instrumentRows[row], trTree(instrumentLabels[row]));
+    setLabel(m_parameters, tr("Measuring Parameters"));
+    for (int row = 0; row < parameterRowCount; ++row)
+        setLabel(m_parameterRows[row], trTree(parameterLabels[row]));
+    setLabel(m_tolerance, tr("Current Tolerance"));
+    setLabel(m_printInfo, tr("Print Info."));
+    for (int row = 0; row < printRowCount; ++row)
+        setLabel(m_printRows[row], trTree(printLabels[row]));
+
+    const QString rootText = tr("Measuring Name:") + measurementName;
+    m_root->setText(0, rootText);
+    m_root->setToolTip(0, rootText);
+}
+
+// --- Types and Samples -----------------------------------------------------
+
+bool measurementTreeRk::isType(const QTreeWidgetItem *item) const
+{
+    return item && item->parent() == m_root;
+}
+
+bool measurementTreeRk::isSample(const QTreeWidgetItem *item) const
+{
+    return item && item->parent() && item->parent()->parent() == m_root;
+}
+
+QTreeWidgetItem *measurementTreeRk::typeOf(QTreeWidgetItem *item) const
+{
+    if (isType(item))
+        return item;
+    if (isSample(item))
+        return item->parent();
+    return nullptr;
+}
+
+int measurementTreeRk::typeCount() const
+{
+    return m_root->childCount();
+}
+
+QTreeWidgetItem *measurementTreeRk::type(int index) const
+{
+    return m_root->child(index);
+}
+
+QTreeWidgetItem *measurementTreeRk::lastType() const
+{
+    return m_root->childCount() ? m_root->child(m_root->childCount() - 1) : nullptr;
+}
+
+int measurementTreeRk::itemCount() const
+{
+    int count = m_root->childCount();
+    for (int i = 0; i < m_root->childCount(); ++i)
+        count += m_root->child(i)->childCount();
+    return count;
+}
+
+namespace {
+
+QString numbered(const QString &word, QChar letter, int number)
+{
+    const QString digits = number < 10    ? QStringLiteral("00%1")
+                           : number < 100 ? QStringLiteral("0%1")
+                                          : QStringLiteral("%1");
+    return word + QLatin1Char(' ') + letter + digits.arg(number);
+}
+
+} // namespace
+
+QString measurementTreeRk::typeName(int number)
+{
+    return numbered(tr("Type"), QLatin1Char('T'), number);
+}
+
+QString measurementTreeRk::sampleName(int number)
+{
+    return numbered(tr("Sample"), QLatin1Char('S'), number);
+}
+
+QString measurementTreeRk::lastItemNumber(QTreeWidgetItem *item) const
+{
+    QTreeWidgetItem *siblingsOf = nullptr;
+    QString word;
+    if (item == m_root) {
+        siblingsOf = m_root;
+        word = tr("Type");
+    } else if (isType(item)) {
+        siblingsOf = item;
+        word = tr("Sample");
+    } else if (isSample(item)) {
+        siblingsOf = item->parent();
+        word = tr("Sample");
+    }
+    if (!siblingsOf || siblingsOf->childCount() == 0)
+        return QStringLiteral("FALSE");
+    const QString last = siblingsOf->child(siblingsOf->childCount() - 1)->text(nameColumn);
+    if (!last.startsWith(word))
+        return QStringLiteral("FALSE");
+    // The translated word, the space and the letter T or S.
+    return last.mid(word.size() + 2);
+}
+
+int measurementTreeRk::nextItemNumber(QTreeWidgetItem *item) const
+{
+    const QString number = lastItemNumber(item);
+    if (number == QLatin1String("FALSE")) {
+        QTreeWidgetItem *siblingsOf = item == m_root ? m_root
+                                      : isType(item) ? item
+                                      : isSample(item) ? item->parent()
+                                                       : nullptr;
+        return (siblingsOf ? siblingsOf->childCount() : 0) + 1;
+    }
+    return number.toInt() + 1;  // a remainder that is no number counts as 0
+}
+
+QTreeWidgetItem *measurementTreeRk::createItem(QTreeWidgetItem *parent, const QString &name,
+                                               float L, float a, float b,
+                                               const QStringList &valueTexts,
+                                               const QStringList &columns5to15)
+{
+    // Filled before it joins the tree, so that only the final insertion
+    // reaches the check-mark propagation.
+    auto *item = new QTreeWidgetItem;
+    item->setText(nameColumn, name);
+    item->setBackground(swatchColumn, QBrush(QColor(labToColorName(L, a, b))));
+    for (int i = 0; i < 3; ++i)
+        item->setText(value1Column + i, valueTexts.value(i));
+    for (int i = 0; i < 11; ++i)
+        item->setText(timeColumn + i, columns5to15.value(i));
+    item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsUserCheckable | Qt::ItemIsEnabled);
+    item->setCheckState(nameColumn, Qt::Unchecked);
+    parent->addChild(item);
+    if (parent != m_root) {
+        m_seenSampleState.insert(item, Qt::Unchecked);
+        // A new unchecked Sample: a checked Type now has some but not all of
+        // its Samples checked (or none, when it is the only one).
+        if (parent->checkState(nameColumn) == Qt::Checked)
+            setCheckStateQuietly(parent, parent->childCount() > 1 ? Qt::PartiallyChecked
+                                                                  : Qt::Unchecked);
+    }
+    return item;
+}
+
+namespace {
+
+QStringList generalFormat(float v1, float v2, float v3)
+{
+    return {QStringLiteral("%1").arg(v1), QStringLiteral("%1").arg(v2),
+            QStringLiteral("%1").arg(v3)};
+}
+
+} // namespace
+
+QTreeWidgetItem *measurementTreeRk::addTypeItem(float v1, float v2, float v3, const QString &name,
+                                                const QStringList &columns5to15)
+{
+    QTreeWidgetItem *item =
+        createItem(m_root, name, v1, v2, v3, generalFormat(v1, v2, v3), columns5to15);
+    m_tree->setCurrentItem(item);
+    m_tree->scrollToBottom();
+    return item;
+}
+
+QTreeWidgetItem *measurementTreeRk::addSampleItem(float v1, float v2, float v3,
+                                                  QTreeWidgetItem *parentType,
+                                                  const QString &name,
+                                                  const QStringList &columns5to15)
+{
+    if (!isType(parentType))
+        return nullptr;
+    QTreeWidgetItem *item =
+        createItem(parentType, name, v1, v2, v3, generalFormat(v1, v2, v3), columns5to15);
+    parentType->setExpanded(true);
+    m_tree->scrollToItem(item, QAbstractItemView::PositionAtBottom);
+    return item;
+}
+
+QTreeWidgetItem *measurementTreeRk::newItem(const std::array<QString, 16> &texts)
+{
+    auto *item = new QTreeWidgetItem;
+    for (int column = 0; column < 16; ++column) {
+        if (column != swatchColumn)
+            item->setText(column, texts[column]);
+    }
+    item->setBackground(swatchColumn, QBrush(QColor(labToColorName(
+                                          texts[value1Column].toFloat(),
+                                          texts[value2Column].toFloat(),
+                                          texts[value3Column].toFloat()))));
+    item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsUserCheckable | Qt::ItemIsEnabled);
+    item->setCheckState(nameColumn, Qt::Unchecked);
+    return item;
+}
+
+QTreeWidgetItem *measurementTreeRk::addLoadedType(const std::array<QString, 16> &type,
+                                                  const QVector<std::array<QString, 16>> &samples)
+{
+    QTreeWidgetItem *typeItem = newItem(type);
+    QList<QTreeWidgetItem *> children;
+    children.reserve(samples.size());
+    for (const auto &sample : samples) {
+        QTreeWidgetItem *child = newItem(sample);
+        m_seenSampleState.insert(child, Qt::Unchecked);
+        children.append(child);
+    }
+    // Inserting the children before the Type joins the tree keeps the view
+    // from laying out every row one by one.
+    typeItem->addChildren(children);
+    m_root->addChild(typeItem);
+    if (!children.isEmpty())
+        typeItem->setExpanded(true);
+    return typeItem;
+}
+
+std::array<QString, 16> measurementTreeRk::columnTexts(const QTreeWidgetItem *item)
+{
+    std::array<QString, 16> texts;
+    for (int column = 0; column < 16; ++column) {
+        if (column != swatchColumn)
+            texts[column] = item->text(column);
+    }
+    return texts;
+}
+
+void measurementTreeRk::deleteItem(QTreeWidgetItem *item)
+{
+    if (isType(item) || isSample(item))
+        emit itemAboutToBeRemoved(item);
+    if (isType(item)) {
+        for (int i = 0; i < item->childCount(); ++i)
+            m_seenSampleState.remove(item->child(i));
+        delete item;
+    } else if (isSample(item)) {
+        QTreeWidgetItem *parentType = item->parent();
+        m_seenSampleState.remove(item);
+        delete item;
+        refreshTypeCheckState(parentType);
+    }
+}
+
+void measurementTreeRk::clearItems()
+{
+    emit itemAboutToBeRemoved(m_root);
+    m_seenSampleState.clear();
+    const QList<QTreeWidgetItem *> types = m_root->takeChildren();
+    qDeleteAll(types);
+}
+
+void measurementTreeRk::setCheckStateQuietly(QTreeWidgetItem *item, Qt::CheckState state)
+{
+    if (item->checkState(nameColumn) != state)
+        item->setCheckState(nameColumn, state);
+}
+
+void measurementTreeRk::refreshTypeCheckState(QTreeWidgetItem *typeItem)
+{
+    if (!isType(typeItem))
+        return;
+    const int children = typeItem->childCount();
+    int checked = 0;
+    for (int i = 0; i < children; ++i) {
+        if (typeItem->child(i)->checkState(nameColumn) == Qt::Checked)
+            ++checked;
+    }
+    if (checked == 0)
+        setCheckStateQuietly(typeItem, Qt::Unchecked);
+    else if (checked < children)
+        setCheckStateQuietly(typeItem, Qt::PartiallyChecked);
+    else if (children != 1)
+        setCheckStateQuietly(typeItem, Qt::Checked);
+    // A single checked child leaves its Type as it is.
+}
+
+void measurementTreeRk::propagateCheckState(QTreeWidgetItem *item)
+{
+    if (!item)
+        return;
+    if (item == m_root) {
+        // The root has no check box and counts as unchecked.
+        for (int i = 0; i < m_root->childCount(); ++i)
+            setCheckStateQuietly(m_root->child(i), Qt::Unchecked);
+        return;
+    }
+    if (isType(item)) {
+        const Qt::CheckState state = item->checkState(nameColumn);
+        if (state == Qt::PartiallyChecked)
+            return;
+        for (int i = 0; i < item->childCount(); ++i) {
+            // Recorded first, so the child's own notification does not recount.
+            m_seenSampleState.insert(item->child(i), state);
+            setCheckStateQuietly(item->child(i), state);
+        }
+        return;
+    }
+    if (!isSample(item))
+        return;  // the information branches take no part
+    const Qt::CheckState state = item->checkState(nameColumn);
+    if (state == Qt::PartiallyChecked)
+        return;
+    auto seen = m_seenSampleState.find(item);
+    if (seen != m_seenSampleState.end() && seen.value() == state)
+        return;  // only a text changed: the Type's count is the same
+    m_seenSampleState.insert(item, state);
+    refreshTypeCheckState(item->parent());
+}

@@ -1,0 +1,168 @@
+#ifndef QCM_MEASUREMENTTREERK_H
+#define QCM_MEASUREMENTTREERK_H
+
+#include "itemColumns.h"
+
+#include <QHash>
+#include <QObject>
+#include <QStringList>
+#include <QVector>
+
+#include <array>
+
+class QTreeWidget;
+class QTreeWidgetItem;
+
+// The measurement tree: three fixed top-level branches (instrument
+// information, software information, the measurement root) and, under the
+// root, the Types with their Samples.  This class sets the tree up and keeps
+// its fixed labels; it does not own the widget.
+class measurementTreeRk : public QObject
+{
+    Q_OBJECT
+public:
+    // Children of "Instrument Info.", in order.
+    enum InstrumentRow {
+        instrumentModelRow,
+        wavelengthRangeRow,
+        instrumentLightRow,
+        instrumentObserverRow,
+        instrumentIlluminationRow,
+        instrumentCaliberRow,
+        instrumentLightModeRow,
+        instrumentColorSpaceRow,
+        instrumentFormulaRow,
+        typeCapacityRow,
+        sampleCapacityRow,
+        instrumentRowCount
+    };
+    // Children of "Software Info." / "Measuring Parameters", in order.
+    enum ParameterRow {
+        parameterLightRow,
+        parameterObserverRow,
+        parameterIlluminationRow,
+        parameterCaliberRow,
+        parameterLightModeRow,
+        parameterColorSpaceRow,
+        parameterFormulaRow,
+        parameterAverageRow,
+        parameterRowCount
+    };
+    // Children of "Software Info." / "Print Info.", in order.
+    enum PrintRow {
+        printNameRow,
+        printCompanyRow,
+        printTimeRow,
+        printDepartmentRow,
+        printPersonRow,
+        printProductRow,
+        printRowCount
+    };
+    enum { toleranceRowCount = 4 };
+
+    explicit measurementTreeRk(QTreeWidget *tree, QObject *parent = nullptr);
+
+    QTreeWidget *tree() const { return m_tree; }
+    QTreeWidgetItem *instrumentInfoItem() const { return m_instrumentInfo; }
+    QTreeWidgetItem *softwareInfoItem() const { return m_softwareInfo; }
+    QTreeWidgetItem *measurementRoot() const { return m_root; }
+    QTreeWidgetItem *measuringParametersItem() const { return m_parameters; }
+    QTreeWidgetItem *currentToleranceItem() const { return m_tolerance; }
+    QTreeWidgetItem *printInfoItem() const { return m_printInfo; }
+
+    QTreeWidgetItem *instrumentRow(int row) const;
+    QTreeWidgetItem *parameterRow(int row) const;
+    QTreeWidgetItem *toleranceRow(int row) const;
+    QTreeWidgetItem *printRow(int row) const;
+
+    // Value column of an information row: text and tool tip together.
+    static void setRowValue(QTreeWidgetItem *row, const QString &value);
+
+    // Empties the value column of every "Instrument Info." and
+    // "Measuring Parameters" row.
+    void clearInstrumentAndParameterValues();
+
+    // Sets every fixed label again from the current translation; the root
+    // reads "Measuring Name:" followed by `measurementName`.
+    void retranslate(const QString &measurementName);
+
+    // --- Types and Samples -------------------------------------------------
+    bool isType(const QTreeWidgetItem *item) const;
+    bool isSample(const QTreeWidgetItem *item) const;
+    // The Type an item belongs to: itself for a Type, its parent for a
+    // Sample, none otherwise.
+    QTreeWidgetItem *typeOf(QTreeWidgetItem *item) const;
+    int typeCount() const;
+    QTreeWidgetItem *type(int index) const;
+    QTreeWidgetItem *lastType() const;
+    // Types plus Samples.
+    int itemCount() const;
+
+    // "Type T001", "Sample S012", ... in the current translation.
+    static QString typeName(int number);
+    static QString sampleName(int number);
+    // The number text after "Type T" / "Sample S" of the last sibling the new
+    // item would follow, or "FALSE".
+    QString lastItemNumber(QTreeWidgetItem *item) const;
+    // The number of the next item among those siblings.
+    int nextItemNumber(QTreeWidgetItem *item) const;
+
+    // A finished item: column 0 `name`, the swatch from `values` taken as
+    // L*, a*, b*, columns 2 to 4 the values in general format, columns 5 to
+    // 15 from `columns5to15` (11 texts; missing ones stay empty).
+    QTreeWidgetItem *addTypeItem(float v1, float v2, float v3, const QString &name,
+                                 const QStringList &columns5to15);
+    QTreeWidgetItem *addSampleItem(float v1, float v2, float v3, QTreeWidgetItem *parentType,
+                                   const QString &name, const QStringList &columns5to15);
+    // The same with the coordinate texts given as they are to be shown.
+    QTreeWidgetItem *createItem(QTreeWidgetItem *parent, const QString &name, float L, float a,
+                                float b, const QStringList &valueTexts,
+                                const QStringList &columns5to15);
+
+    // A Type and its Samples read from a file, added in one go.  `type` and
+    // `samples` hold columns 0 and 2 to 15; the swatch comes from columns 2
+    // to 4 read as L*, a*, b*.
+    QTreeWidgetItem *addLoadedType(const std::array<QString, 16> &type,
+                                   const QVector<std::array<QString, 16>> &samples);
+    // Column texts 0 and 2 to 15 of an item.
+    static std::array<QString, 16> columnTexts(const QTreeWidgetItem *item);
+
+    // Removes and deletes a Type or Sample; the check marks of its Type
+    // are brought up to date.
+    void deleteItem(QTreeWidgetItem *item);
+    // Removes every Type and Sample.
+    void clearItems();
+
+    // Check-mark propagation, run on every change of an item's data.
+    void propagateCheckState(QTreeWidgetItem *item);
+    // Sets a Type's state from its children's states.
+    void refreshTypeCheckState(QTreeWidgetItem *typeItem);
+
+signals:
+    // A Type (with its Samples) or a Sample is about to be deleted; holders
+    // of item pointers drop theirs.  `clearItems` sends it with the root.
+    void itemAboutToBeRemoved(QTreeWidgetItem *item);
+
+private:
+    QTreeWidgetItem *addInfoItem(QTreeWidgetItem *parent);
+    void setCheckStateQuietly(QTreeWidgetItem *item, Qt::CheckState state);
+    static QTreeWidgetItem *newItem(const std::array<QString, 16> &texts);
+
+    QTreeWidget *m_tree;
+    QTreeWidgetItem *m_instrumentInfo = nullptr;
+    QTreeWidgetItem *m_softwareInfo = nullptr;
+    QTreeWidgetItem *m_root = nullptr;
+    QTreeWidgetItem *m_parameters = nullptr;
+    QTreeWidgetItem *m_tolerance = nullptr;
+    QTreeWidgetItem *m_printInfo = nullptr;
+    QVector<QTreeWidgetItem *> m_instrumentRows;
+    QVector<QTreeWidgetItem *> m_parameterRows;
+    QVector<QTreeWidgetItem *> m_toleranceRows;
+    QVector<QTreeWidgetItem *> m_printRows;
+    // The check state each Sample had when last seen, so that a change of a
+    // Sample's text (which also reaches propagateCheckState) costs nothing
+    // and adding a Sample never recounts its siblings.
+    QHash<const QTreeWidgetItem *, Qt::CheckState> m_seenSampleState;
+};
+
+#endif

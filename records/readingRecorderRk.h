@@ -1,0 +1,70 @@
+#ifndef QCM_READINGRECORDERRK_H
+#define QCM_READINGRECORDERRK_H
+
+#include "colorConversions.h"
+#include "measuringConditions.h"
+
+#include <QObject>
+#include <QVector>
+
+class QTreeWidgetItem;
+class measurementTreeRk;
+
+// Turns instrument readings into Type and Sample items: naming, the columns
+// of a new item and averaged measurements built from several readings.
+class readingRecorderRk : public QObject
+{
+    Q_OBJECT
+public:
+    readingRecorderRk(measurementTreeRk *tree, const MeasuringConditions *conditions,
+                      QObject *parent = nullptr);
+
+    void setAverageMode(bool on) { m_averageMode = on; }
+    bool averageMode() const { return m_averageMode; }
+    bool averagingActive() const { return m_averagingActive; }
+    bool typeAveraging() const { return m_typeAveraging; }
+    bool sampleAveraging() const { return m_sampleAveraging; }
+    int readingCount() const { return m_readingCount; }
+    QTreeWidgetItem *averagedType() const { return m_averagedType; }
+
+    // A Type or Sample reading in CIE L*a*b*.  Return the item made or
+    // updated, or none.
+    QTreeWidgetItem *typeReading(float L, float a, float b);
+    QTreeWidgetItem *sampleReading(float L, float a, float b);
+
+    // The tree's current item when there is at least one Type; otherwise
+    // the "Please measure Type firstly!" box, `noTypeYet`, and the root.
+    QTreeWidgetItem *currentItemOrRoot();
+
+    // Forgets an unfinished average (its item is gone or the measurement is
+    // being replaced).
+    void resetAveraging();
+
+signals:
+    // A reading came while the window knows no measuring conditions.
+    void portInfoLostSignal();
+    // A Sample was asked for with no Type in the tree.
+    void noTypeYet();
+    // An averaged item took a further reading: show its conditions.
+    void averagedItemUpdated(QTreeWidgetItem *item);
+
+private:
+    bool conditionsKnown() const;
+    QStringList columns5to15(const QString &time) const;
+    QStringList shownTexts(const ColorTriple &values, bool averaged) const;
+    void addReadingTo(QTreeWidgetItem *item, const ColorTriple &v, bool isType);
+    bool askKeepUnfinished() const;
+    void itemRemoved(QTreeWidgetItem *item);
+
+    measurementTreeRk *m_tree;
+    const MeasuringConditions *m_conditions;
+    bool m_averageMode = false;
+    bool m_averagingActive = false;
+    bool m_typeAveraging = false;
+    bool m_sampleAveraging = false;
+    int m_readingCount = 0;
+    QTreeWidgetItem *m_averagedType = nullptr;
+    QVector<ColorTriple> m_averageReadings;
+};
+
+#endif

@@ -1,0 +1,308 @@
+// The main window frame: what the constructor builds, the settings it reads
+// and writes, the languages and the recent-file list.
+
+#include "MainWindows.h"
+#include "measurementTreeRk.h"
+#include "promptRk.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QMenuBar>
+#include <QSettings>
+#include <QSplitter>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTreeWidget>
+
+class tst_mainWindow : public QObject
+{
+    Q_OBJECT
+
+private:
+    static QSettings store() { return QSettings("SoftWare Inc.", "qcm"); }
+    static void resetStore(const QVariantMap &values = {})
+    {
+        QSettings settings("SoftWare Inc.", "qcm");
+        settings.clear();
+        for (auto it = values.cbegin(); it != values.cend(); ++it)
+            settings.setValue(it.key(), it.value());
+        settings.sync();
+    }
+    static int stretch(QSplitter *splitter, int index)
+    {
+        return splitter->widget(index)->sizePolicy().horizontalStretch();
+    }
+
+private slots:
+    void initTestCase()
+    {
+        promptRk::setTesting(true);
+        QVERIFY2(QFile::exists("./language/zh_CN.qm"), "run from the build folder");
+    }
+    void init() { resetStore(); }
+
+    void frameAfterConstruction()
+    {
+        MainWindows window;
+        QCOMPARE(window.windowTitle(), QString("Color Software QCM  Untitled [*] - QCM"));
+
+        // Every action of the table exists; instrument actions start disabled.
+        const QStringList disabled = {"whiteCalibrationFcn", "blackCalibrationFcn", "tTestFcn",
+                                      "sTestFcn", "stTestUiFcn", "whiteYellowFcn",
+                                      "dataToPCFcn"};
+        for (const QString &name : disabled) {
+            QVERIFY2(window.action(name), qPrintable(name));
+            QVERIFY2(!window.action(name)->isEnabled(), qPrintable(name));
+        }
+        for (const char *name : {"newFile", "open", "save", "saveAs", "printFcn",
+                                 "exportToExcelFcn", "setTolerance", "writeTFcn",
+                                 "standardLibraryFcn", "itemRenameFcn"})
+            QVERIFY2(window.action(name)->isEnabled(), name);
+        QCOMPARE(window.action("tTestFcn")->shortcut(), QKeySequence("T"));
+        QCOMPARE(window.action("exportToExcelFcn")->shortcut(), QKeySequence("Ctrl+M"));
+        QCOMPARE(window.action("saveAs")->shortcut(), QKeySequence(QKeySequence::SaveAs));
+        QCOMPARE(window.action("dataToPCFcn")->statusTip(),
+                 QString("stored data in instrument transmit PC"));
+        QVERIFY(!window.action("newFile")->icon().isNull());
+        QVERIFY(window.action("EnglishFcn")->icon().isNull());
+
+        // Menus in order.
+        QStringList titles;
+        for (QAction *menu : window.menuBar()->actions())
+            titles << menu->text();
+        QCOMPARE(titles, QStringList({"&File", "&Operate", "&Calibration", "&Setting",
+                                      "&Measurement", "&Data Transmission", "&Type library",
+                                      "&Help"}));
+
+        // The tree's fixed skeleton.
+        QTreeWidget *tree = window.measurementTree();
+        QCOMPARE(tree->topLevelItemCount(), 3);
+        QCOMPARE(tree->topLevelItem(0)->text(0), QString("Instrument Info."));
+        QCOMPARE(tree->topLevelItem(0)->childCount(), 11);
+        QCOMPARE(tree->topLevelItem(1)->text(0), QString("Software Info."));
+        QCOMPARE(tree->topLevelItem(1)->childCount(), 3);
+        QCOMPARE(tree->topLevelItem(2)->text(0), QString("Measuring Name:New Measurement"));
+        QCOMPARE(tree->columnCount(), 17);
+        QVERIFY(tree->isColumnHidden(2) && tree->isColumnHidden(16) && !tree->isColumnHidden(1));
+        QCOMPARE(tree->topLevelItem(0)->flags(), Qt::ItemIsEnabled);
+        QVERIFY(tree->topLevelItem(2)->flags() & Qt::ItemIsSelectable);
+        QVERIFY(tree->topLevelItem(0)->data(0, Qt::CheckStateRole).isNull());
+        QCOMPARE(tree->actions().size(), 11);
+
+        // The tolerance rows are filled from the settings at start.
+        QTreeWidgetItem *toleranceRow = window.treeModel()->toleranceRow(1);
+        QCOMPARE(toleranceRow->text(0), QString("-2.00≤△L≤2.00"));
+        QCOMPARE(window.treeModel()->printRow(0)->text(1), QString("[New Measurement]"));
+
+        // The status strip of the link is the first child of the main splitter.
+        auto *mainSplitter = qobject_cast<QSplitter *>(window.centralWidget());
+        QVERIFY(mainSplitter);
+        QCOMPARE(mainSplitter->widget(0), reinterpret_cast<QWidget *>(window.serialPort()));
+        QVERIFY(!mainSplitter->handle(1)->isEnabled());
+    }
+
+    void disconnectedAfterSearch()
+    {
+        MainWindows window;
+        window.portClosed();
+        QCOMPARE(window.connectionLabel()->text(), QString("Disconnected"));
+        QCOMPARE(window.stateLabel()->text(), QString());
+        QVERIFY(!window.action("tTestFcn")->isEnabled());
+    }
+
+    void readSettingsChecks_data()
+    {
+        QTest::addColumn<QVariantMap>("stored");
+        QTest::addColumn<QStringList>("tolerance");
+        const QStringList defaults = {"2.00", "2.00", "2.00", "2.00", "2.00", "2.00", "2.00"};
+        const QStringList keys = {"delatE",  "nDelatL", "pDelatL", "nDelata",
+                                  "pDelata", "nDelatb", "pDelatb"};
+        auto all = [&keys](const QString &value) {
+            QVariantMap map;
+            for (const QString &key : keys)
+                map.insert(key, value);
+            return map;
+        };
+        QTest::newRow("empty store") << QVariantMap() << defaults;
+        QTest::newRow("all zero") << all("0.00") << defaults;
+        QVariantMap oneBound = all("0.00");
+        oneBound.insert("pDelata", "1.00");
+        QTest::newRow("one bound kept")
+            << oneBound << QStringList({"0.00", "0.00", "0.00", "0.00", "1.00", "0.00", "0.00"});
+        QVariantMap huge = all("1.5");
+        huge.insert("delatE", "1000000");
+        QTest::newRow("huge delatE") << huge << defaults;
+        QVariantMap hugeBound = all("1.5");
+        hugeBound.insert("pDelatb", "1000000");
+        QTest::newRow("huge pDelatb kept")
+            << hugeBound
+            << QStringList({"1.50", "1.50", "1.50", "1.50", "1.50", "1.50", "1000000.00"});
+        QTest::newRow("normalised") << all("1.234")
+                                    << QStringList({"1.23", "1.23", "1.23", "1.23", "1.23", "1.23", "1.23"});
+    }
+    void readSettingsChecks()
+    {
+        QFETCH(QVariantMap, stored);
+        QFETCH(QStringList, tolerance);
+        resetStore(stored);
+        MainWindows window;
+        QCOMPARE(window.tolerance(), tolerance);
+    }
+
+    void conditionDefaultsAndAverageMode_data()
+    {
+        QTest::addColumn<QString>("averageTestTime");
+        QTest::addColumn<bool>("averageMode");
+        QTest::newRow("3") << "3" << true;
+        QTest::newRow("1") << "1" << false;
+        QTest::newRow("abc") << "abc" << false;
+    }
+    void conditionDefaultsAndAverageMode()
+    {
+        QFETCH(QString, averageTestTime);
+        QFETCH(bool, averageMode);
+        resetStore({{"averageTestTimePC", averageTestTime}});
+        MainWindows window;
+        QCOMPARE(window.averageMode(), averageMode);
+        const MeasuringConditions &conditions = window.measuringConditions();
+        QCOMPARE(conditions.standardLight, QString("D65"));
+        QCOMPARE(conditions.colorSpace, QString("CIE1976L*a*b*"));
+        QCOMPARE(conditions.colorDiffFormula, QString("△ELab"));
+        QCOMPARE(conditions.SCISCE, QString("SCI"));
+    }
+
+    void writeSettingsKeys()
+    {
+        {
+            MainWindows window;
+            window.SimplifyFcn();
+            window.close();
+        }
+        QSettings settings = store();
+        const QStringList expected = {
+            "pos", "size", "maximized", "geometry", "recentFiles", "timeFlag", "newName",
+            "companyName", "printTime", "departmentName", "operatorName", "productName",
+            "standardLightPC", "colorSpacePC", "colorDiffFormulaPC", "SCISCEPC",
+            "averageTestTimePC", "averageTestCountPC", "delatE", "nDelatL", "pDelatL",
+            "nDelata", "pDelata", "nDelatb", "pDelatb", "fileDirectory", "languageChoose"};
+        for (const QString &key : expected)
+            QVERIFY2(settings.contains(key), qPrintable(key));
+        QCOMPARE(settings.allKeys().size(), expected.size());
+        QCOMPARE(settings.value("languageChoose").toString(), QString("zh_CN"));
+        QCOMPARE(settings.value("colorDiffFormulaPC").toString(), QString("△ELab"));
+
+        // The next start follows the stored language.
+        MainWindows again;
+        QVERIFY(again.isChinese());
+        QVERIFY(again.action("SimplifyFcn")->isChecked());
+        QCOMPARE(again.action("newFile")->text(), QString("新建(&N)"));
+    }
+
+    void languageSwitching()
+    {
+        MainWindows window;
+        window.EnglishFcn();
+        QVERIFY(!window.isChinese());
+        QCOMPARE(stretch(window.chartArea(), 0), 21);
+        QCOMPARE(stretch(window.chartArea(), 1), 30);
+        QCOMPARE(window.action("open")->text(), QString("&Open"));
+        QCOMPARE(window.measurementTree()->topLevelItem(0)->text(0), QString("Instrument Info."));
+
+        window.SimplifyFcn();
+        QVERIFY(window.isChinese());
+        QCOMPARE(window.languageCode(), QString("zh_CN"));
+        QCOMPARE(stretch(window.chartArea(), 0), 1);
+        QCOMPARE(stretch(window.chartArea(), 1), 5);
+        QCOMPARE(window.action("open")->text(), QString("打开(&O)"));
+        QCOMPARE(window.action("tTestFcn")->text(), QString("标样测量(&T)"));
+        QCOMPARE(window.measurementTree()->topLevelItem(0)->text(0), QString("仪器信息"));
+        QCOMPARE(window.measurementTree()->topLevelItem(2)->text(0),
+                 QString("测量名：新建测量"));
+
+        window.TraditionalFcn();
+        QCOMPARE(window.action("open")->text(), QString("開啟(&O)"));
+        QCOMPARE(window.action("tTestFcn")->text(), QString("標樣測量(&T)"));
+        QCOMPARE(window.measurementTree()->topLevelItem(0)->text(0), QString("儀器資訊"));
+        QVERIFY(window.action("TraditionalFcn")->isChecked());
+        QVERIFY(!window.action("SimplifyFcn")->isChecked());
+
+        window.EnglishFcn();
+        QCOMPARE(window.action("open")->text(), QString("&Open"));
+        QCOMPARE(window.measurementTree()->topLevelItem(2)->text(0),
+                 QString("Measuring Name:New Measurement"));
+    }
+
+    void dialogSizesFollowLanguage()
+    {
+        QCOMPARE(MainWindows::dialogSize("writeTRk", true), QSize(200, 290));
+        QCOMPARE(MainWindows::dialogSize("writeTRk", false), QSize(260, 290));
+        QCOMPARE(MainWindows::dialogSize("checkExportToExcelRk", true), QSize(360, 250));
+        QCOMPARE(MainWindows::dialogSize("standardLibraryRk", true), QSize(1080, 600));
+        QVERIFY(!MainWindows::dialogSize("toleranceRk", true).isValid());
+    }
+
+    void recentFiles()
+    {
+        QTemporaryDir dir;
+        QStringList paths;
+        for (int i = 1; i <= 7; ++i) {
+            const QString path = dir.filePath(QString("m%1.qcm").arg(i));
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            paths << path;
+        }
+        {
+            MainWindows window;
+            QVERIFY(!window.recentFilesSeparator()->isVisible());
+            for (const QString &path : paths)
+                window.addRecentFile(path);
+            const QList<QAction *> actions = window.recentFileActions();
+            QCOMPARE(actions.size(), 5);
+            for (int i = 0; i < 5; ++i) {
+                QVERIFY(actions[i]->isVisible());
+                QCOMPARE(actions[i]->text(), QString("&%1 m%2.qcm").arg(i + 1).arg(7 - i));
+                QCOMPARE(actions[i]->data().toString(), paths[6 - i]);
+            }
+            QVERIFY(window.recentFilesSeparator()->isVisible());
+            window.addRecentFile(paths[2]);  // reopening moves it to the front
+            QCOMPARE(window.recentFiles().first(), paths[2]);
+            QCOMPARE(window.recentFiles().size(), 7);
+            window.close();
+        }
+        QCOMPARE(store().value("recentFiles").toStringList().size(), 7);
+
+        // A deleted file disappears at the next start.
+        QFile::remove(paths[2]);
+        MainWindows again;
+        QCOMPARE(again.recentFiles().size(), 6);
+        QVERIFY(!again.recentFiles().contains(paths[2]));
+    }
+
+    void windowGrabbedInBothLanguages()
+    {
+        const QString artefacts = QDir(qEnvironmentVariable("QCM_BUILD_DIR")).filePath(
+            "tests/artifacts");
+        QDir().mkpath(artefacts);
+        for (const QString &language : {QString("en_US"), QString("zh_CN")}) {
+            resetStore({{"languageChoose", language}});
+            MainWindows window;
+            window.resize(1280, 800);
+            window.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&window));
+            const QImage image = window.grab().toImage();
+            QCOMPARE(image.size(), QSize(1280, 800));
+            // Not blank: the frame has many colours (icons, captions, tree).
+            QSet<QRgb> colours;
+            for (int y = 0; y < image.height(); y += 7)
+                for (int x = 0; x < image.width(); x += 7)
+                    colours.insert(image.pixel(x, y));
+            QVERIFY2(colours.size() > 20, qPrintable(QString::number(colours.size())));
+            QVERIFY(image.save(artefacts + "/mainWindow_" + language + ".png"));
+        }
+    }
+};
+
+QTEST_MAIN(tst_mainWindow)
+#include "tst_mainWindow.moc"

@@ -1,0 +1,341 @@
+// The road of a measurement end to end: the window talks to the instrument
+// emulator over a pseudo-terminal through the real serial link.
+
+#include "../support/emulatorProcess.h"
+#include "MainWindows.h"
+#include "infoPanelRk.h"
+#include "itemColumns.h"
+#include "measurementTreeRk.h"
+#include "promptRk.h"
+#include "readingRecorderRk.h"
+#include "serialPortRk.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTableWidget>
+#include <QTest>
+#include <QTreeWidget>
+
+namespace {
+
+const int connectTimeout = 15000;
+const int replyTimeout = 10000;
+
+QStringList columnsOf(const QTreeWidgetItem *item)
+{
+    QStringList texts;
+    for (int c = 0; c < 16; ++c)
+        texts << item->text(c);
+    return texts;
+}
+
+} // namespace
+
+class tst_measurementRoad : public QObject
+{
+    Q_OBJECT
+
+    emulatorProcess emulator;
+
+    void resetStore(const QVariantMap &values = {})
+    {
+        QSettings settings("SoftWare Inc.", "qcm");
+        settings.clear();
+        for (auto it = values.cbegin(); it != values.cend(); ++it)
+            settings.setValue(it.key(), it.value());
+    }
+
+    static QString panelCell(MainWindows &window, int row, int column)
+    {
+        return window.infoPanel()->cell(window.infoPanel()->colorDataTable(), row, column);
+    }
+
+    // Triggers an action the way a key press does, waiting out the debounce.
+    static void press(MainWindows &window, const char *name)
+    {
+        QTRY_VERIFY_WITH_TIMEOUT(window.action(name)->isEnabled(), connectTimeout);
+        QTest::qWait(700);
+        window.action(name)->trigger();
+    }
+
+private slots:
+    void initTestCase() { promptRk::setTesting(true); }
+    void init()
+    {
+        promptRk::clearHistory();
+        resetStore();
+    }
+    void cleanup()
+    {
+        emulator.stop();
+        qunsetenv("QCM_SERIAL_PORT");
+    }
+
+    void typeAndTwoSamples()
+    {
+        QVERIFY(emulator.start({"--colors", "50,10,20;52.5,9,20;49,10.5,19.25"}));
+        qputenv("QCM_SERIAL_PORT", emulator.path.toLocal8Bit());
+        MainWindows window;
+
+        // Connected display.
+        QTRY_VERIFY_WITH_TIMEOUT(window.instrumentConnected(), connectTimeout);
+        measurementTreeRk *tree = window.treeModel();
+        QCOMPARE(tree->instrumentRow(measurementTreeRk::instrumentModelRow)->text(1),
+                 QString("PX71"));
+        QCOMPARE(tree->instrumentRow(measurementTreeRk::wavelengthRangeRow)->text(1),
+                 QString("400nm-700nm"));
+        QCOMPARE(tree->instrumentRow(measurementTreeRk::instrumentLightRow)->text(1),
+                 QString("D65"));
+        QCOMPARE(tree->instrumentRow(measurementTreeRk::typeCapacityRow)->text(1),
+                 QString("2/100"));
+        QCOMPARE(tree->parameterRow(measurementTreeRk::parameterIlluminationRow)->text(1),
+                 QString("8/d"));
+        QCOMPARE(tree->parameterRow(measurementTreeRk::parameterColorSpaceRow)->text(1),
+                 QString("CIE1976L*a*b*"));
+        QVERIFY(window.action("whiteCalibrationFcn")->isEnabled());
+        QVERIFY(window.action("dataToPCFcn")->isEnabled());
+        QVERIFY(window.connectionLabel()->text().startsWith("connected to instrument:PX71    Port: "));
+        QCOMPARE(window.stateLabel()->text(), QString("Ready"));
+
+        press(window, "tTestFcn");
+        QTRY_COMPARE_WITH_TIMEOUT(tree->typeCount(), 1, replyTimeout);
+        QTreeWidgetItem *type = tree->type(0);
+        const QStringList t = columnsOf(type);
+        QCOMPARE(t.mid(0, 1), QStringList{"Type T001"});
+        QCOMPARE(t.mid(value1Column, 3), QStringList({"50", "10", "20"}));
+        QCOMPARE(t.mid(lightSourceColumn, 10),
+                 QStringList({"D65", "PX71", "8mm", "SCI", "CIE1976L*a*b*", "△ELab", "8/d",
+                              "CIE 10°", "1", "1"}));
+        QCOMPARE(window.measurementTree()->currentItem(), type);
+
+        press(window, "sTestFcn");
+        QTRY_COMPARE_WITH_TIMEOUT(type->childCount(), 1, replyTimeout);
+        press(window, "sTestFcn");
+        QTRY_COMPARE_WITH_TIMEOUT(type->childCount(), 2, replyTimeout);
+        QTreeWidgetItem *s1 = type->child(0);
+        QTreeWidgetItem *s2 = type->child(1);
+        QCOMPARE(s1->text(0), QString("Sample S001"));
+        QCOMPARE(s2->text(0), QString("Sample S002"));
+        QCOMPARE(columnsOf(s2).mid(value1Column, 3), QStringList({"49", "10.5", "19.25"}));
+        QCOMPARE(columnsOf(s2).mid(lightSourceColumn, 10), t.mid(lightSourceColumn, 10));
+
+        // The newest Sample is selected: the panel shows it against the Type.
+        QTRY_COMPARE(panelCell(window, 0, 2), QString("Sample S002"));
+        QCOMPARE(panelCell(window, 0, 1), QString("Type T001"));
+        QCOMPARE(panelCell(window, 1, 1), QString("50.00"));
+        QCOMPARE(panelCell(window, 1, 2), QString("49.00"));
+        QCOMPARE(panelCell(window, 1, 4), QString("-1.00"));
+        QCOMPARE(panelCell(window, 2, 4), QString("0.50"));
+        QCOMPARE(panelCell(window, 3, 4), QString("-0.75"));
+        QCOMPARE(panelCell(window, 4, 4), QString("1.35"));
+        QCOMPARE(window.infoPanel()->judgementCells(),
+                 QStringList({"Black+ White-", "Red+ Green-", "Blue+ Yellow-", "Pass", "Pass",
+                              "Pass", "Pass"}));
+        QCOMPARE(panelCell(window, 4, 3), QString("△ELab"));
+        QCOMPARE(panelCell(window, 1, 0), QString("L"));
+        QCOMPARE(panelCell(window, 1, 3), QString("△L"));
+
+        // Pressing the Type compares it with its first Sample, not the newest.
+        window.treeItemIsPressed(type, 0);
+        QCOMPARE(panelCell(window, 0, 2), QString("Sample S001"));
+        QCOMPARE(panelCell(window, 1, 4), QString("2.50"));
+        QCOMPARE(panelCell(window, 4, 4), QString("2.69"));
+        QCOMPARE(window.infoPanel()->judgementCells().at(3), QString("Fail"));
+
+        // A looser tolerance judges the shown item again.
+        window.setTolerance("3", "3", "3", "3", "3", "3", "3");
+        QCOMPARE(window.infoPanel()->judgementCells().mid(3),
+                 QStringList({"Pass", "Pass", "Pass", "Pass"}));
+        QCOMPARE(tree->toleranceRow(0)->text(0), QString("△E≤3.00"));
+        QCOMPARE(emulator.count(0xC4), 1);
+        QCOMPARE(emulator.count(0xC5), 2);
+    }
+
+    void refusedSamples_data()
+    {
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QString>("typeValue");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("light source")
+            << int(lightSourceColumn) << "A"
+            << "Please change in measurement setup if light sources don’t \nagree with Type!";
+        QTest::newRow("caliber") << int(caliberColumn) << "4mm"
+                                 << "Please use caliber consistent with standard instrument if "
+                                    "caliber \ndon’t agree with Type measuring conditions!";
+        QTest::newRow("light mode") << int(lightModeColumn) << "SCE"
+                                    << "Please change in measurement setup if containing light "
+                                       "mode \nis not consistent with Type measurement conditions!";
+        QTest::newRow("colour space") << int(colorSpaceColumn) << "CIEXYZ"
+                                      << "Please change in measurement setup if color splace is "
+                                         "not \nconsistent with Type measurement conditions!";
+        QTest::newRow("illumination") << int(illuminationColumn) << "d/0"
+                                      << "Please use illumination consistent instrument if "
+                                         "illumination \ndon’t agree with Type measuring "
+                                         "conditions!";
+        QTest::newRow("observer")
+            << int(observerColumn) << "CIE 2°"
+            << "Please use observer consistent with instrument if observer \ndon’t agree with Type!";
+        QTest::newRow("readings per average")
+            << int(averageTimesColumn) << "5"
+            << "Please change in measurement setup if average measurement settings \nare not "
+               "consistent with Type measurement conditions!";
+    }
+    void refusedSamples()
+    {
+        QFETCH(int, column);
+        QFETCH(QString, typeValue);
+        QFETCH(QString, message);
+        QVERIFY(emulator.start({"--colors", "50,10,20"}));
+        qputenv("QCM_SERIAL_PORT", emulator.path.toLocal8Bit());
+        MainWindows window;
+        press(window, "tTestFcn");
+        QTRY_COMPARE_WITH_TIMEOUT(window.treeModel()->typeCount(), 1, replyTimeout);
+        QTreeWidgetItem *type = window.treeModel()->type(0);
+        type->setText(column, typeValue);
+        promptRk::clearHistory();
+
+        press(window, "sTestFcn");
+        QTRY_COMPARE(promptRk::history().size(), 1);
+        QCOMPARE(promptRk::history().first().title, QString("Tips"));
+        QCOMPARE(promptRk::history().first().text, message);
+        QTest::qWait(300);
+        QCOMPARE(emulator.count(0xC5), 0);
+        QCOMPARE(type->childCount(), 0);
+    }
+
+    void instrumentNameOfLabAcceptsSamples()
+    {
+        QVERIFY(emulator.start({"--colors", "50,10,20;51,10,20"}));
+        qputenv("QCM_SERIAL_PORT", emulator.path.toLocal8Bit());
+        MainWindows window;
+        press(window, "tTestFcn");
+        QTRY_COMPARE_WITH_TIMEOUT(window.treeModel()->typeCount(), 1, replyTimeout);
+        QTreeWidgetItem *type = window.treeModel()->type(0);
+        type->setText(colorSpaceColumn, "CIE1976LAB");
+        press(window, "sTestFcn");
+        QTRY_COMPARE_WITH_TIMEOUT(type->childCount(), 1, replyTimeout);
+        // With the Sample current, the next one is accepted too.
+        window.measurementTree()->setCurrentItem(type->child(0));
+        press(window, "sTestFcn");
+        QTRY_COMPARE_WITH_TIMEOUT(type->childCount(), 2, replyTimeout);
+        QVERIFY(promptRk::history().isEmpty());
+    }
+
+    void averageOfThreeReadings_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::newRow("Yes") << int(QMessageBox::Yes);
+        QTest::newRow("No") << int(QMessageBox::No);
+    }
+    void averageOfThreeReadings()
+    {
+        QFETCH(int, answer);
+        resetStore({{"averageTestTimePC", "3"}});
+        QVERIFY(emulator.start({"--colors", "50,10,20;51,11,21;53,12,23;40,0,0"}));
+        qputenv("QCM_SERIAL_PORT", emulator.path.toLocal8Bit());
+        MainWindows window;
+        measurementTreeRk *tree = window.treeModel();
+        QTableWidget *parameters = window.infoPanel()->parameterTable();
+
+        press(window, "tTestFcn");
+        QTRY_COMPARE_WITH_TIMEOUT(tree->typeCount(), 1, replyTimeout);
+        QTreeWidgetItem *type = tree->type(0);
+        QCOMPARE(columnsOf(type).mid(value1Column, 3), QStringList({"50", "10", "20"}));
+        QCOMPARE(type->text(averageTimesColumn), QString("3"));
+        QCOMPARE(type->text(averageCountColumn), QString("1"));
+
+        press(window, "tTestFcn");
+        QTRY_COMPARE_WITH_TIMEOUT(type->text(averageCountColumn), QString("2"), replyTimeout);
+        QCOMPARE(columnsOf(type).mid(value1Column, 3), QStringList({"51.00", "11.00", "21.00"}));
+        QCOMPARE(window.infoPanel()->cell(parameters, 1, 7), QString("2/3"));
+
+        // A Sample reading while the Type is unfinished asks; no Sample is made.
+        promptRk::setNextAnswer(QMessageBox::StandardButton(answer));
+        press(window, "sTestFcn");
+        QTRY_VERIFY_WITH_TIMEOUT(!promptRk::history().isEmpty(), replyTimeout);
+        QCOMPARE(promptRk::history().last().kind, promptRk::Question);
+        if (answer == QMessageBox::No) {
+            QCOMPARE(tree->typeCount(), 0);
+            return;
+        }
+        QCOMPARE(tree->typeCount(), 1);
+        QCOMPARE(type->childCount(), 0);
+
+        press(window, "tTestFcn");
+        QTRY_COMPARE_WITH_TIMEOUT(type->text(averageCountColumn), QString("3"), replyTimeout);
+        // The third reading of the emulator went to the refused Sample; this
+        // is the fourth colour, so the mean is of 50, 51 and 40.
+        QCOMPARE(columnsOf(type).mid(value1Column, 3), QStringList({"47.00", "7.00", "13.67"}));
+        QCOMPARE(tree->typeCount(), 1);
+        QVERIFY(!window.recorder()->averagingActive());
+    }
+
+    void disconnectionEmptiesAndDisables()
+    {
+        QVERIFY(emulator.start({}));
+        qputenv("QCM_SERIAL_PORT", emulator.path.toLocal8Bit());
+        MainWindows window;
+        QTRY_VERIFY_WITH_TIMEOUT(window.instrumentConnected(), connectTimeout);
+        emulator.stop();
+        QTRY_COMPARE_WITH_TIMEOUT(window.connectionLabel()->text(), QString("Disconnected"),
+                                  connectTimeout);
+        QVERIFY(!window.instrumentConnected());
+        for (const char *name : {"tTestFcn", "sTestFcn", "stTestUiFcn", "whiteCalibrationFcn",
+                                 "blackCalibrationFcn", "whiteYellowFcn", "dataToPCFcn"})
+            QVERIFY2(!window.action(name)->isEnabled(), name);
+        for (int row = 0; row < measurementTreeRk::instrumentRowCount; ++row)
+            QCOMPARE(window.treeModel()->instrumentRow(row)->text(1), QString());
+        for (int row = 0; row < measurementTreeRk::parameterRowCount; ++row)
+            QCOMPARE(window.treeModel()->parameterRow(row)->text(1), QString());
+    }
+
+    void calibrationQuestionAndReplies()
+    {
+        QVERIFY(emulator.start({}));
+        qputenv("QCM_SERIAL_PORT", emulator.path.toLocal8Bit());
+        MainWindows window;
+        QTRY_VERIFY_WITH_TIMEOUT(window.action("whiteCalibrationFcn")->isEnabled(),
+                                 connectTimeout);
+        promptRk::setNextAnswer(QMessageBox::No);
+        window.action("whiteCalibrationFcn")->trigger();
+        QCOMPARE(promptRk::history().last().text, QString("Do you want white calibration?"));
+        QTest::qWait(300);
+        QCOMPARE(emulator.count(0xC2), 0);
+
+        promptRk::setNextAnswer(QMessageBox::Yes);
+        window.action("blackCalibrationFcn")->trigger();
+        QTRY_COMPARE_WITH_TIMEOUT(promptRk::history().last().text,
+                                  QString("Black calibration success!"), replyTimeout);
+        QCOMPARE(emulator.count(0xC3), 1);
+    }
+
+    void modelWithoutCalibration()
+    {
+        QVERIFY(emulator.start({"--model", "PX75"}));
+        qputenv("QCM_SERIAL_PORT", emulator.path.toLocal8Bit());
+        MainWindows window;
+        QTRY_VERIFY_WITH_TIMEOUT(window.instrumentConnected(), connectTimeout);
+        QVERIFY(window.action("tTestFcn")->isEnabled());
+        QVERIFY(!window.action("whiteCalibrationFcn")->isEnabled());
+        QVERIFY(!window.action("blackCalibrationFcn")->isEnabled());
+    }
+
+    void whitenessReachesTheIndices()
+    {
+        QVERIFY(emulator.start({}));
+        qputenv("QCM_SERIAL_PORT", emulator.path.toLocal8Bit());
+        MainWindows window;
+        QSignalSpy values(&window, &MainWindows::whiteYellowValueSignal);
+        window.whiteYellowValueSlot(100, 0, 0);
+        QCOMPARE(values.count(), 1);
+        const QVector<float> six = values.first().first().value<QVector<float>>();
+        QCOMPARE(six.size(), 6);
+        QVERIFY(qAbs(six[0] - 94.81f) < 0.01f && qAbs(six[1] - 100.0f) < 0.01f);
+        QVERIFY(qAbs(six[3] - 100.0f) < 0.01f);
+    }
+};
+
+QTEST_MAIN(tst_measurementRoad)
+#include "tst_measurementRoad.moc"

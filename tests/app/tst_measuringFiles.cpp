@@ -1,0 +1,244 @@
+// The measuring-file commands of the window: save, load, the title, the
+// modification test, the recent list and the failures a user can meet.
+
+#include "MainWindows.h"
+#include "measurementTreeRk.h"
+#include "promptRk.h"
+
+#include <QAction>
+#include <QFile>
+#include <QSettings>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTreeWidget>
+
+#include <csignal>
+#include <sys/resource.h>
+
+namespace {
+
+QStringList conditionTexts()
+{
+    return {"2026-12-09 08:00:00", "D65", "PX71", "8mm", "SCI", "CIE1976L*a*b*", "ΔE00", "8/d",
+            "CIE 10°", "1", "1"};
+}
+
+// Two Types: the first with three Samples, the second with none.
+void fillTree(MainWindows &window)
+{
+    QTreeWidgetItem *t1 = window.addTypeItem(50, 12.3f, -4, "Type T001", conditionTexts());
+    for (int i = 1; i <= 3; ++i)
+        window.addSampleItem(50.5f + i, 12, -4.25f, t1, measurementTreeRk::sampleName(i),
+                             conditionTexts());
+    window.addTypeItem(70, 0, 0, "Type T002", conditionTexts());
+}
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void resetStore(const QVariantMap &values = {})
+{
+    QSettings settings("SoftWare Inc.", "qcm");
+    settings.clear();
+    for (auto it = values.cbegin(); it != values.cend(); ++it)
+        settings.setValue(it.key(), it.value());
+}
+
+} // namespace
+
+class tst_measuringFiles : public QObject
+{
+    Q_OBJECT
+    QTemporaryDir dir;
+
+private slots:
+    void initTestCase() { promptRk::setTesting(true); }
+    void init()
+    {
+        resetStore();
+        promptRk::clearHistory();
+    }
+
+    void saveLoadSaveGivesTheSameBytes()
+    {
+        const QString first = dir.filePath("first.qcm");
+        const QString second = dir.filePath("second.qcm");
+        {
+            MainWindows window;
+            fillTree(window);
+            window.setTolerance("1.5", "1", "1.25", "2", "2", "0.5", "0.75");
+            QVERIFY(window.saveFile(first));
+        }
+        MainWindows window;
+        QVERIFY(window.openFileAtStart(first));
+        QCOMPARE(window.treeModel()->typeCount(), 2);
+        QCOMPARE(window.treeModel()->type(0)->childCount(), 3);
+        QCOMPARE(window.treeModel()->type(0)->child(2)->text(0), QString("Sample S003"));
+        QCOMPARE(window.treeModel()->type(0)->text(3), QString("12.3"));
+        QCOMPARE(window.tolerance().first(), QString("1.50"));
+        QVERIFY(!window.isModified());
+        QVERIFY(window.saveFile(second));
+        QCOMPARE(fileBytes(second), fileBytes(first));
+        // The file starts with the magic and the first tolerance text.
+        QCOMPARE(fileBytes(first).left(16).toHex(),
+                 QByteArray("55aa3434000000080031002e0035"
+                            "0030"));
+    }
+
+    void loadsFilesOfEveryLanguage_data()
+    {
+        QTest::addColumn<QString>("savedUnder");
+        QTest::addColumn<QString>("loadedUnder");
+        const QStringList codes = {"en_US", "zh_CN", "zh_TW"};
+        for (const QString &saved : codes)
+            for (const QString &loaded : codes)
+                QTest::addRow("%s to %s", qPrintable(saved), qPrintable(loaded)) << saved << loaded;
+    }
+    void loadsFilesOfEveryLanguage()
+    {
+        QFETCH(QString, savedUnder);
+        QFETCH(QString, loadedUnder);
+        const QString path = dir.filePath("lang-" + savedUnder + ".qcm");
+        {
+            resetStore({{"languageChoose", savedUnder}});
+            MainWindows window;
+            fillTree(window);
+            QVERIFY(window.saveFile(path));
+        }
+        resetStore({{"languageChoose", loadedUnder}});
+        MainWindows window;
+        QVERIFY(window.loadFile(path));
+        QCOMPARE(window.treeModel()->typeCount(), 2);
+        QCOMPARE(window.treeModel()->itemCount(), 5);
+    }
+
+    void modifiedTitleAndRecentFiles()
+    {
+        MainWindows window;
+        QCOMPARE(window.windowTitle(), QString("Color Software QCM  Untitled [*] - QCM"));
+        QVERIFY(!window.isModified());
+        fillTree(window);
+        QVERIFY(window.isModified());
+
+        const QString path = dir.filePath("run1.qcm");
+        promptRk::setNextFileName(path);
+        QVERIFY(window.saveAs());
+        QCOMPARE(window.windowTitle(), QString("Color Software QCM  run1.qcm - QCM"));
+        QCOMPARE(window.statusBar()->currentMessage(), QString("File saved"));
+        QCOMPARE(window.recentFiles().first(), path);
+        QVERIFY(!window.isModified());
+
+        QTreeWidgetItem *type = window.treeModel()->type(0);
+        QTreeWidgetItem *sample = window.addSampleItem(1, 2, 3, type, "Sample S004",
+                                                       conditionTexts());
+        QVERIFY(window.isModified());
+        window.treeModel()->deleteItem(sample);
+        QVERIFY(!window.isModified());
+
+        // Closing a modified measurement asks; Cancel keeps the window open.
+        window.addTypeItem(1, 2, 3, "Type T003", conditionTexts());
+        promptRk::setNextAnswer(QMessageBox::Cancel);
+        QVERIFY(!window.close());
+        QCOMPARE(promptRk::history().last().text,
+                 QString("The document has been modified.\nDo you want to save your changes?"));
+        // New asks too; No discards.
+        promptRk::setNextAnswer(QMessageBox::No);
+        window.newFile();
+        QCOMPARE(window.treeModel()->itemCount(), 0);
+        QCOMPARE(window.windowTitle(), QString("Color Software QCM  Untitled [*] - QCM"));
+    }
+
+    void failuresLeaveTheTreeAlone_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<bool>("exists");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("missing") << QByteArray() << false << "Cannot read file";
+        QTest::newRow("wrong magic") << QByteArray("\x55\xAA\x35\x35 not a measurement", 22)
+                                     << true << "The file is not a qcm file.";
+    }
+    void failuresLeaveTheTreeAlone()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(bool, exists);
+        QFETCH(QString, message);
+        const QString path = dir.filePath(QString("bad-%1.qcm").arg(QTest::currentDataTag()));
+        if (exists) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(content);
+        }
+        MainWindows window;
+        fillTree(window);
+        QVERIFY(!window.openFileAtStart(path));
+        QCOMPARE(window.treeModel()->itemCount(), 5);
+        QCOMPARE(promptRk::history().last().title, QString("QCM"));
+        QVERIFY(promptRk::history().last().text.startsWith(message));
+        QCOMPARE(window.statusBar()->currentMessage(), QString("Loading canceled"));
+    }
+
+    void failedSaveKeepsTheOldFile()
+    {
+        const QString path = dir.filePath("keep.qcm");
+        {
+            MainWindows window;
+            fillTree(window);
+            QVERIFY(window.saveFile(path));
+        }
+        const QByteArray before = fileBytes(path);
+
+        // A file-size limit makes every write beyond 4 KiB fail, whoever runs
+        // the test (permissions do not stop root).
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit old {};
+        getrlimit(RLIMIT_FSIZE, &old);
+        rlimit small = old;
+        small.rlim_cur = 4096;
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+        bool saved = true;
+        {
+            MainWindows window;
+            QVERIFY(window.loadFile(path));
+            QTreeWidgetItem *type = window.treeModel()->type(0);
+            for (int i = 0; i < 200; ++i)
+                window.addSampleItem(1, 2, 3, type, measurementTreeRk::sampleName(10 + i),
+                                     conditionTexts());
+            window.setCurrentFile(path);
+            saved = window.save();
+            QCOMPARE(window.statusBar()->currentMessage(), QString("Saving canceled"));
+        }
+        setrlimit(RLIMIT_FSIZE, &old);
+        QVERIFY(!saved);
+        QVERIFY(promptRk::history().last().text.startsWith("Cannot write file"));
+        QCOMPARE(fileBytes(path), before);
+        QCOMPARE(QDir(dir.path()).entryList({"keep.qcm*"}, QDir::Files),
+                 QStringList{"keep.qcm"});
+    }
+
+    void truncatedFileKeepsWhatCouldBeRead()
+    {
+        const QString path = dir.filePath("cut.qcm");
+        {
+            MainWindows window;
+            fillTree(window);
+            QVERIFY(window.saveFile(path));
+        }
+        QByteArray bytes = fileBytes(path);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(bytes.left(bytes.size() - 40));
+        file.close();
+        MainWindows window;
+        QVERIFY(window.loadFile(path));
+        // The last record (Type T002) was cut short; the first Type and its
+        // Samples are all there.
+        QCOMPARE(window.treeModel()->type(0)->childCount(), 3);
+    }
+};
+
+QTEST_MAIN(tst_measuringFiles)
+#include "tst_measuringFiles.moc"

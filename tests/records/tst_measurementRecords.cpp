@@ -1,0 +1,343 @@
+// The measurement tree without the window: naming, check marks, condition
+// checks, averaged readings and what the panel shows for a pressed item.
+
+#include "conditionCheck.h"
+#include "infoPanelRk.h"
+#include "itemColumns.h"
+#include "measurementTreeRk.h"
+#include "promptRk.h"
+#include "readingRecorderRk.h"
+
+#include <QSignalSpy>
+#include <QTableWidget>
+#include <QTest>
+#include <QTreeWidget>
+
+namespace {
+
+MeasuringConditions labConditions()
+{
+    MeasuringConditions c;
+    c.instrumentModel = "PX71";
+    c.illuminationMode = "8/d";
+    c.standardLight = "D65";
+    c.caliber = "8mm";
+    c.observer = "CIE 10°";
+    c.SCISCE = "SCI";
+    c.colorSpace = "CIE1976L*a*b*";
+    c.colorDiffFormula = "ΔELab";
+    c.averageTestTime = "1";
+    return c;
+}
+
+} // namespace
+
+class tst_measurementRecords : public QObject
+{
+    Q_OBJECT
+
+    QTreeWidget *tree = nullptr;
+    measurementTreeRk *model = nullptr;
+    MeasuringConditions conditions;
+    readingRecorderRk *recorder = nullptr;
+
+    QStringList columnsOf(const QTreeWidgetItem *item) const
+    {
+        QStringList texts;
+        for (int c = 0; c < 16; ++c)
+            texts << item->text(c);
+        return texts;
+    }
+
+private slots:
+    void initTestCase() { promptRk::setTesting(true); }
+    void init()
+    {
+        promptRk::clearHistory();
+        tree = new QTreeWidget;
+        model = new measurementTreeRk(tree, tree);
+        conditions = labConditions();
+        recorder = new readingRecorderRk(model, &conditions, tree);
+        QObject::connect(tree, &QTreeWidget::itemChanged, model,
+                         [this](QTreeWidgetItem *item) { model->propagateCheckState(item); });
+        // The instrument has reported: the measuring parameters are shown.
+        measurementTreeRk::setRowValue(
+            model->parameterRow(measurementTreeRk::parameterIlluminationRow), "8/d");
+    }
+    void cleanup() { delete tree; }
+
+    void typeAndSampleNaming()
+    {
+        QCOMPARE(measurementTreeRk::typeName(1), QString("Type T001"));
+        QCOMPARE(measurementTreeRk::typeName(10), QString("Type T010"));
+        QCOMPARE(measurementTreeRk::typeName(100), QString("Type T100"));
+        QCOMPARE(measurementTreeRk::typeName(1000), QString("Type T1000"));
+        QCOMPARE(measurementTreeRk::sampleName(12), QString("Sample S012"));
+
+        QTreeWidgetItem *root = model->measurementRoot();
+        QCOMPARE(model->lastItemNumber(root), QString("FALSE"));
+        for (int i = 0; i < 3; ++i)
+            recorder->typeReading(50, 1, 2);
+        QCOMPARE(model->lastType()->text(0), QString("Type T003"));
+        // Deleting T002: the number follows the last name.
+        model->deleteItem(model->type(1));
+        recorder->typeReading(50, 1, 2);
+        QCOMPARE(model->lastType()->text(0), QString("Type T004"));
+        // A renamed last Type: count plus one.
+        model->lastType()->setText(0, "Reference blue");
+        QCOMPARE(model->lastItemNumber(root), QString("FALSE"));
+        recorder->typeReading(50, 1, 2);
+        QCOMPARE(model->lastType()->text(0), QString("Type T004"));
+
+        // Samples restart at S001 under each Type.
+        tree->setCurrentItem(model->type(0));
+        recorder->sampleReading(51, 1, 2);
+        recorder->sampleReading(52, 1, 2);
+        QCOMPARE(model->type(0)->child(1)->text(0), QString("Sample S002"));
+        tree->setCurrentItem(model->type(1));
+        recorder->sampleReading(51, 1, 2);
+        QCOMPARE(model->type(1)->child(0)->text(0), QString("Sample S001"));
+    }
+
+    void newItemColumns()
+    {
+        conditions.colorSpace = "CIEXYZ";
+        QTreeWidgetItem *type = recorder->typeReading(100, 0, 0);
+        QVERIFY(type);
+        const QStringList c = columnsOf(type);
+        QCOMPARE(c[nameColumn], QString("Type T001"));
+        QCOMPARE(c[value1Column], QString("94.81"));
+        QCOMPARE(c[value2Column], QString("100"));
+        QCOMPARE(c[value3Column], QString("107.32"));
+        QVERIFY(QDateTime::fromString(c[timeColumn], "yyyy-MM-dd hh:mm:ss").isValid());
+        QCOMPARE(c.mid(lightSourceColumn, 10),
+                 QStringList({"D65", "PX71", "8mm", "SCI", "CIEXYZ", "ΔELab", "8/d", "CIE 10°",
+                              "1", "1"}));
+        QCOMPARE(type->checkState(0), Qt::Unchecked);
+        // The swatch of the reference white is a near-white.
+        const QColor swatch = type->background(swatchColumn).color();
+        QVERIFY(swatch.red() > 230 && swatch.green() > 230 && swatch.blue() > 200);
+        QCOMPARE(tree->currentItem(), type);
+    }
+
+    void refusedWithoutInstrumentInformation()
+    {
+        measurementTreeRk::setRowValue(
+            model->parameterRow(measurementTreeRk::parameterIlluminationRow), QString());
+        QSignalSpy lost(recorder, &readingRecorderRk::portInfoLostSignal);
+        QVERIFY(!recorder->typeReading(50, 0, 0));
+        QVERIFY(!recorder->sampleReading(50, 0, 0));
+        QCOMPARE(lost.count(), 2);
+        QCOMPARE(model->typeCount(), 0);
+    }
+
+    void sampleWithoutTypeAsksForOne()
+    {
+        QSignalSpy noType(recorder, &readingRecorderRk::noTypeYet);
+        QVERIFY(!recorder->sampleReading(50, 0, 0));
+        QCOMPARE(noType.count(), 1);
+        QCOMPARE(promptRk::history().size(), 1);
+        QCOMPARE(promptRk::history().first().text, QString("Please measure Type firstly!"));
+    }
+
+    void checkMarks()
+    {
+        recorder->typeReading(50, 0, 0);
+        QTreeWidgetItem *single = model->lastType();
+        tree->setCurrentItem(single);
+        recorder->sampleReading(50, 0, 0);
+        // One Sample: checking it leaves the Type as it was; unchecking unchecks it.
+        single->child(0)->setCheckState(0, Qt::Checked);
+        QCOMPARE(single->checkState(0), Qt::Unchecked);
+        single->setCheckState(0, Qt::Checked);
+        QCOMPARE(single->child(0)->checkState(0), Qt::Checked);
+        single->child(0)->setCheckState(0, Qt::Unchecked);
+        QCOMPARE(single->checkState(0), Qt::Unchecked);
+
+        recorder->typeReading(50, 0, 0);
+        QTreeWidgetItem *two = model->lastType();
+        tree->setCurrentItem(two);
+        recorder->sampleReading(50, 0, 0);
+        recorder->sampleReading(50, 0, 0);
+        two->setCheckState(0, Qt::Checked);
+        QCOMPARE(two->child(0)->checkState(0), Qt::Checked);
+        QCOMPARE(two->child(1)->checkState(0), Qt::Checked);
+        two->child(0)->setCheckState(0, Qt::Unchecked);
+        QCOMPARE(two->checkState(0), Qt::PartiallyChecked);
+        two->child(1)->setCheckState(0, Qt::Unchecked);
+        QCOMPARE(two->checkState(0), Qt::Unchecked);
+        two->child(0)->setCheckState(0, Qt::Checked);
+        two->child(1)->setCheckState(0, Qt::Checked);
+        QCOMPARE(two->checkState(0), Qt::Checked);
+        // A new unchecked Sample makes the checked Type partly checked.
+        recorder->sampleReading(50, 0, 0);
+        QCOMPARE(two->checkState(0), Qt::PartiallyChecked);
+        // Deleting that Sample brings the Type back to checked.
+        model->deleteItem(two->child(2));
+        QCOMPARE(two->checkState(0), Qt::Checked);
+
+        // Renaming the measurement (the root's text) unchecks everything.
+        model->measurementRoot()->setText(0, "Measuring Name:Run 7");
+        QCOMPARE(two->checkState(0), Qt::Unchecked);
+        QCOMPARE(two->child(0)->checkState(0), Qt::Unchecked);
+        // The information branches never get a check box.
+        QVERIFY(model->instrumentInfoItem()->data(0, Qt::CheckStateRole).isNull());
+        QVERIFY(model->parameterRow(0)->data(0, Qt::CheckStateRole).isNull());
+    }
+
+    void conditionChecks_data()
+    {
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QString>("typeValue");
+        QTest::addColumn<int>("mismatch");
+        QTest::addColumn<QString>("messageStart");
+        QTest::newRow("light source") << int(lightSourceColumn) << "A"
+                                      << int(conditionCheck::lightSourceMismatch)
+                                      << "Please change in measurement setup if light sources";
+        QTest::newRow("caliber") << int(caliberColumn) << "4mm"
+                                 << int(conditionCheck::caliberMismatch)
+                                 << "Please use caliber consistent";
+        QTest::newRow("light mode") << int(lightModeColumn) << "SCE"
+                                    << int(conditionCheck::lightModeMismatch)
+                                    << "Please change in measurement setup if containing";
+        QTest::newRow("colour space") << int(colorSpaceColumn) << "CIELCH"
+                                      << int(conditionCheck::colorSpaceMismatch)
+                                      << "Please change in measurement setup if color splace";
+        QTest::newRow("illumination") << int(illuminationColumn) << "d/8"
+                                      << int(conditionCheck::illuminationMismatch)
+                                      << "Please use illumination consistent";
+        QTest::newRow("observer") << int(observerColumn) << "CIE 2°"
+                                  << int(conditionCheck::observerMismatch)
+                                  << "Please use observer consistent";
+        QTest::newRow("average") << int(averageTimesColumn) << "3"
+                                 << int(conditionCheck::averageMismatch)
+                                 << "Please change in measurement setup if average";
+        QTest::newRow("formula only") << int(formulaColumn) << "ΔE00"
+                                      << int(conditionCheck::noMismatch) << "";
+        QTest::newRow("instrument name of L*a*b*")
+            << int(colorSpaceColumn) << "CIE1976LAB" << int(conditionCheck::noMismatch) << "";
+    }
+    void conditionChecks()
+    {
+        QFETCH(int, column);
+        QFETCH(QString, typeValue);
+        QFETCH(int, mismatch);
+        QFETCH(QString, messageStart);
+        QTreeWidgetItem *type = recorder->typeReading(50, 0, 0);
+        type->setText(column, typeValue);
+        QCOMPARE(int(conditionCheck::firstMismatch(type, conditions)), mismatch);
+        const QString message = conditionCheck::message(conditionCheck::Mismatch(mismatch));
+        if (messageStart.isEmpty())
+            QVERIFY(message.isEmpty());
+        else
+            QVERIFY(message.startsWith(messageStart));
+    }
+
+    void typeAverageOfThreeReadings()
+    {
+        conditions.averageTestTime = "3";
+        recorder->setAverageMode(true);
+        QTreeWidgetItem *type = recorder->typeReading(50, 10, 20);
+        QCOMPARE(type->text(value1Column), QString("50"));
+        QCOMPARE(type->text(averageTimesColumn), QString("3"));
+        QCOMPARE(type->text(averageCountColumn), QString("1"));
+        QVERIFY(recorder->averagingActive());
+
+        QCOMPARE(recorder->typeReading(51, 11, 21), type);
+        QCOMPARE(type->text(value1Column), QString("51.00"));
+        QCOMPARE(type->text(value3Column), QString("21.00"));
+        QCOMPARE(type->text(averageCountColumn), QString("2"));
+        QCOMPARE(model->typeCount(), 1);
+
+        QCOMPARE(recorder->typeReading(53, 12, 23), type);
+        QCOMPARE(type->text(value1Column), QString("51.33"));
+        QCOMPARE(type->text(value2Column), QString("11.00"));
+        QCOMPARE(type->text(value3Column), QString("21.33"));
+        QCOMPARE(type->text(averageCountColumn), QString("3"));
+        QVERIFY(!recorder->averagingActive());
+        QCOMPARE(recorder->readingCount(), 0);
+
+        // The next reading starts a new Type.
+        QVERIFY(recorder->typeReading(40, 0, 0) != type);
+        QCOMPARE(model->typeCount(), 2);
+    }
+
+    void sampleReadingDuringTypeAverage_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<int>("typesLeft");
+        QTest::newRow("Yes keeps the Type") << int(QMessageBox::Yes) << 1;
+        QTest::newRow("No removes the Type") << int(QMessageBox::No) << 0;
+    }
+    void sampleReadingDuringTypeAverage()
+    {
+        QFETCH(int, answer);
+        QFETCH(int, typesLeft);
+        conditions.averageTestTime = "3";
+        recorder->setAverageMode(true);
+        recorder->typeReading(50, 10, 20);
+        promptRk::setNextAnswer(QMessageBox::StandardButton(answer));
+        QVERIFY(!recorder->sampleReading(50, 10, 20));
+        QCOMPARE(model->typeCount(), typesLeft);
+        QCOMPARE(model->itemCount(), typesLeft);
+        QCOMPARE(recorder->typeAveraging(), typesLeft == 1);
+        QCOMPARE(promptRk::history().last().kind, promptRk::Question);
+    }
+
+    void deletingTheAveragedItemForgetsTheAverage()
+    {
+        conditions.averageTestTime = "3";
+        recorder->setAverageMode(true);
+        recorder->typeReading(50, 0, 0);  // three readings make one Type
+        recorder->typeReading(50, 0, 0);
+        recorder->typeReading(50, 0, 0);
+        QTreeWidgetItem *type = model->lastType();
+        tree->setCurrentItem(type);
+        recorder->sampleReading(50, 0, 0);
+        QVERIFY(recorder->sampleAveraging());
+        QCOMPARE(recorder->averagedType(), type);
+        model->deleteItem(type);
+        QVERIFY(!recorder->averagingActive());
+        QVERIFY(!recorder->averagedType());
+        // Readings after that go to new items, no question is asked.
+        promptRk::clearHistory();
+        QTreeWidgetItem *next = recorder->typeReading(40, 0, 0);
+        QVERIFY(next);
+        QVERIFY(promptRk::history().isEmpty());
+    }
+
+    void panelShowsTypeAgainstFirstSample()
+    {
+        infoPanelRk panel(model);
+        recorder->typeReading(50, 10, 20);
+        QTreeWidgetItem *type = model->lastType();
+        tree->setCurrentItem(type);
+        recorder->sampleReading(52.5, 9, 20);  // S001
+        recorder->sampleReading(60, 0, 0);     // S002, newest
+        Tolerance tolerance;
+        QVERIFY(panel.pressItem(type, tolerance));
+        QTableWidget *data = panel.colorDataTable();
+        QCOMPARE(panel.cell(data, 0, 1), QString("Type T001"));
+        QCOMPARE(panel.cell(data, 0, 2), QString("Sample S001"));
+        QCOMPARE(panel.cell(data, 1, 2), QString("52.50"));
+        QCOMPARE(panel.cell(data, 1, 4), QString("2.50"));
+        QCOMPARE(panel.cell(data, 2, 4), QString("-1.00"));
+        QCOMPARE(panel.cell(data, 4, 4), QString("2.69"));
+        QCOMPARE(panel.judgementCells(),
+                 QStringList({"White+ Black-", "Green+ Red-", "Normal", "Fail", "Fail", "Pass",
+                              "Pass"}));
+        QCOMPARE(panel.cell(panel.parameterTable(), 1, 7), QString("1/1"));
+
+        // A Type without Samples empties the Sample side.
+        recorder->typeReading(40, 0, 0);
+        QVERIFY(panel.pressItem(model->lastType(), tolerance));
+        QCOMPARE(panel.cell(data, 1, 2), QString());
+        QCOMPARE(panel.judgementCells(), QStringList({"", "", "", "", "", "", ""}));
+        // The root and information items change nothing.
+        QVERIFY(!panel.pressItem(model->measurementRoot(), tolerance));
+        QVERIFY(!panel.pressItem(model->instrumentRow(0), tolerance));
+    }
+};
+
+QTEST_MAIN(tst_measurementRecords)
+#include "tst_measurementRecords.moc"
