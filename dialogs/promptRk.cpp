@@ -1,0 +1,173 @@
+#include "promptRk.h"
+
+#include <QFileDialog>
+#include <QQueue>
+#include <QTimer>
+
+namespace {
+
+struct PromptState
+{
+    bool testing = false;
+    QQueue<QMessageBox::StandardButton> answers;
+    QQueue<QString> fileNames;
+    QList<promptRk::Record> history;
+};
+
+PromptState &state()
+{
+    static PromptState s;
+    return s;
+}
+
+int buttonCount(QMessageBox::StandardButtons buttons)
+{
+    int n = 0;
+    for (unsigned v = static_cast<unsigned>(buttons); v != 0; v &= v - 1)
+        ++n;
+    return n;
+}
+
+// The answer an unattended test gets when it did not script one: whatever
+// does nothing.
+QMessageBox::StandardButton safeAnswer(QMessageBox::StandardButtons buttons)
+{
+    if (buttons.testFlag(QMessageBox::No))
+        return QMessageBox::No;
+    if (buttons.testFlag(QMessageBox::Cancel))
+        return QMessageBox::Cancel;
+    if (buttons.testFlag(QMessageBox::Abort))
+        return QMessageBox::Abort;
+    if (buttons.testFlag(QMessageBox::Ok))
+        return QMessageBox::Ok;
+    return QMessageBox::NoButton;
+}
+
+} // namespace
+
+QMessageBox::StandardButton promptRk::ask(Kind kind, QWidget *parent, const QString &title,
+                                          const QString &text, QMessageBox::StandardButtons buttons,
+                                          QMessageBox::StandardButton defaultButton)
+{
+    PromptState &s = state();
+    if (s.testing) {
+        s.history.append({kind, title, text});
+        if (buttonCount(buttons) > 1)
+            return s.answers.isEmpty() ? safeAnswer(buttons) : s.answers.dequeue();
+        return buttonCount(buttons) == 1 ? QMessageBox::StandardButton(int(buttons))
+                                         : QMessageBox::NoButton;
+    }
+    switch (kind) {
+    case Warning:
+        return QMessageBox::warning(parent, title, text, buttons, defaultButton);
+    case Question:
+        return QMessageBox::question(parent, title, text, buttons, defaultButton);
+    default:
+        return QMessageBox::information(parent, title, text, buttons, defaultButton);
+    }
+}
+
+QMessageBox::StandardButton promptRk::information(QWidget *parent, const QString &title,
+                                                  const QString &text,
+                                                  QMessageBox::StandardButtons buttons,
+                                                  QMessageBox::StandardButton defaultButton)
+{
+    return ask(Information, parent, title, text, buttons, defaultButton);
+}
+
+QMessageBox::StandardButton promptRk::warning(QWidget *parent, const QString &title,
+                                              const QString &text,
+                                              QMessageBox::StandardButtons buttons,
+                                              QMessageBox::StandardButton defaultButton)
+{
+    return ask(Warning, parent, title, text, buttons, defaultButton);
+}
+
+QMessageBox::StandardButton promptRk::question(QWidget *parent, const QString &title,
+                                               const QString &text,
+                                               QMessageBox::StandardButtons buttons,
+                                               QMessageBox::StandardButton defaultButton)
+{
+    return ask(Question, parent, title, text, buttons, defaultButton);
+}
+
+void promptRk::timedInformation(QWidget *parent, const QString &title, const QString &text,
+                                int msec)
+{
+    PromptState &s = state();
+    if (s.testing) {
+        s.history.append({TimedInformation, title, text});
+        return;
+    }
+    QMessageBox box(QMessageBox::Information, title, text, QMessageBox::Ok, parent);
+    QTimer::singleShot(msec, &box, &QMessageBox::accept);
+    box.exec();
+}
+
+QString promptRk::fileName(Kind kind, QWidget *parent, const QString &caption, const QString &dir,
+                           const QString &filter)
+{
+    PromptState &s = state();
+    if (s.testing) {
+        s.history.append({kind, caption, dir});
+        return s.fileNames.isEmpty() ? QString() : s.fileNames.dequeue();
+    }
+    switch (kind) {
+    case SaveFileName:
+        return QFileDialog::getSaveFileName(parent, caption, dir, filter);
+    case ExistingDirectory:
+        return QFileDialog::getExistingDirectory(parent, caption, dir);
+    default:
+        return QFileDialog::getOpenFileName(parent, caption, dir, filter);
+    }
+}
+
+QString promptRk::getOpenFileName(QWidget *parent, const QString &caption, const QString &dir,
+                                  const QString &filter)
+{
+    return fileName(OpenFileName, parent, caption, dir, filter);
+}
+
+QString promptRk::getSaveFileName(QWidget *parent, const QString &caption, const QString &dir,
+                                  const QString &filter)
+{
+    return fileName(SaveFileName, parent, caption, dir, filter);
+}
+
+QString promptRk::getExistingDirectory(QWidget *parent, const QString &caption, const QString &dir)
+{
+    return fileName(ExistingDirectory, parent, caption, dir, QString());
+}
+
+void promptRk::setTesting(bool on)
+{
+    state().testing = on;
+}
+
+bool promptRk::testing()
+{
+    return state().testing;
+}
+
+void promptRk::setNextAnswer(QMessageBox::StandardButton answer)
+{
+    state().answers.enqueue(answer);
+}
+
+void promptRk::setNextFileName(const QString &fileName)
+{
+    state().fileNames.enqueue(fileName);
+}
+
+QList<promptRk::Record> promptRk::history()
+{
+    return state().history;
+}
+
+void promptRk::clearHistory()
+{
+    PromptState &s = state();
+    s.history.clear();
+    s.answers.clear();
+    s.fileNames.clear();
+}

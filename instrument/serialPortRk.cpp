@@ -1,0 +1,770 @@
+#include "serialPortRk.h"
+
+#include "frameCodec.h"
+#include "promptRk.h"
+#include "threadRk.h"
+
+#include <QCoreApplication>
+#include <QDebug>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QProgressBar>
+#include <QTimer>
+#include <cstdio>
+
+namespace {
+
+const int searchMsec = 1000;
+const int keepAliveMsec = 3000;
+const int infoMsec = 100;
+const int parseMsec = 15;
+const int replyMsec = 2000;
+const int firstPollMsec = 150;
+const int nextPollMsec = 25;
+const int uploadStallMsec = 2000;
+const int hideMsec = 3000;
+const int calibrationBoxMsec = 1500;
+
+serialPortRk::PortLister &portLister()
+{
+    static serialPortRk::PortLister lister;
+    return lister;
+}
+
+QTimer *makeTimer(QObject *owner, bool singleShot)
+{
+    auto *timer = new QTimer(owner);
+    timer->setSingleShot(singleShot);
+    return timer;
+}
+
+void printPortError(const char *line)
+{
+    std::fputs(line, stdout);
+    std::fputc('\n', stdout);
+    std::fflush(stdout);
+}
+
+} // namespace
+
+serialPortRk::serialPortRk(QWidget *parent) : QWidget(parent)
+{
+    qRegisterMetaType<QVector<QString>>("QVector<QString>");
+    qRegisterMetaType<QSerialPort::SerialPortError>("QSerialPort::SerialPortError");
+
+    infoCaption = new QLabel(this);
+    infoCaption->setObjectName(QStringLiteral("infoCaption"));
+    progressBar = new QProgressBar(this);
+    progressBar->setObjectName(QStringLiteral("progressBar"));
+    progressBar->hide();
+    infoLabel = new QLabel(this);
+    infoLabel->setObjectName(QStringLiteral("infoLabel"));
+    QFont font = infoLabel->font();
+    font.setPointSize(14);
+    infoLabel->setFont(font);
+    QPalette palette = infoLabel->palette();
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        palette.setColor(group, QPalette::WindowText, Qt::blue);
+    infoLabel->setPalette(palette);
+    infoLabel->hide();
+
+    auto *layout = new QHBoxLayout(this);
+    layout->addWidget(infoCaption);
+    layout->addWidget(progressBar);
+    layout->addWidget(infoLabel);
+    layout->addStretch();
+    setFixedHeight(40);
+    retranslate();
+
+    searchTimer = makeTimer(this, false);
+    keepAliveTimer = makeTimer(this, false);
+    infoTimer = makeTimer(this, true);
+    parseTimer = makeTimer(this, true);
+    typeReplyTimer = makeTimer(this, true);
+    sampleReplyTimer = makeTimer(this, true);
+    sendReplyTimer = makeTimer(this, true);
+    pollTimer = makeTimer(this, true);
+    uploadStallTimer = makeTimer(this, true);
+    progressHideTimer = makeTimer(this, true);
+    messageHideTimer = makeTimer(this, true);
+
+    connect(searchTimer, &QTimer::timeout, this, &serialPortRk::lookForPort);
+    connect(keepAliveTimer, &QTimer::timeout, this, &serialPortRk::sendWSPortData);
+    connect(infoTimer, &QTimer::timeout, this, &serialPortRk::getInstrunetInfo);
+    connect(parseTimer, &QTimer::timeout, this, &serialPortRk::dataProcessing);
+    connect(typeReplyTimer, &QTimer::timeout, this, &serialPortRk::tTestTimeOutSlot);
+    connect(sampleReplyTimer, &QTimer::timeout, this, &serialPortRk::sTestTimeOutSlot);
+    connect(sendReplyTimer, &QTimer::timeout, this, &serialPortRk::sendDataToYiQiTimeoutSlot);
+    connect(pollTimer, &QTimer::timeout, this, &serialPortRk::readyReadSlot);
+    connect(uploadStallTimer, &QTimer::timeout, this, &serialPortRk::uploadStalledSlot);
+    connect(progressHideTimer, &QTimer::timeout, this, &serialPortRk::progressbarSlot);
+    connect(messageHideTimer, &QTimer::timeout, this, &serialPortRk::infoLabelSlot);
+
+    watcher = new threadRk(this);
+    connect(watcher, &threadRk::portWSSignal, this, &serialPortRk::readyReadSlot,
+            Qt::QueuedConnection);
+
+    searchTimer->start(searchMsec);
+}
+
+serialPortRk::~serialPortRk()
+{
+    // End the watcher before the link goes, so that no tick is queued to a
+    // half-destroyed receiver.
+    disconnect(watcher, nullptr, this, nullptr);
+    delete watcher;
+    watcher = nullptr;
+    if (port) {
+        disconnect(port, nullptr, this, nullptr);
+        if (port->isOpen())
+            port->close();
+    }
+}
+
+void serialPortRk::setPortLister(PortLister lister)
+{
+    portLister() = std::move(lister);
+}
+
+// ---------------------------------------------------------------------------
+// Port search, opening, closing
+
+void serialPortRk::lookForPort()
+{
+    QString name = portDiscovery::overridePortName();
+    if (name.isEmpty()) {
+        const QList<portDiscovery::PortEntry> ports =
+            portLister() ? portLister()() : portDiscovery::availablePorts();
+        name = portDiscovery::findInstrumentPort(ports);
+    }
+    if (!name.isEmpty())
+        portNameValue = name;
+
+    if (port) {
+        // The old object may still be emitting (this can run from inside its
+        // readyRead through readyReadSlot's event processing): detach it and
+        // let the event loop delete it.
+        disconnect(port, nullptr, this, nullptr);
+        if (port->isOpen())
+            port->close();
+        port->deleteLater();
+    }
+    port = new QSerialPort(this);
+    connect(port, &QSerialPort::errorOccurred, this, &serialPortRk::errorSlot);
+
+    openPort();
+    emit portClosedSignal();
+}
+
+void serialPortRk::openPort()
+{
+    if (!port)
+        return;
+    port->setPortName(portNameValue);
+    if (!port->open(QIODevice::ReadWrite))
+        return;
+    searchTimer->stop();
+    sendWSPortData();
+    keepAliveTimer->start(keepAliveMsec);
+    port->setBaudRate(QSerialPort::Baud19200, QSerialPort::AllDirections);
+    port->setParity(QSerialPort::NoParity);
+    port->setDataBits(QSerialPort::Data8);
+    port->setStopBits(QSerialPort::OneStop);
+    port->setFlowControl(QSerialPort::NoFlowControl);
+    port->clearError();
+    port->clear(QSerialPort::AllDirections);
+    connectReadyRead();
+    infoTimer->start(infoMsec);
+    showInfo(tr("Open Port") + portNameValue + tr("Successful"));
+}
+
+void serialPortRk::closePort(int closeIndex)
+{
+    qDebug().nospace() << "serialPortRk::portClose->closeIndex:" << closeIndex;
+    searchTimer->start(searchMsec);
+    keepAliveTimer->stop();
+    if (port && port->isOpen())
+        port->close();
+    getInstrunetInfo();
+}
+
+void serialPortRk::restartPort()
+{
+    keepAliveTimer->stop();
+    lookForPort();
+    // Without this a failed re-opening would leave nothing searching and the
+    // link would stay closed for good.
+    if (!isPortOpen())
+        searchTimer->start(searchMsec);
+    getInstrunetInfo();
+}
+
+// The device went away under an open port: handled as device-not-found.
+void serialPortRk::lostWhileOpen()
+{
+    if (!isPortOpen())
+        return;
+    instrumentModel.clear();
+    closePort(1);
+}
+
+bool serialPortRk::isPortOpen() const
+{
+    return port && port->isOpen();
+}
+
+QString serialPortRk::portName() const
+{
+    return portNameValue;
+}
+
+void serialPortRk::errorSlot(QSerialPort::SerialPortError error)
+{
+    switch (error) {
+    case QSerialPort::NoError:
+        printPortError("error:1 ");
+        break;
+    case QSerialPort::DeviceNotFoundError:
+        printPortError("error:2 ");
+        instrumentModel.clear();
+        closePort(1);
+        break;
+    case QSerialPort::PermissionError:
+        printPortError("error:3 ");
+        closePort(2);
+        break;
+    case QSerialPort::OpenError:
+        printPortError("error:4 ");
+        break;
+    case QSerialPort::ParityError:
+        printPortError("error:6 ");
+        break;
+    case QSerialPort::FramingError:
+        printPortError("error:7 ");
+        break;
+    case QSerialPort::BreakConditionError:
+        printPortError("error:8 ");
+        break;
+    case QSerialPort::WriteError:
+        printPortError("error:9 ");
+        closePort(3);
+        break;
+    case QSerialPort::ReadError:
+        printPortError("error:10 ");
+        // A hung-up terminal reads as end of file: the port then reports a
+        // read error at every turn of the event loop and never recovers.
+        lostWhileOpen();
+        break;
+    case QSerialPort::ResourceError:
+        printPortError("error:11 ");
+        // An unplugged USB device (or a write to a hung-up terminal) gives
+        // EIO, reported as a resource error; left alone the link would never
+        // notice the loss and never search again.
+        lostWhileOpen();
+        break;
+    case QSerialPort::UnsupportedOperationError:
+        printPortError("error:12 ");
+        break;
+    case QSerialPort::UnknownError:
+        printPortError("error:14 ");
+        closePort(4);
+        break;
+    case QSerialPort::TimeoutError:
+        printPortError("error:13 ");
+        break;
+    case QSerialPort::NotOpenError:
+        printPortError("error:5 ");
+        instrumentModel.clear();
+        break;
+    }
+}
+
+// ---------------------------------------------------------------------------
+// Writing and receiving
+
+void serialPortRk::portWrite(const QByteArray &bytes)
+{
+    if (!isPortOpen())
+        return;
+    port->write(bytes);
+}
+
+void serialPortRk::writeText(const char *frameText)
+{
+    portWrite(frameCodec::hexTextToBytes(QString::fromLatin1(frameText)));
+}
+
+void serialPortRk::connectReadyRead()
+{
+    if (port)
+        connect(port, &QSerialPort::readyRead, this, &serialPortRk::readyReadSlot,
+                Qt::UniqueConnection);
+}
+
+void serialPortRk::disconnectReadyRead()
+{
+    if (port)
+        disconnect(port, &QSerialPort::readyRead, this, &serialPortRk::readyReadSlot);
+}
+
+void serialPortRk::readyReadSlot()
+{
+    QCoreApplication::processEvents();
+    parseTimer->start(parseMsec);
+    pollTimer->stop();
+    QCoreApplication::processEvents();
+    QByteArray bytes;
+    if (isPortOpen())
+        bytes = port->readAll();
+    // The buffer is replaced, never extended.  A read that finds nothing (a
+    // watcher tick, a poll) keeps what is waiting for its parse, so that a
+    // tick landing in the quiet period does not throw away a whole reply.
+    if (!bytes.isEmpty())
+        rxBuffer = bytes;
+}
+
+void serialPortRk::dataProcessing()
+{
+    parseTimer->stop();
+    // Taken and emptied before acting: the boxes below run nested event loops
+    // in which new bytes may already arrive for the next parse.
+    const QByteArray buffer = rxBuffer;
+    rxBuffer.clear();
+    const std::optional<frameCodec::Reply> reply = frameCodec::parseReply(buffer);
+    if (!reply)
+        return;
+
+    switch (reply->code) {
+    case frameCodec::KeepAliveReply:
+        break;
+    case frameCodec::InfoReply: {
+        const frameCodec::InstrumentInfo &info = reply->info;
+        instrumentModel = info.model;
+        if (!info.lightSource.isEmpty())
+            instrumentLight = info.lightSource;
+        if (!info.caliber.isEmpty())
+            instrumentCaliber = info.caliber;
+        if (!info.lightMode.isEmpty())
+            instrumentLightMode = info.lightMode;
+        if (!info.colorSpace.isEmpty())
+            instrumentColorSpace = info.colorSpace;
+        instrumentFormula = info.formula;
+        typeCapacity = info.typeCapacity;
+        typeCount = info.typeCount;
+        sampleCapacity = info.sampleCapacity;
+        sampleCount = info.sampleCount;
+        showInfo(tr("Connected to instrument:") + instrumentModel);
+        emit getInstrumentInfoSignal();
+        break;
+    }
+    case frameCodec::WhiteCalibrationReply:
+        calibrationReply(true, reply->calibrationResult);
+        break;
+    case frameCodec::BlackCalibrationReply:
+        calibrationReply(false, reply->calibrationResult);
+        break;
+    case frameCodec::TypeMeasurementReply:
+        measuredL = reply->L;
+        measuredA = reply->a;
+        measuredB = reply->b;
+        // The reply timer is stopped and the keep-alive resumed before the
+        // signal, so that a receiver asking for the next measurement at once
+        // keeps that request's time-out.
+        typeReplyTimer->stop();
+        keepAliveTimer->start(keepAliveMsec);
+        if (testMode == 0) {
+            qDebug() << "serialPortRk::dataProcessing->7";
+            showInfo(tr("Finished Type measurement!"));
+            emit generateTItemSignal(measuredL, measuredA, measuredB);
+        } else {
+            qDebug() << "serialPortRk::dataProcessing->8";
+            showInfo(tr("Finished measurement!"));
+            testMode = 0;
+            emit testSignal(measuredL, measuredA, measuredB);
+        }
+        break;
+    case frameCodec::SampleMeasurementReply:
+        sampleReplyTimer->stop();
+        keepAliveTimer->start(keepAliveMsec);
+        measuredL = reply->L;
+        measuredA = reply->a;
+        measuredB = reply->b;
+        showInfo(tr("Finished Sample measurement!"));
+        emit generateSItemSignal(measuredL, measuredA, measuredB);
+        break;
+    case frameCodec::RecordReply: {
+        uploadStallTimer->stop();
+        const frameCodec::StoredRecord &r = reply->record;
+        // Codes outside their tables repeat the previous record's values.
+        if (!r.kind.isEmpty())
+            recordKind = r.kind;
+        if (!r.lightMode.isEmpty())
+            instrumentLightMode = r.lightMode;
+        if (!r.lightSource.isEmpty())
+            instrumentLight = r.lightSource;
+        if (!r.colorSpace.isEmpty())
+            instrumentColorSpace = r.colorSpace;
+        instrumentFormula = r.formula;
+        record.clear();
+        record << recordKind << r.name << instrumentLightMode << instrumentLight << r.timeStamp
+               << instrumentColorSpace << instrumentFormula << QString::number(r.readings)
+               << instrumentCaliber;
+        measuredL = r.L;
+        measuredA = r.a;
+        measuredB = r.b;
+        progressBar->setValue(uploadCounter);
+        ++uploadCounter;
+        emit dataToPCFinished0Signal(record, measuredL, measuredA, measuredB);
+        break;
+    }
+    case frameCodec::NoMoreRecordsReply:
+        uploadStallTimer->stop();
+        finishUpload();
+        infoLabel->setText(tr("Succeed to upload instrument data!"));
+        progressBar->setValue(typeCount + sampleCount);
+        uploadCounter = 0;
+        emit dataToPCFinished1Signal();
+        break;
+    case frameCodec::SendTypeReply:
+        sendReplyTimer->stop();
+        if (sendNotify) {
+            sendNotify = false;
+            showInfo(tr("Send success!"));
+            promptRk::warning(this, tr("Tips"),
+                              tr("Send success, in the instrument name is") +
+                                  QStringLiteral(" %1!").arg(reply->storedName));
+        }
+        break;
+    case frameCodec::WhitenessReply:
+        measuredL = reply->L;
+        measuredA = reply->a;
+        measuredB = reply->b;
+        emit whiteYellowParameterSignal(measuredL, measuredA, measuredB);
+        break;
+    }
+}
+
+// ---------------------------------------------------------------------------
+// Exchanges
+
+void serialPortRk::sendWSPortData()
+{
+    writeText(frameCodec::keepAliveFrameText);
+    if (instrumentModel.isEmpty())
+        infoTimer->start(infoMsec);
+}
+
+void serialPortRk::getInstrunetInfo()
+{
+    infoTimer->stop();
+    writeText(frameCodec::infoFrameText);
+    showInfo(tr("Get instrument info. ..."));
+}
+
+void serialPortRk::tTestSlot()
+{
+    showInfo(tr("Type measurement ..."));
+    emit TTestSignal();
+}
+
+void serialPortRk::TTestCheckOK(const QString &lightSource, const QString &model,
+                                const QString &caliber, const QString &lightMode,
+                                const QString &colorSpace, const QString &formula,
+                                const QString &illumination, const QString &observer,
+                                const QString &averageTimes)
+{
+    Q_UNUSED(model)
+    Q_UNUSED(caliber)
+    Q_UNUSED(colorSpace)
+    Q_UNUSED(formula)
+    Q_UNUSED(illumination)
+    Q_UNUSED(observer)
+    Q_UNUSED(averageTimes)
+    QByteArray frame;
+    QString why;
+    if (!frameCodec::composeMeasurementRequest(frameCodec::TypeMeasurementRequest, lightMode,
+                                               lightSource, &frame, &why)) {
+        // No request, so no reply will end a library test: without this the
+        // next ordinary Type measurement would be taken for the test.
+        testMode = 0;
+        showInfo(why);
+        return;
+    }
+    TTest(QString::fromLatin1(frame.toHex().toUpper()));
+}
+
+void serialPortRk::TTest(const QString &frameText)
+{
+    keepAliveTimer->stop();
+    typeReplyTimer->start(replyMsec);
+    portWrite(frameCodec::hexTextToBytes(frameText));
+}
+
+void serialPortRk::tTestTimeOutSlot()
+{
+    typeReplyTimer->stop();
+    closePort(5);
+    lookForPort();
+    tTestSlot();
+}
+
+void serialPortRk::sTestSlot()
+{
+    showInfo(tr("Sample measurement ..."));
+    emit STestSignal();
+}
+
+void serialPortRk::STestCheckOK(const QString &lightSource, const QString &model,
+                                const QString &caliber, const QString &lightMode,
+                                const QString &colorSpace, const QString &formula,
+                                const QString &illumination, const QString &observer,
+                                const QString &averageTimes)
+{
+    Q_UNUSED(model)
+    Q_UNUSED(caliber)
+    Q_UNUSED(colorSpace)
+    Q_UNUSED(formula)
+    Q_UNUSED(illumination)
+    Q_UNUSED(observer)
+    Q_UNUSED(averageTimes)
+    QByteArray frame;
+    QString why;
+    if (!frameCodec::composeMeasurementRequest(frameCodec::SampleMeasurementRequest, lightMode,
+                                               lightSource, &frame, &why)) {
+        showInfo(why);
+        return;
+    }
+    STest(QString::fromLatin1(frame.toHex().toUpper()));
+}
+
+void serialPortRk::STest(const QString &frameText)
+{
+    keepAliveTimer->stop();
+    sampleReplyTimer->start(replyMsec);
+    portWrite(frameCodec::hexTextToBytes(frameText));
+}
+
+void serialPortRk::sTestTimeOutSlot()
+{
+    sampleReplyTimer->stop();
+    closePort(6);
+    lookForPort();
+    sTestSlot();
+}
+
+void serialPortRk::testButtonSlot(int mode)
+{
+    testMode = mode;
+    tTestSlot();
+}
+
+void serialPortRk::whiteCalibration()
+{
+    writeText(frameCodec::whiteCalibrationFrameText);
+    showInfo(tr("White calibration ..."));
+}
+
+void serialPortRk::blackCalibration()
+{
+    writeText(frameCodec::blackCalibrationFrameText);
+    showInfo(tr("Black calibration ..."));
+}
+
+void serialPortRk::calibrationReply(bool white, int result)
+{
+    if (result == 1) {
+        const QString text =
+            white ? tr("White calibration success!") : tr("Black calibration success!");
+        showInfo(text);
+        promptRk::timedInformation(this, tr("Tips"), text, calibrationBoxMsec);
+    } else if (result == 0) {
+        const QString text =
+            white ? tr("White calibration failed!") : tr("Black calibration failed!");
+        showInfo(text);
+        promptRk::warning(this, tr("Tips"), text);
+    }
+}
+
+void serialPortRk::whiteYellowSlot()
+{
+    writeText(frameCodec::whitenessFrameText);
+    showInfo(tr("Whiteness/Yellowness measurement ..."));
+}
+
+void serialPortRk::tTestButtonSlot() {}
+
+void serialPortRk::sTestButtonSlot() {}
+
+void serialPortRk::WSTimeoutSlot() {}
+
+// ---------------------------------------------------------------------------
+// Stored-data upload
+
+void serialPortRk::dataToPCCmd1Slot()
+{
+    keepAliveTimer->stop();
+    uploading = true;
+    uploadCounter = 0;
+    progressHideTimer->stop();
+    messageHideTimer->stop();
+    progressBar->setRange(0, typeCount + sampleCount);
+    progressBar->setValue(0);
+    progressBar->setEnabled(true);
+    progressBar->show();
+    infoLabel->setText(tr("Upload instrument data to PC ..."));
+    infoLabel->show();
+    disconnectReadyRead();
+    writeText(frameCodec::firstRecordFrameText);
+    pollTimer->start(firstPollMsec);
+    uploadStallTimer->start(uploadStallMsec);
+}
+
+void serialPortRk::dataToPCCmd2Slot()
+{
+    disconnectReadyRead();
+    writeText(frameCodec::nextRecordFrameText);
+    pollTimer->start(nextPollMsec);
+    uploadStallTimer->start(uploadStallMsec);
+}
+
+// The common end of an upload, whether the instrument said it had no more
+// records or stopped answering.
+void serialPortRk::finishUpload()
+{
+    keepAliveTimer->start(keepAliveMsec);
+    uploading = false;
+    connectReadyRead();
+    sendWSPortData();
+    infoLabel->show();
+    progressBar->setEnabled(false);
+    progressHideTimer->start(hideMsec);
+    messageHideTimer->start(hideMsec);
+    rxBuffer.clear();
+}
+
+void serialPortRk::uploadStalledSlot()
+{
+    const int received = uploadCounter;
+    const QString text =
+        tr("Upload incomplete: the instrument stopped answering after %1 records.").arg(received);
+    finishUpload();
+    infoLabel->setText(text);
+    progressBar->setValue(received);
+    uploadCounter = 0;
+    // The records already received are kept: the receiver makes its items
+    // before the user is told the upload was cut short.
+    emit dataToPCFinished1Signal();
+    promptRk::warning(this, tr("Warning"), text);
+}
+
+// ---------------------------------------------------------------------------
+// Sending a Type to the instrument
+
+void serialPortRk::sendTDataToYiQi(const QString &str, bool xFlag)
+{
+    const QByteArray head = frameCodec::hexTextToBytes(str);
+    if (head.size() != 24 || quint8(head.at(0)) != 0x55 || quint8(head.at(1)) != 0xAA ||
+        quint8(head.at(2)) != 25 || quint8(head.at(3)) != frameCodec::SendTypeRequest) {
+        showInfo(tr("The Type data are incomplete; nothing is sent."));
+        return;
+    }
+    const QByteArray frame = frameCodec::buildFrame(str);
+    sendNotify = xFlag;
+    sendReplyTimer->start(replyMsec);
+    portWrite(frame);
+}
+
+void serialPortRk::sendDataToYiQiTimeoutSlot()
+{
+    sendReplyTimer->stop();
+    showInfo(tr("Send Failed!"));
+    promptRk::information(nullptr, tr("Tips"), tr("Send Failed!"));
+}
+
+// ---------------------------------------------------------------------------
+// Status strip and accessors
+
+void serialPortRk::showInfo(const QString &text)
+{
+    infoLabel->setText(text);
+    infoLabel->show();
+    messageHideTimer->start(hideMsec);
+}
+
+void serialPortRk::startProgress(int maximum)
+{
+    // A hide pending from the previous run must not hide this one.
+    progressHideTimer->stop();
+    messageHideTimer->stop();
+    progressBar->setRange(0, maximum);
+    progressBar->setValue(0);
+    progressBar->setEnabled(true);
+    progressBar->show();
+    infoLabel->setText(tr("Data is exported to excel..."));
+    infoLabel->show();
+}
+
+void serialPortRk::setProgressValue(int value)
+{
+    progressBar->setValue(value);
+}
+
+void serialPortRk::finishProgress(int value)
+{
+    infoLabel->setText(tr("Export completed!"));
+    infoLabel->show();
+    progressBar->setValue(value);
+    progressBar->setEnabled(false);
+    uploadCounter = 0;
+    progressHideTimer->start(hideMsec);
+    messageHideTimer->start(hideMsec);
+}
+
+void serialPortRk::progressbarSlot()
+{
+    progressHideTimer->stop();
+    progressBar->hide();
+}
+
+void serialPortRk::infoLabelSlot()
+{
+    messageHideTimer->stop();
+    infoLabel->clear();
+    infoLabel->hide();
+}
+
+void serialPortRk::instrumentInfo(QString &model, QString &lightSource, QString &caliber,
+                                  QString &observer, QString &illumination, QString &lightMode,
+                                  QString &colorSpace, QString &formula, int &typeCapacityOut,
+                                  int &typeCountOut, int &sampleCapacityOut, int &sampleCountOut)
+{
+    instrumentObserver = QString::fromUtf8("CIE 10\u00B0");
+    instrumentIllumination = QStringLiteral("8/d");
+    model = instrumentModel;
+    lightSource = instrumentLight;
+    caliber = instrumentCaliber;
+    observer = instrumentObserver;
+    illumination = instrumentIllumination;
+    lightMode = instrumentLightMode;
+    colorSpace = instrumentColorSpace;
+    formula = instrumentFormula;
+    typeCapacityOut = typeCapacity;
+    typeCountOut = typeCount;
+    sampleCapacityOut = sampleCapacity;
+    sampleCountOut = sampleCount;
+}
+
+void serialPortRk::startWatcher()
+{
+    watcher->startTicking();
+}
+
+void serialPortRk::stopWatcher()
+{
+    watcher->requestStop();
+}
+
+void serialPortRk::retranslate()
+{
+    infoCaption->setText(tr("Info.:"));
+}

@@ -1,0 +1,186 @@
+#ifndef QCM_SERIALPORTRK_H
+#define QCM_SERIALPORTRK_H
+
+// The serial link to the colorimeter, and the status strip at the top of the
+// main window.  It finds the instrument among the serial ports, keeps the link
+// alive, collects reply frames, runs every request and reply time-out and
+// turns replies into signals.  Replies are acted on by their code alone: the
+// link keeps no record of which request is outstanding.
+
+#include "portDiscovery.h"
+
+#include <QByteArray>
+#include <QSerialPort>
+#include <QString>
+#include <QVector>
+#include <QWidget>
+#include <functional>
+
+class QLabel;
+class QProgressBar;
+class QTimer;
+class threadRk;
+
+class serialPortRk : public QWidget
+{
+    Q_OBJECT
+
+public:
+    using PortLister = std::function<QList<portDiscovery::PortEntry>()>;
+
+    explicit serialPortRk(QWidget *parent = nullptr);
+    ~serialPortRk() override;
+
+    // Replaces the system enumeration used by the search (tests); an empty
+    // function restores it.
+    static void setPortLister(PortLister lister);
+
+    void openPort();
+    void closePort(int closeIndex);
+
+    // Status strip.
+    void showInfo(const QString &text);
+    void startProgress(int maximum);
+    void setProgressValue(int value);
+    void finishProgress(int value);
+
+    // The instrument information in this order: model, light source, caliber,
+    // observer, illumination mode, light mode, colour space, formula, Type
+    // capacity, stored Types, Sample capacity, stored Samples.
+    void instrumentInfo(QString &model, QString &lightSource, QString &caliber, QString &observer,
+                        QString &illumination, QString &lightMode, QString &colorSpace,
+                        QString &formula, int &typeCapacityOut, int &typeCountOut,
+                        int &sampleCapacityOut, int &sampleCountOut);
+    QString portName() const;
+
+    void startWatcher();
+    void stopWatcher();
+    void retranslate();
+
+    // Read-only views of the link state.
+    bool isPortOpen() const;
+    QString currentInstrumentModel() const { return instrumentModel; }
+    int currentTestMode() const { return testMode; }
+    bool isUploading() const { return uploading; }
+    int uploadedRecordCount() const { return uploadCounter; }
+
+signals:
+    void getInstrumentInfoSignal();
+    void generateTItemSignal(float L, float a, float b);
+    void generateSItemSignal(float L, float a, float b);
+    void portClosedSignal();
+    void TTestSignal();
+    void STestSignal();
+    void dataToPCFinished0Signal(QVector<QString> record, float L, float a, float b);
+    void dataToPCFinished1Signal();
+    void whiteYellowParameterSignal(float L, float a, float b);
+    void testSignal(float L, float a, float b);
+
+public slots:
+    // Machinery.
+    void lookForPort();
+    void readyReadSlot();
+    void dataProcessing();
+    void errorSlot(QSerialPort::SerialPortError error);
+    void restartPort();
+    void portWrite(const QByteArray &bytes);
+    void progressbarSlot();
+    void infoLabelSlot();
+
+    // Exchanges.
+    void sendWSPortData();
+    void getInstrunetInfo();
+    void tTestSlot();
+    void TTest(const QString &frameText);
+    void TTestCheckOK(const QString &lightSource, const QString &model, const QString &caliber,
+                      const QString &lightMode, const QString &colorSpace, const QString &formula,
+                      const QString &illumination, const QString &observer,
+                      const QString &averageTimes);
+    void tTestTimeOutSlot();
+    void sTestSlot();
+    void STest(const QString &frameText);
+    void STestCheckOK(const QString &lightSource, const QString &model, const QString &caliber,
+                      const QString &lightMode, const QString &colorSpace, const QString &formula,
+                      const QString &illumination, const QString &observer,
+                      const QString &averageTimes);
+    void sTestTimeOutSlot();
+    void testButtonSlot(int mode);
+    void whiteCalibration();
+    void blackCalibration();
+    void whiteYellowSlot();
+
+    // Stored-data upload.
+    void dataToPCCmd1Slot();
+    void dataToPCCmd2Slot();
+
+    // Sending a Type to the instrument: `str` is the frame text without its
+    // checksum; `xFlag` asks for the confirmation box.
+    void sendTDataToYiQi(const QString &str, bool xFlag);
+    void sendDataToYiQiTimeoutSlot();
+
+    // Kept for existing connections; they change nothing visible.
+    void tTestButtonSlot();
+    void sTestButtonSlot();
+    void WSTimeoutSlot();
+
+private slots:
+    void uploadStalledSlot();
+
+private:
+    void writeText(const char *frameText);
+    void connectReadyRead();
+    void disconnectReadyRead();
+    void finishUpload();
+    void calibrationReply(bool white, int result);
+    void lostWhileOpen();
+
+    // Port and received bytes.
+    QSerialPort *port = nullptr;
+    QString portNameValue;
+    QByteArray rxBuffer;
+
+    // Instrument information.
+    QString instrumentModel;
+    QString instrumentLight;
+    QString instrumentCaliber;
+    QString instrumentLightMode;
+    QString instrumentColorSpace;
+    QString instrumentFormula;
+    QString instrumentObserver;
+    QString instrumentIllumination;
+    qint32 typeCapacity = 0;
+    qint32 typeCount = 0;
+    qint32 sampleCapacity = 0;
+    qint32 sampleCount = 0;
+
+    float measuredL = 0;
+    float measuredA = 0;
+    float measuredB = 0;
+    int testMode = 0;
+    bool sendNotify = false;
+    bool uploading = false;
+    int uploadCounter = 0;
+    QVector<QString> record;
+    QString recordKind;
+
+    threadRk *watcher = nullptr;
+
+    QTimer *searchTimer = nullptr;
+    QTimer *keepAliveTimer = nullptr;
+    QTimer *infoTimer = nullptr;
+    QTimer *parseTimer = nullptr;
+    QTimer *typeReplyTimer = nullptr;
+    QTimer *sampleReplyTimer = nullptr;
+    QTimer *sendReplyTimer = nullptr;
+    QTimer *pollTimer = nullptr;
+    QTimer *uploadStallTimer = nullptr;
+    QTimer *progressHideTimer = nullptr;
+    QTimer *messageHideTimer = nullptr;
+
+    // Status strip.
+    QLabel *infoCaption = nullptr;
+    QProgressBar *progressBar = nullptr;
+    QLabel *infoLabel = nullptr;
+};
+
+#endif

@@ -1,0 +1,828 @@
+// The serial link end to end: a real QSerialPort inside the link talks to the
+// instrument emulator over a real pseudo-terminal.  Only orders and counts
+// are asserted; every wait has a generous limit.
+
+#include "frameCodec.h"
+#include "promptRk.h"
+#include "serialPortRk.h"
+#include "threadRk.h"
+
+#include <QLabel>
+#include <QProcess>
+#include <QProgressBar>
+#include <QTemporaryFile>
+#include <QtTest>
+#include <memory>
+
+namespace {
+
+const int longWait = 10000;
+
+// Debug lines of the link ("serialPortRk::portClose->closeIndex:5", ...).
+QStringList debugLines;
+QtMessageHandler previousHandler = nullptr;
+
+void collectMessages(QtMsgType type, const QMessageLogContext &context, const QString &text)
+{
+    if (type == QtDebugMsg && text.startsWith(QLatin1String("serialPortRk::"))) {
+        debugLines << text;
+        return;
+    }
+    if (previousHandler)
+        previousHandler(type, context, text);
+}
+
+int countLines(const QString &line)
+{
+    return debugLines.count(line);
+}
+
+// One emulator process; its terminal path is the first line of its output.
+class emulator
+{
+public:
+    ~emulator() { stop(); }
+
+    bool start(const QStringList &options)
+    {
+        stop();
+        requests.clear();
+        QObject::disconnect(&process, nullptr, nullptr, nullptr);
+        QObject::connect(&process, &QProcess::readyReadStandardError, [this] {
+            stderrText += QString::fromLatin1(process.readAllStandardError());
+            parseLog();
+        });
+        process.start(QString::fromLocal8Bit(qgetenv("QCM_BUILD_DIR")) + "/qcm-emulator",
+                      QStringList{"--log"} + options);
+        if (!process.waitForStarted(5000))
+            return false;
+        QByteArray line;
+        while (!line.contains('\n')) {
+            if (!process.waitForReadyRead(5000))
+                return false;
+            line += process.readAllStandardOutput();
+        }
+        path = QString::fromLocal8Bit(line.left(line.indexOf('\n'))).trimmed();
+        return path.startsWith('/');
+    }
+
+    void stop()
+    {
+        if (process.state() == QProcess::NotRunning)
+            return;
+        process.terminate();
+        if (!process.waitForFinished(5000)) {
+            process.kill();
+            process.waitForFinished(5000);
+        }
+    }
+
+    // Request codes in the order the emulator received them (0xC0 ...).
+    int count(int code) const { return requests.count(code); }
+
+    QList<int> requests;
+    QStringList requestFrames; // "55 AA 0B C4 ..." as logged
+    QString path;
+
+private:
+    void parseLog()
+    {
+        int end;
+        while ((end = stderrText.indexOf('\n')) >= 0) {
+            const QString line = stderrText.left(end);
+            stderrText.remove(0, end + 1);
+            const int arrow = line.indexOf(QLatin1String("<- "));
+            if (arrow < 0)
+                continue;
+            const QString frame = line.mid(arrow + 3).trimmed();
+            const QStringList bytes = frame.split(' ');
+            if (bytes.size() >= 4) {
+                requests << bytes.at(3).toInt(nullptr, 16);
+                requestFrames << frame;
+            }
+        }
+    }
+
+    QProcess process;
+    QString stderrText;
+};
+
+QStringList conditionsFor(const QString &lightSource, const QString &lightMode)
+{
+    // Light source, model, caliber, light mode, colour space, formula,
+    // illumination, observer, readings per average.
+    return {lightSource, "PX71", "8mm", lightMode, "CIE1976LAB", "ΔELab", "8/d", "CIE 10°", "1"};
+}
+
+// Answers the link's condition questions as the main window does when the
+// check passes.
+void answerConditions(serialPortRk *link, const QString &lightSource = "D65",
+                      const QString &lightMode = "SCI")
+{
+    const QStringList c = conditionsFor(lightSource, lightMode);
+    QObject::connect(link, &serialPortRk::TTestSignal, link, [link, c] {
+        link->TTestCheckOK(c[0], c[1], c[2], c[3], c[4], c[5], c[6], c[7], c[8]);
+    });
+    QObject::connect(link, &serialPortRk::STestSignal, link, [link, c] {
+        link->STestCheckOK(c[0], c[1], c[2], c[3], c[4], c[5], c[6], c[7], c[8]);
+    });
+}
+
+bool fuzzy(float actual, float expected)
+{
+    return qAbs(actual - expected) < 0.0005f;
+}
+
+QString messageLine(serialPortRk *link)
+{
+    return link->findChild<QLabel *>("infoLabel")->text();
+}
+
+} // namespace
+
+class tst_serialLink : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        qRegisterMetaType<QVector<QString>>("QVector<QString>");
+        previousHandler = qInstallMessageHandler(collectMessages);
+        promptRk::setTesting(true);
+        QVERIFY2(QFile::exists(QString::fromLocal8Bit(qgetenv("QCM_BUILD_DIR")) + "/qcm-emulator"),
+                 "qcm-emulator is not built");
+    }
+
+    void init()
+    {
+        debugLines.clear();
+        promptRk::clearHistory();
+        serialPortRk::setPortLister({});
+    }
+
+    void cleanup()
+    {
+        link.reset();
+        emu.stop();
+        qunsetenv("QCM_SERIAL_PORT");
+        serialPortRk::setPortLister({});
+    }
+
+    // Opening, then the information request about 100 ms later; while no
+    // model is known it is repeated with every keep-alive probe.
+    void informationRepeatedUntilModelKnown()
+    {
+        QVERIFY(startEmulator({"--silent", "C1:1", "--model", "QM64"}));
+        QSignalSpy info(link.get(), &serialPortRk::getInstrumentInfoSignal);
+        QSignalSpy closed(link.get(), &serialPortRk::portClosedSignal);
+        QTRY_VERIFY_WITH_TIMEOUT(link->isPortOpen(), longWait);
+        QCOMPARE(closed.count(), 1);
+        QVERIFY(messageLine(link.get()).startsWith("Open Port") ||
+                messageLine(link.get()).startsWith("Get instrument info."));
+        QTRY_COMPARE_WITH_TIMEOUT(info.count(), 1, longWait);
+
+        // The first 0xC1 went unanswered: a keep-alive probe and a second
+        // 0xC1 followed before the model was known.
+        const int firstInfo = emu.requests.indexOf(0xC1);
+        const int secondInfo = emu.requests.indexOf(0xC1, firstInfo + 1);
+        QVERIFY(firstInfo >= 0);
+        QVERIFY(secondInfo > firstInfo);
+        QVERIFY(emu.requests.mid(firstInfo, secondInfo - firstInfo).contains(0xC0));
+        QCOMPARE(link->currentInstrumentModel(), QString("QM-64"));
+        QCOMPARE(messageLine(link.get()), QString("Connected to instrument:QM-64"));
+
+        QString model, light, caliber, observer, illumination, mode, space, formula;
+        int typeCap = 0, types = 0, sampleCap = 0, samples = 0;
+        link->instrumentInfo(model, light, caliber, observer, illumination, mode, space, formula,
+                             typeCap, types, sampleCap, samples);
+        QCOMPARE(model, QString("QM-64"));
+        QCOMPARE(light, QString("D65"));
+        QCOMPARE(caliber, QString("8mm"));
+        QCOMPARE(observer, QString("CIE 10°"));
+        QCOMPARE(illumination, QString("8/d"));
+        QCOMPARE(mode, QString("SCI"));
+        QCOMPARE(space, QString("CIE1976LAB"));
+        QCOMPARE(formula, QString("ΔELab"));
+        QCOMPARE(typeCap, 100);
+        QCOMPARE(types, 2);
+        QCOMPARE(sampleCap, 1000);
+        QCOMPARE(samples, 3);
+        QCOMPARE(link->portName(), emu.path);
+    }
+
+    // The search by product identifier finds the emulator through the
+    // lister seam when no override is set.
+    void searchByProductIdentifier()
+    {
+        QVERIFY(emu.start({}));
+        const QString path = emu.path;
+        serialPortRk::setPortLister([path] {
+            portDiscovery::PortEntry other;
+            other.name = "/dev/null-not-a-port";
+            other.hasProductIdentifier = true;
+            other.productIdentifier = 0x2303;
+            portDiscovery::PortEntry instrument;
+            instrument.name = path;
+            instrument.hasProductIdentifier = true;
+            instrument.productIdentifier = 0x5730;
+            return QList<portDiscovery::PortEntry>{other, instrument};
+        });
+        link = std::make_unique<serialPortRk>();
+        QSignalSpy info(link.get(), &serialPortRk::getInstrumentInfoSignal);
+        QTRY_COMPARE_WITH_TIMEOUT(info.count(), 1, longWait);
+        QCOMPARE(link->portName(), path);
+    }
+
+    // No matching port: a search every second, each announcing the
+    // disconnected state.
+    void noInstrumentKeepsSearching()
+    {
+        serialPortRk::setPortLister([] { return QList<portDiscovery::PortEntry>{}; });
+        link = std::make_unique<serialPortRk>();
+        QSignalSpy closed(link.get(), &serialPortRk::portClosedSignal);
+        QTRY_VERIFY_WITH_TIMEOUT(closed.count() >= 2, longWait);
+        QVERIFY(!link->isPortOpen());
+        QVERIFY(link->portName().isEmpty());
+    }
+
+    void typeAndSampleMeasurement()
+    {
+        QVERIFY(connected({"--colors", "50.5,-1.25,3.5;61.2,2.4,-4.75"}));
+        answerConditions(link.get(), "F11(TL84)", "SCE");
+        QSignalSpy tAsk(link.get(), &serialPortRk::TTestSignal);
+        QSignalSpy tItem(link.get(), &serialPortRk::generateTItemSignal);
+        QSignalSpy sItem(link.get(), &serialPortRk::generateSItemSignal);
+
+        link->tTestSlot();
+        QCOMPARE(tAsk.count(), 1);
+        QTRY_COMPARE_WITH_TIMEOUT(tItem.count(), 1, longWait);
+        QVERIFY(fuzzy(tItem.at(0).at(0).toFloat(), 50.5f));
+        QVERIFY(fuzzy(tItem.at(0).at(1).toFloat(), -1.25f));
+        QVERIFY(fuzzy(tItem.at(0).at(2).toFloat(), 3.5f));
+        QCOMPARE(messageLine(link.get()), QString("Finished Type measurement!"));
+        QVERIFY(debugLines.contains("serialPortRk::dataProcessing->7"));
+
+        link->sTestSlot();
+        QTRY_COMPARE_WITH_TIMEOUT(sItem.count(), 1, longWait);
+        QVERIFY(fuzzy(sItem.at(0).at(0).toFloat(), 61.2f));
+        QVERIFY(fuzzy(sItem.at(0).at(1).toFloat(), 2.4f));
+        QVERIFY(fuzzy(sItem.at(0).at(2).toFloat(), -4.75f));
+        QCOMPARE(tItem.count(), 1);
+        QCOMPARE(messageLine(link.get()), QString("Finished Sample measurement!"));
+
+        // The requests carried the light-mode and light-source codes.
+        QVERIFY(emu.requestFrames.contains("55 AA 0B C4 FF FF FF FF 01 06 2E"));
+        QVERIFY(emu.requestFrames.contains("55 AA 0B C5 FF FF FF FF 01 06 2D"));
+
+        // The keep-alive resumes after a measurement reply; with the model
+        // known the probes no longer bring an information request.
+        const int probes = emu.count(0xC0);
+        QTRY_VERIFY_WITH_TIMEOUT(emu.count(0xC0) > probes, longWait);
+        QTest::qWait(300);
+        QCOMPARE(emu.count(0xC1), 1);
+    }
+
+    // A library test answers with testSignal once; the next Type
+    // measurement makes a Type again.
+    void libraryTestThenType()
+    {
+        QVERIFY(connected({"--colors", "40,1,2;41,3,4"}));
+        answerConditions(link.get());
+        QSignalSpy test(link.get(), &serialPortRk::testSignal);
+        QSignalSpy tItem(link.get(), &serialPortRk::generateTItemSignal);
+
+        link->testButtonSlot(1);
+        QCOMPARE(link->currentTestMode(), 1);
+        QTRY_COMPARE_WITH_TIMEOUT(test.count(), 1, longWait);
+        QCOMPARE(tItem.count(), 0);
+        QCOMPARE(link->currentTestMode(), 0);
+        QVERIFY(fuzzy(test.at(0).at(0).toFloat(), 40.f));
+        QCOMPARE(messageLine(link.get()), QString("Finished measurement!"));
+        QVERIFY(debugLines.contains("serialPortRk::dataProcessing->8"));
+
+        link->tTestSlot();
+        QTRY_COMPARE_WITH_TIMEOUT(tItem.count(), 1, longWait);
+        QCOMPARE(test.count(), 1);
+        QVERIFY(fuzzy(tItem.at(0).at(0).toFloat(), 41.f));
+    }
+
+    // Without an answer the link closes (reason 5 or 6), searches at once and
+    // asks again, until a reply comes.
+    void replyTimeOutCycle_data()
+    {
+        QTest::addColumn<bool>("sample");
+        QTest::newRow("Type") << false;
+        QTest::newRow("Sample") << true;
+    }
+
+    void replyTimeOutCycle()
+    {
+        QFETCH(bool, sample);
+        QVERIFY(connected({"--silent", sample ? "C5:1" : "C4:1"}));
+        answerConditions(link.get());
+        QSignalSpy ask(link.get(),
+                       sample ? &serialPortRk::STestSignal : &serialPortRk::TTestSignal);
+        QSignalSpy item(link.get(), sample ? &serialPortRk::generateSItemSignal
+                                           : &serialPortRk::generateTItemSignal);
+        QSignalSpy closed(link.get(), &serialPortRk::portClosedSignal);
+        const QString closeLine =
+            QString("serialPortRk::portClose->closeIndex:%1").arg(sample ? 6 : 5);
+
+        if (sample)
+            link->sTestSlot();
+        else
+            link->tTestSlot();
+        QTRY_COMPARE_WITH_TIMEOUT(item.count(), 1, 3 * longWait);
+        QCOMPARE(ask.count(), 2);
+        QCOMPARE(countLines(closeLine), 1);
+        QCOMPARE(closed.count(), 1);
+        QCOMPARE(emu.count(sample ? 0xC5 : 0xC4), 2);
+        QVERIFY(link->isPortOpen());
+    }
+
+    // A reply arriving in two bursts 50 ms apart is never accepted: the
+    // exchange ends by its time-out and is asked again.
+    void splitReplyIsNotAccepted()
+    {
+        QVERIFY(connected({"--split", "C4:50"}));
+        answerConditions(link.get());
+        QSignalSpy ask(link.get(), &serialPortRk::TTestSignal);
+        QSignalSpy item(link.get(), &serialPortRk::generateTItemSignal);
+        link->tTestSlot();
+        QTRY_VERIFY_WITH_TIMEOUT(countLines("serialPortRk::portClose->closeIndex:5") >= 1,
+                                 longWait);
+        QTRY_VERIFY_WITH_TIMEOUT(ask.count() >= 2, longWait);
+        QCOMPARE(item.count(), 0);
+    }
+
+    // A garbled or mis-summed reply is dropped just as silently.
+    void corruptReplyIsDropped_data()
+    {
+        QTest::addColumn<QStringList>("options");
+        QTest::newRow("garbage") << QStringList{"--garbage", "C9"};
+        QTest::newRow("checksum") << QStringList{"--bad-checksum", "C9"};
+    }
+
+    void corruptReplyIsDropped()
+    {
+        QFETCH(QStringList, options);
+        QVERIFY(connected(options));
+        QSignalSpy white(link.get(), &serialPortRk::whiteYellowParameterSignal);
+        link->whiteYellowSlot();
+        QTRY_COMPARE_WITH_TIMEOUT(emu.count(0xC9), 1, longWait);
+        QTest::qWait(500);
+        QCOMPARE(white.count(), 0);
+    }
+
+    // The whiteness reply is read without signs; the request is the fixed
+    // SCI/D65 frame.
+    void whitenessMeasurement()
+    {
+        QVERIFY(connected({"--colors", "92.5,-1.25,-3.5"}));
+        QSignalSpy white(link.get(), &serialPortRk::whiteYellowParameterSignal);
+        link->whiteYellowSlot();
+        QCOMPARE(messageLine(link.get()), QString("Whiteness/Yellowness measurement ..."));
+        QTRY_COMPARE_WITH_TIMEOUT(white.count(), 1, longWait);
+        QVERIFY(fuzzy(white.at(0).at(0).toFloat(), 92.5f));
+        QVERIFY(fuzzy(white.at(0).at(1).toFloat(), 1.25f));
+        QVERIFY(fuzzy(white.at(0).at(2).toFloat(), 3.5f));
+        QVERIFY(emu.requestFrames.contains("55 AA 0B C9 FF FF FF FF 00 02 2E"));
+    }
+
+    // Conditions without a code: nothing is written, the status line says
+    // why, and no time-out cycle starts.  The same for a Type frame whose
+    // caliber was left out.
+    void refusedRequestsWriteNothing()
+    {
+        QVERIFY(connected({}));
+        QSignalSpy closed(link.get(), &serialPortRk::portClosedSignal);
+        QSignalSpy tItem(link.get(), &serialPortRk::generateTItemSignal);
+        QSignalSpy sItem(link.get(), &serialPortRk::generateSItemSignal);
+        QSignalSpy test(link.get(), &serialPortRk::testSignal);
+        const QStringList t = conditionsFor("D75", "SCI");
+        const QStringList s = conditionsFor("D65", "SCX");
+        const QStringList l = conditionsFor("F99", "SCE");
+
+        link->TTestCheckOK(t[0], t[1], t[2], t[3], t[4], t[5], t[6], t[7], t[8]);
+        QVERIFY2(messageLine(link.get()).contains("D75"), qPrintable(messageLine(link.get())));
+        link->STestCheckOK(s[0], s[1], s[2], s[3], s[4], s[5], s[6], s[7], s[8]);
+        QVERIFY2(messageLine(link.get()).contains("SCX"), qPrintable(messageLine(link.get())));
+        // A refused library test does not leave the link waiting for one.
+        link->testButtonSlot(1);
+        link->TTestCheckOK(l[0], l[1], l[2], l[3], l[4], l[5], l[6], l[7], l[8]);
+        QVERIFY2(messageLine(link.get()).contains("F99"), qPrintable(messageLine(link.get())));
+        QCOMPARE(link->currentTestMode(), 0);
+        link->sendTDataToYiQi("55AA19C854000000000200000000000000000000000001", true);
+        QVERIFY(!messageLine(link.get()).isEmpty());
+
+        // Longer than a reply time-out: no close, no request, no reply, no box.
+        QTest::qWait(2300);
+        QCOMPARE(emu.count(0xC4) + emu.count(0xC5) + emu.count(0xC8), 0);
+        QCOMPARE(closed.count(), 0);
+        QCOMPARE(tItem.count() + sItem.count() + test.count(), 0);
+        QVERIFY(promptRk::history().isEmpty());
+        QVERIFY(link->isPortOpen());
+    }
+
+    // The instrument vanishes (hung-up terminal): the link notices, empties
+    // the model, closes, searches again and reconnects when it is back.
+    void deviceLostResumesSearch()
+    {
+        QVERIFY(startEmulator({"--hangup-after", "1"}));
+        QSignalSpy info(link.get(), &serialPortRk::getInstrumentInfoSignal);
+        link->lookForPort();
+        QSignalSpy closed(link.get(), &serialPortRk::portClosedSignal);
+        QTRY_COMPARE_WITH_TIMEOUT(info.count(), 1, longWait);
+        QTRY_VERIFY_WITH_TIMEOUT(countLines("serialPortRk::portClose->closeIndex:1") >= 1,
+                                 longWait);
+        QVERIFY(link->currentInstrumentModel().isEmpty());
+        const int closedAtLoss = closed.count();
+        // Searching again: each search announces the disconnected state.
+        QTRY_VERIFY_WITH_TIMEOUT(closed.count() >= closedAtLoss + 2, longWait);
+        QVERIFY(!link->isPortOpen());
+
+        // The instrument comes back on another terminal.
+        QVERIFY(emu.start({}));
+        qputenv("QCM_SERIAL_PORT", emu.path.toLocal8Bit());
+        QTRY_COMPARE_WITH_TIMEOUT(info.count(), 2, longWait);
+        QVERIFY(link->isPortOpen());
+        QCOMPARE(link->currentInstrumentModel(), QString("PX71"));
+    }
+
+    // restartPort closes, searches at once and asks for the information.
+    void restartPortReconnects()
+    {
+        QVERIFY(connected({}));
+        QSignalSpy info(link.get(), &serialPortRk::getInstrumentInfoSignal);
+        QSignalSpy closed(link.get(), &serialPortRk::portClosedSignal);
+        link->restartPort();
+        QCOMPARE(closed.count(), 1);
+        QVERIFY(link->isPortOpen());
+        QTRY_VERIFY_WITH_TIMEOUT(info.count() >= 1, longWait);
+
+        // A restart whose opening fails with an error that closes nothing
+        // (here: the name is not a terminal) must leave the link searching.
+        QTemporaryFile notATerminal;
+        QVERIFY(notATerminal.open());
+        qputenv("QCM_SERIAL_PORT", notATerminal.fileName().toLocal8Bit());
+        link->restartPort();
+        QVERIFY(!link->isPortOpen());
+        qputenv("QCM_SERIAL_PORT", emu.path.toLocal8Bit());
+        QTRY_VERIFY_WITH_TIMEOUT(link->isPortOpen(), longWait);
+        QTRY_VERIFY_WITH_TIMEOUT(info.count() >= 2, longWait);
+    }
+
+    void completeUpload()
+    {
+        QTemporaryFile records;
+        QVERIFY(records.open());
+        records.write("T T005 SCI D65 50 -1.25 3.5 2019-3-5T9:7:3 0 0 1\n"
+                      "S S001 SCE F11 51.2 -1.1 3.4 2019-3-5 9:8:0 1 9 3\n"
+                      "7 S002 5 9 52.5 1.5 -2.25 2020-12-31T23:59:58 9 12 255\n"
+                      "noData - 0 0 0 0 0 2019-1-1T0:0:0 0 0 0\n"
+                      "T T006 SCE A 60 10 -20 2021-1-2T3:4:5 5 3 2\n");
+        records.close();
+        // Two Types, and three Samples reported so that the range covers
+        // all five records.
+        QVERIFY(connected(
+            {"--records-file", records.fileName(), "--caliber", "4mm", "--sample-count", "3"}));
+        QCOMPARE(emu.count(0xC6), 0);
+
+        QVector<QVector<QString>> got;
+        QVector<float> L, a, b;
+        int finishedBeforeLast = -1;
+        QSignalSpy finished(link.get(), &serialPortRk::dataToPCFinished1Signal);
+        QProgressBar *bar = link->findChild<QProgressBar *>("progressBar");
+        QVector<int> progress;
+        connect(link.get(), &serialPortRk::dataToPCFinished0Signal, link.get(),
+                [&](QVector<QString> record, float l, float aa, float bb) {
+                    got << record;
+                    L << l;
+                    a << aa;
+                    b << bb;
+                    progress << bar->value();
+                    finishedBeforeLast = finished.count();
+                    link->dataToPCCmd2Slot();
+                });
+
+        const int probesBefore = emu.count(0xC0);
+        link->dataToPCCmd1Slot();
+        QVERIFY(link->isUploading());
+        QCOMPARE(bar->minimum(), 0);
+        QCOMPARE(bar->maximum(), 2 + 3);
+        QCOMPARE(messageLine(link.get()), QString("Upload instrument data to PC ..."));
+        QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, longWait);
+        QCOMPARE(finishedBeforeLast, 0);
+        QCOMPARE(got.size(), 5);
+        QCOMPARE(progress, (QVector<int>{0, 1, 2, 3, 4}));
+        QVERIFY(!link->isUploading());
+        QCOMPARE(link->uploadedRecordCount(), 0);
+        QCOMPARE(messageLine(link.get()), QString("Succeed to upload instrument data!"));
+        QCOMPARE(bar->value(), 5);
+        QVERIFY(!bar->isEnabled());
+
+        using R = QVector<QString>;
+        QCOMPARE(got[0], (R{"T", "T005", "SCI", "D65", "2019-3-5 9:7:3", "CIE1976LAB", "ΔELab", "1",
+                            "4mm"}));
+        QCOMPARE(got[1],
+                 (R{"S", "S001", "SCE", "F11", "2019-3-5 9:8:0", "CIELCH", "ΔE00", "3", "4mm"}));
+        // Codes outside their tables repeat the previous record's values;
+        // the formula falls back to ΔELab.
+        QCOMPARE(got[2], (R{"S", "S002", "SCE", "F11", "2020-12-31 23:59:58", "CIELCH", "ΔELab",
+                            "255", "4mm"}));
+        QCOMPARE(got[3], (R{"noData", "", "SCI", "A", "2019-1-1 0:0:0", "CIE1976LAB", "ΔELab", "0",
+                            "4mm"}));
+        QCOMPARE(got[4],
+                 (R{"T", "T006", "SCE", "A", "2021-1-2 3:4:5", "sRGB", "ΔECIE94", "2", "4mm"}));
+        QVERIFY(fuzzy(L[0], 50.f) && fuzzy(a[0], -1.25f) && fuzzy(b[0], 3.5f));
+        QVERIFY(fuzzy(L[2], 52.5f) && fuzzy(a[2], 1.5f) && fuzzy(b[2], -2.25f));
+        QVERIFY(fuzzy(L[4], 60.f) && fuzzy(a[4], 10.f) && fuzzy(b[4], -20.f));
+        QCOMPARE(emu.count(0xC6), 1);
+        QCOMPARE(emu.count(0xC7), 5);
+
+        // Notifications are back: a measurement reply is heard again.
+        settleAfterProbe(probesBefore);
+        answerConditions(link.get());
+        QSignalSpy tItem(link.get(), &serialPortRk::generateTItemSignal);
+        link->tTestSlot();
+        QTRY_COMPARE_WITH_TIMEOUT(tItem.count(), 1, longWait);
+    }
+
+    void emptyStoreUploadEndsAtOnce()
+    {
+        QTemporaryFile records;
+        QVERIFY(records.open());
+        records.write("# nothing stored\n");
+        records.close();
+        QVERIFY(connected({"--records-file", records.fileName()}));
+        QSignalSpy record(link.get(), &serialPortRk::dataToPCFinished0Signal);
+        QSignalSpy finished(link.get(), &serialPortRk::dataToPCFinished1Signal);
+        link->dataToPCCmd1Slot();
+        QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, longWait);
+        QCOMPARE(record.count(), 0);
+        QCOMPARE(messageLine(link.get()), QString("Succeed to upload instrument data!"));
+        QVERIFY(promptRk::history().isEmpty());
+    }
+
+    // The instrument stops answering in the middle of an upload: the upload
+    // ends, keeps what arrived and says it is incomplete.
+    void stalledUploadEndsWithWarning()
+    {
+        QVERIFY(connected({"--silent", "C7:2"}));
+        QSignalSpy record(link.get(), &serialPortRk::dataToPCFinished0Signal);
+        QSignalSpy finished(link.get(), &serialPortRk::dataToPCFinished1Signal);
+        connect(link.get(), &serialPortRk::dataToPCFinished0Signal, link.get(),
+                &serialPortRk::dataToPCCmd2Slot);
+        const int probesBefore = emu.count(0xC0);
+        link->dataToPCCmd1Slot();
+        QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, longWait);
+        QCOMPARE(record.count(), 2); // the reply to 0xC6 and to the first 0xC7
+        QVERIFY(!link->isUploading());
+        QCOMPARE(link->uploadedRecordCount(), 0);
+        QVERIFY(!link->findChild<QProgressBar *>("progressBar")->isEnabled());
+
+        const QList<promptRk::Record> boxes = promptRk::history();
+        QCOMPARE(boxes.size(), 1);
+        QCOMPARE(boxes[0].kind, promptRk::Warning);
+        QCOMPARE(boxes[0].title, QString("Warning"));
+        QVERIFY2(boxes[0].text.contains("incomplete") && boxes[0].text.contains("2"),
+                 qPrintable(boxes[0].text));
+        QCOMPARE(messageLine(link.get()), boxes[0].text);
+
+        // The link is usable again: notifications are back (a whiteness
+        // reply is heard) and a new upload runs to its end.
+        settleAfterProbe(probesBefore);
+        QSignalSpy white(link.get(), &serialPortRk::whiteYellowParameterSignal);
+        link->whiteYellowSlot();
+        QTRY_COMPARE_WITH_TIMEOUT(white.count(), 1, longWait);
+        link->dataToPCCmd1Slot();
+        QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 2, longWait);
+        QCOMPARE(record.count(), 2 + 6);
+        QCOMPARE(messageLine(link.get()), QString("Succeed to upload instrument data!"));
+    }
+
+    void sendTypeToInstrument()
+    {
+        QTemporaryFile records;
+        QVERIFY(records.open());
+        records.close();
+        QVERIFY(connected({"--records-file", records.fileName(), "--silent", "C8:2"}));
+        QByteArray frame;
+        QString why;
+        QVERIFY(frameCodec::composeSendTypeRequest("SCE", "F11(TL84)", 50.f, -1.25f, 3.5f, 1, "8mm",
+                                                   &frame, &why));
+        const QString text = QString::fromLatin1(frame.left(24).toHex().toUpper());
+
+        link->sendTDataToYiQi(text, true);
+        QTRY_COMPARE_WITH_TIMEOUT(promptRk::history().size(), 1, longWait);
+        QCOMPARE(promptRk::history()[0].kind, promptRk::Warning);
+        QCOMPARE(promptRk::history()[0].title, QString("Tips"));
+        QCOMPARE(promptRk::history()[0].text,
+                 QString("Send success, in the instrument name is T001!"));
+        QCOMPARE(messageLine(link.get()), QString("Send success!"));
+        QVERIFY(emu.requestFrames.contains(
+            "55 AA 19 C8 54 00 00 00 01 06 00 07 A1 20 FF 00 30 D4 00 00 88 B8 01 00 B8"));
+
+        // The second send gets no answer: "Send Failed!" after the time-out,
+        // in the status line and in a box without parent.
+        promptRk::clearHistory();
+        link->sendTDataToYiQi(text, true);
+        QTRY_COMPARE_WITH_TIMEOUT(promptRk::history().size(), 1, longWait);
+        QCOMPARE(promptRk::history()[0].kind, promptRk::Information);
+        QCOMPARE(promptRk::history()[0].title, QString("Tips"));
+        QCOMPARE(promptRk::history()[0].text, QString("Send Failed!"));
+        QCOMPARE(messageLine(link.get()), QString("Send Failed!"));
+
+        // Without the notify flag a successful send shows no box.
+        promptRk::clearHistory();
+        link->sendTDataToYiQi(text, false);
+        QTRY_COMPARE_WITH_TIMEOUT(emu.count(0xC8), 3, longWait);
+        QTest::qWait(300);
+        QVERIFY(promptRk::history().isEmpty());
+    }
+
+    void calibration_data()
+    {
+        QTest::addColumn<bool>("white");
+        QTest::addColumn<bool>("fails");
+        QTest::newRow("white success") << true << false;
+        QTest::newRow("black success") << false << false;
+        QTest::newRow("white failure") << true << true;
+        QTest::newRow("black failure") << false << true;
+    }
+
+    void calibration()
+    {
+        QFETCH(bool, white);
+        QFETCH(bool, fails);
+        QVERIFY(connected(fails ? QStringList{"--calibration-fails"} : QStringList{}));
+        if (white)
+            link->whiteCalibration();
+        else
+            link->blackCalibration();
+        const QString which = white ? "White" : "Black";
+        QCOMPARE(messageLine(link.get()), which + " calibration ...");
+        QTRY_COMPARE_WITH_TIMEOUT(promptRk::history().size(), 1, longWait);
+        const promptRk::Record box = promptRk::history().first();
+        QCOMPARE(box.title, QString("Tips"));
+        if (fails) {
+            QCOMPARE(box.kind, promptRk::Warning);
+            QCOMPARE(box.text, which + " calibration failed!");
+        } else {
+            QCOMPARE(box.kind, promptRk::TimedInformation);
+            QCOMPARE(box.text, which + " calibration success!");
+        }
+        QCOMPARE(messageLine(link.get()), box.text);
+        QCOMPARE(emu.count(white ? 0xC2 : 0xC3), 1);
+    }
+
+    // Port errors print their line and close where the table says so.
+    void portErrors()
+    {
+        QVERIFY(connected({}));
+        struct Row
+        {
+            QSerialPort::SerialPortError error;
+            int closeIndex; // 0: the port stays open
+            bool modelEmptied;
+        };
+        const Row rows[] = {
+            {QSerialPort::NoError, 0, false},
+            {QSerialPort::OpenError, 0, false},
+            {QSerialPort::ParityError, 0, false},
+            {QSerialPort::FramingError, 0, false},
+            {QSerialPort::BreakConditionError, 0, false},
+            {QSerialPort::UnsupportedOperationError, 0, false},
+            {QSerialPort::TimeoutError, 0, false},
+            {QSerialPort::NotOpenError, 0, true},
+            {QSerialPort::DeviceNotFoundError, 1, true},
+            {QSerialPort::PermissionError, 2, false},
+            {QSerialPort::WriteError, 3, false},
+            {QSerialPort::UnknownError, 4, false},
+            {QSerialPort::ReadError, 1, true},
+            {QSerialPort::ResourceError, 1, true},
+        };
+        for (const Row &row : rows) {
+            // Closed by the previous row: search now rather than in a second.
+            if (!link->isPortOpen())
+                link->lookForPort();
+            QVERIFY(link->isPortOpen());
+            if (link->currentInstrumentModel().isEmpty())
+                link->getInstrunetInfo();
+            QTRY_VERIFY_WITH_TIMEOUT(!link->currentInstrumentModel().isEmpty(), longWait);
+            debugLines.clear();
+            link->errorSlot(row.error);
+            const QString what = QString("error %1").arg(int(row.error));
+            QVERIFY2(link->isPortOpen() == (row.closeIndex == 0), qPrintable(what));
+            QVERIFY2(link->currentInstrumentModel().isEmpty() == row.modelEmptied,
+                     qPrintable(what));
+            if (row.closeIndex)
+                QVERIFY2(debugLines.contains(
+                             QString("serialPortRk::portClose->closeIndex:%1").arg(row.closeIndex)),
+                         qPrintable(what));
+            else
+                QVERIFY2(debugLines.isEmpty(), qPrintable(what));
+        }
+    }
+
+    // The watcher ticks reach the link: while notifications are off (an
+    // upload) a tick reads the port, and stopWatcher ends the ticks.
+    void watcherTicksAndStops()
+    {
+        QVERIFY(connected({}));
+        threadRk *watcher = link->findChild<threadRk *>();
+        QVERIFY(watcher);
+        QSignalSpy ticks(watcher, &threadRk::portWSSignal);
+        link->startWatcher();
+        QTRY_VERIFY_WITH_TIMEOUT(ticks.count() >= 3, longWait);
+        link->stopWatcher();
+        QTRY_VERIFY_WITH_TIMEOUT(watcher->isFinished(), longWait);
+        const int afterStop = ticks.count();
+        QTest::qWait(600);
+        QCOMPARE(ticks.count(), afterStop);
+
+        // With the watcher running a measurement still arrives exactly once.
+        answerConditions(link.get());
+        QSignalSpy tItem(link.get(), &serialPortRk::generateTItemSignal);
+        link->startWatcher();
+        link->tTestSlot();
+        QTRY_COMPARE_WITH_TIMEOUT(tItem.count(), 1, longWait);
+        QTest::qWait(600);
+        QCOMPARE(tItem.count(), 1);
+        link->stopWatcher();
+    }
+
+    // The status strip: texts vanish after three seconds, progress shows and
+    // finishes.
+    void statusStrip()
+    {
+        // Identified and idle, so that no search rewrites the message line.
+        QVERIFY(connected({}));
+        link->show();
+        QCOMPARE(link->height(), 40);
+        QCOMPARE(link->findChild<QLabel *>("infoCaption")->text(), QString("Info.:"));
+        QLabel *line = link->findChild<QLabel *>("infoLabel");
+        QProgressBar *bar = link->findChild<QProgressBar *>("progressBar");
+        QCOMPARE(line->font().pointSize(), 14);
+        QCOMPARE(line->palette().color(QPalette::Disabled, QPalette::WindowText), QColor(Qt::blue));
+        QVERIFY(!bar->isVisible());
+
+        link->startProgress(10);
+        QVERIFY(bar->isVisible());
+        QCOMPARE(bar->maximum(), 10);
+        QCOMPARE(line->text(), QString("Data is exported to excel..."));
+        link->setProgressValue(4);
+        QCOMPARE(bar->value(), 4);
+        link->finishProgress(10);
+        QCOMPARE(line->text(), QString("Export completed!"));
+        QVERIFY(!bar->isEnabled());
+        link->showInfo("hello");
+        QVERIFY(line->isVisible());
+        QCOMPARE(line->text(), QString("hello"));
+        QTRY_VERIFY_WITH_TIMEOUT(!bar->isVisible(), longWait);
+        QTRY_VERIFY_WITH_TIMEOUT(!line->isVisible(), longWait);
+        QVERIFY(line->text().isEmpty());
+    }
+
+private:
+    bool startEmulator(const QStringList &options)
+    {
+        if (!emu.start(options))
+            return false;
+        qputenv("QCM_SERIAL_PORT", emu.path.toLocal8Bit());
+        link = std::make_unique<serialPortRk>();
+        return true;
+    }
+
+    // Emulator up and the link identified; the search is run at once
+    // instead of after the first second.
+    bool connected(const QStringList &options = {})
+    {
+        if (!startEmulator(options))
+            return false;
+        link->lookForPort();
+        return waitForInfo();
+    }
+
+    // The end of an upload sends a keep-alive probe at once.  Its reply must
+    // be in before the next request, or both replies could reach the port
+    // together and be dropped as one malformed buffer.
+    void settleAfterProbe(int probesBefore)
+    {
+        QTRY_VERIFY_WITH_TIMEOUT(emu.count(0xC0) > probesBefore, longWait);
+        QTest::qWait(100);
+    }
+
+    bool waitForInfo()
+    {
+        QSignalSpy info(link.get(), &serialPortRk::getInstrumentInfoSignal);
+        return info.wait(longWait) || !link->currentInstrumentModel().isEmpty();
+    }
+
+    emulator emu;
+    std::unique_ptr<serialPortRk> link;
+};
+
+QTEST_MAIN(tst_serialLink)
+#include "tst_serialLink.moc"
