@@ -8,8 +8,8 @@
 #include "measurementTreeRk.h"
 #include "measuringFile.h"
 #include "platformIntegration.h"
-#include "readingRecorderRk.h"
 #include "promptRk.h"
+#include "readingRecorderRk.h"
 #include "resourcePath.h"
 #include "serialPortRk.h"
 
@@ -19,14 +19,14 @@
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QMimeData>
-#include <QSaveFile>
-#include <QScopeGuard>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
+#include <QSaveFile>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QSplitter>
 #include <QStatusBar>
@@ -47,9 +47,9 @@ struct ActionSpec
     const char *name;
     const char *text;
     const char *statusTip;
-    const char *icon;  // nullptr: no icon
+    const char *icon; // nullptr: no icon
     QKeySequence::StandardKey standardKey;
-    const char *shortcut;  // nullptr: none (or the standard key)
+    const char *shortcut; // nullptr: none (or the standard key)
     bool enabled;
 };
 
@@ -103,8 +103,8 @@ const ActionSpec actionSpecs[] = {
      QT_TRANSLATE_NOOP("MainWindows", "中文繁體!"), nullptr, QKeySequence::UnknownKey, nullptr,
      true},
     {"tTestFcn", QT_TRANSLATE_NOOP("MainWindows", "&Type Measurement"),
-     QT_TRANSLATE_NOOP("MainWindows", "Type measure!"), "51 measure.png",
-     QKeySequence::UnknownKey, QT_TRANSLATE_NOOP("MainWindows", "T"), false},
+     QT_TRANSLATE_NOOP("MainWindows", "Type measure!"), "51 measure.png", QKeySequence::UnknownKey,
+     QT_TRANSLATE_NOOP("MainWindows", "T"), false},
     {"sTestFcn", QT_TRANSLATE_NOOP("MainWindows", "&Sample Measurement"),
      QT_TRANSLATE_NOOP("MainWindows", "Sample measure!"), "52 measure.png",
      QKeySequence::UnknownKey, QT_TRANSLATE_NOOP("MainWindows", "S"), false},
@@ -147,8 +147,7 @@ const ActionSpec actionSpecs[] = {
     {"saveAsStandard2Fcn",
      QT_TRANSLATE_NOOP("MainWindows", "&Selected Item Saved As A Type Library Color"),
      QT_TRANSLATE_NOOP("MainWindows", "The selected item is saved as a Type library color!"),
-     "27 operate.png", QKeySequence::UnknownKey, QT_TRANSLATE_NOOP("MainWindows", "Ctrl+J"),
-     true},
+     "27 operate.png", QKeySequence::UnknownKey, QT_TRANSLATE_NOOP("MainWindows", "Ctrl+J"), true},
     {"itemSetAsNewTypeFcn", QT_TRANSLATE_NOOP("MainWindows", "&Item Set As A New Type"),
      QT_TRANSLATE_NOOP("MainWindows", "The selected item is set as a new Type!"), "newType.png",
      QKeySequence::UnknownKey, QT_TRANSLATE_NOOP("MainWindows", "Ctrl+C"), true},
@@ -160,7 +159,7 @@ const ActionSpec actionSpecs[] = {
 };
 
 const char *const instrumentActionNames[] = {
-    "whiteCalibrationFcn", "blackCalibrationFcn", "tTestFcn", "sTestFcn",
+    "whiteCalibrationFcn", "blackCalibrationFcn", "tTestFcn",    "sTestFcn",
     "stTestUiFcn",         "whiteYellowFcn",      "dataToPCFcn",
 };
 
@@ -304,20 +303,19 @@ void MainWindows::createMenus()
     add(m_fileMenu, {"-", "exit"});
 
     m_operateMenu = menuBar()->addMenu(QString());
-    add(m_operateMenu,
-        {"itemRenameFcn", "fastFindFcn", "selectionAllFcn", "deleteChooseItemFcn",
-         "deleteAllItemFcn", "-", "saveAsStandardFcn", "saveAsStandard2Fcn",
-         "itemSetAsNewTypeFcn", "itemSetAsCheckItemSampleFcn"});
+    add(m_operateMenu, {"itemRenameFcn", "fastFindFcn", "selectionAllFcn", "deleteChooseItemFcn",
+                        "deleteAllItemFcn", "-", "saveAsStandardFcn", "saveAsStandard2Fcn",
+                        "itemSetAsNewTypeFcn", "itemSetAsCheckItemSampleFcn"});
     m_calibrationMenu = menuBar()->addMenu(QString());
     add(m_calibrationMenu, {"whiteCalibrationFcn", "blackCalibrationFcn"});
     m_settingMenu = menuBar()->addMenu(QString());
-    add(m_settingMenu, {"setMeasurementFcn", "setTolerance", "-", "setAverageTestFcn", "-",
-                        "configuration"});
+    add(m_settingMenu,
+        {"setMeasurementFcn", "setTolerance", "-", "setAverageTestFcn", "-", "configuration"});
     m_languageMenu = m_settingMenu->addMenu(QString());
     add(m_languageMenu, {"EnglishFcn", "SimplifyFcn", "TraditionalFcn"});
     m_measurementMenu = menuBar()->addMenu(QString());
-    add(m_measurementMenu, {"tTestFcn", "sTestFcn", "stTestUiFcn", "-", "writeTFcn", "-",
-                            "whiteYellowFcn"});
+    add(m_measurementMenu,
+        {"tTestFcn", "sTestFcn", "stTestUiFcn", "-", "writeTFcn", "-", "whiteYellowFcn"});
     m_transmissionMenu = menuBar()->addMenu(QString());
     add(m_transmissionMenu, {"dataToPCFcn"});
     m_libraryMenu = menuBar()->addMenu(QString());
@@ -341,8 +339,7 @@ void MainWindows::createToolBars()
                     "itemSetAsNewTypeFcn", "itemSetAsCheckItemSampleFcn"});
     add("Calibration", {"whiteCalibrationFcn", "blackCalibrationFcn"});
     add("Setting", {"setMeasurementFcn", "setTolerance", "setAverageTestFcn", "configuration"});
-    add("Measurement",
-        {"tTestFcn", "sTestFcn", "stTestUiFcn", "writeTFcn", "whiteYellowFcn"});
+    add("Measurement", {"tTestFcn", "sTestFcn", "stTestUiFcn", "writeTFcn", "whiteYellowFcn"});
     add("Data Transmission", {"dataToPCFcn"});
     add("Type library", {"standardLibraryFcn"});
     setStyleSheet("QToolBar QToolButton{;}");
@@ -445,8 +442,8 @@ void MainWindows::createWidgets()
     right->setStretchFactor(0, 2);
     right->setStretchFactor(1, 3);
 
-    QSplitter *trendBox = makeSplitter(
-        Qt::Vertical, "border: 1px solid gray;margin-bottom:2px;margin-left:2px;");
+    QSplitter *trendBox =
+        makeSplitter(Qt::Vertical, "border: 1px solid gray;margin-bottom:2px;margin-left:2px;");
     m_trendCaption = makeCaption();
     m_trendCaption->setStyleSheet("border: 0px");
     trendBox->addWidget(m_trendCaption);
@@ -455,9 +452,9 @@ void MainWindows::createWidgets()
     trendBox->addWidget(trendPlace);
     m_chartArea->addWidget(trendBox);
 
-    QSplitter *deviationBox = makeSplitter(
-        Qt::Vertical,
-        "border: 1px solid gray;margin-bottom:2px;margin-left:2px;;margin-right:4px;");
+    QSplitter *deviationBox =
+        makeSplitter(Qt::Vertical,
+                     "border: 1px solid gray;margin-bottom:2px;margin-left:2px;;margin-right:4px;");
     m_deviationCaption = makeCaption();
     m_deviationCaption->setStyleSheet("border: 0px");
     deviationBox->addWidget(m_deviationCaption);
@@ -540,17 +537,16 @@ void MainWindows::readSettings()
 
     const bool timeFlag = settings.value("timeFlag", false).toBool();
     setPrintMsg(tr("New Measurement"), settings.value("companyName").toString(),
-                settings.value("printTime").toString(),
-                settings.value("departmentName").toString(),
-                settings.value("operatorName").toString(),
-                settings.value("productName").toString(), timeFlag);
+                settings.value("printTime").toString(), settings.value("departmentName").toString(),
+                settings.value("operatorName").toString(), settings.value("productName").toString(),
+                timeFlag);
 
     QStringList storedTexts;
     for (const QString &key : Tolerance::keys())
         storedTexts.append(settings.value(key).toString());
     const Tolerance checked = checkedStoredTolerance(Tolerance::fromList(storedTexts));
-    setTolerance(checked.delatE, checked.nDelatL, checked.pDelatL, checked.nDelata,
-                 checked.pDelata, checked.nDelatb, checked.pDelatb);
+    setTolerance(checked.delatE, checked.nDelatL, checked.pDelatL, checked.nDelata, checked.pDelata,
+                 checked.nDelatb, checked.pDelatb);
 
     auto text = [&settings](const char *key, const char *fallback) {
         const QString value = settings.value(key).toString();
@@ -750,10 +746,10 @@ QSize MainWindows::dialogSize(const QString &dialogClass, bool chinese)
 void MainWindows::aboutZENTO()
 {
     promptRk::information(this, tr("About QCM"),
-                    tr("<h2>QCM 1.0</h2><p>Colour quality control for the hand-held "
-                           "colorimeter: measure Types and Samples, judge colour differences, "
-                           "plot trends, keep colour libraries, print reports and export "
-                           "workbooks.</p>"));
+                          tr("<h2>QCM 1.0</h2><p>Colour quality control for the hand-held "
+                             "colorimeter: measure Types and Samples, judge colour differences, "
+                             "plot trends, keep colour libraries, print reports and export "
+                             "workbooks.</p>"));
 }
 
 void MainWindows::updateStatusBar()
@@ -775,8 +771,8 @@ void MainWindows::updateRecentFileActions()
     for (int i = 0; i < m_recentFileActions.size(); ++i) {
         QAction *recent = m_recentFileActions.at(i);
         if (i < shown.size()) {
-            recent->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(
-                QFileInfo(shown.at(i)).fileName()));
+            recent->setText(
+                QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(shown.at(i)).fileName()));
             recent->setData(shown.at(i));
             recent->setVisible(true);
         } else {
@@ -865,19 +861,18 @@ void MainWindows::setTolerance(const QString &delatE, const QString &nDelatL,
 
 void MainWindows::emitDeviationBounds(const QString &colorSpace)
 {
-    emit toPainterDeltaLabSignal(colorSpace, m_pDelatL, m_nDelatL, m_pDelata, m_nDelata,
-                                 m_pDelatb, m_nDelatb);
+    emit toPainterDeltaLabSignal(colorSpace, m_pDelatL, m_nDelatL, m_pDelata, m_nDelata, m_pDelatb,
+                                 m_nDelatb);
 }
 
 void MainWindows::rejudgeCurrentItem()
 {
-    QTreeWidgetItem *item = m_treeModel->typeCount() > 0 ? m_tree->currentItem()
-                                                         : m_treeModel->measurementRoot();
+    QTreeWidgetItem *item =
+        m_treeModel->typeCount() > 0 ? m_tree->currentItem() : m_treeModel->measurementRoot();
     treeItemIsPressed(item, 0);
 }
 
 // --- Instrument state --------------------------------------------------------
-
 
 void MainWindows::showMeasuringParameters()
 {
@@ -897,24 +892,24 @@ void MainWindows::getInstrumentInfo()
 {
     InstrumentCopy info;
     m_serialPort->instrumentInfo(info.model, info.lightSource, info.caliber, info.observer,
-                                 info.illumination, info.lightMode, info.colorSpace,
-                                 info.formula, info.typeCapacity, info.typeCount,
-                                 info.sampleCapacity, info.sampleCount);
+                                 info.illumination, info.lightMode, info.colorSpace, info.formula,
+                                 info.typeCapacity, info.typeCount, info.sampleCapacity,
+                                 info.sampleCount);
     m_instrumentModel = info.model;
 
     using T = measurementTreeRk;
-    const QString values[] = {info.model,
-                              QStringLiteral("400nm-700nm"),
-                              info.lightSource,
-                              info.observer,
-                              info.illumination,
-                              info.caliber,
-                              info.lightMode,
-                              info.colorSpace,
-                              info.formula,
-                              QStringLiteral("%1/%2").arg(info.typeCount).arg(info.typeCapacity),
-                              QStringLiteral("%1/%2").arg(info.sampleCount).arg(
-                                  info.sampleCapacity)};
+    const QString values[] = {
+        info.model,
+        QStringLiteral("400nm-700nm"),
+        info.lightSource,
+        info.observer,
+        info.illumination,
+        info.caliber,
+        info.lightMode,
+        info.colorSpace,
+        info.formula,
+        QStringLiteral("%1/%2").arg(info.typeCount).arg(info.typeCapacity),
+        QStringLiteral("%1/%2").arg(info.sampleCount).arg(info.sampleCapacity)};
     for (int row = 0; row < T::instrumentRowCount; ++row)
         T::setRowValue(m_treeModel->instrumentRow(row), values[row]);
 
@@ -1174,9 +1169,8 @@ bool MainWindows::saveFile(const QString &path)
     }
     MeasuringFileHeader header;
     header.setToleranceTexts(tolerance());
-    header.setPrintTexts(
-        {m_measurementName, m_company, m_printTime, m_department, m_measurementPerson,
-         m_productTested});
+    header.setPrintTexts({m_measurementName, m_company, m_printTime, m_department,
+                          m_measurementPerson, m_productTested});
 
     QApplication::setOverrideCursor(Qt::WaitCursor);
     MeasuringFileTypes types;
@@ -1276,8 +1270,7 @@ void MainWindows::setCurrentFile(const QString &path)
         m_savedItemCount = 0;
     }
     const QString shown = path.isEmpty() ? tr("Untitled [*]") : QFileInfo(path).fileName();
-    setWindowTitle(tr("Color Software QCM  ") +
-                   QStringLiteral("%1 - %3").arg(shown, tr("QCM")));
+    setWindowTitle(tr("Color Software QCM  ") + QStringLiteral("%1 - %3").arg(shown, tr("QCM")));
 }
 
 bool MainWindows::isModified() const
@@ -1330,8 +1323,8 @@ void MainWindows::open()
     m_serialPort->startWatcher();
     if (maybeSave()) {
         QCoreApplication::processEvents();
-        const QString path = promptRk::getOpenFileName(this, tr("Open") + QStringLiteral(" QCM"),
-                                                       ".", fileFilter());
+        const QString path =
+            promptRk::getOpenFileName(this, tr("Open") + QStringLiteral(" QCM"), ".", fileFilter());
         if (!path.isEmpty())
             openFileAtStart(path);
     }

@@ -108,8 +108,7 @@ public slots:
                       const QString &pDelatb);
     void setPrintMsg(const QString &measurementName, const QString &company,
                      const QString &printTime, const QString &department,
-                     const QString &measurementPerson, const QString &productTested,
-                     bool timeFlag);
+                     const QString &measurementPerson, const QString &productTested, bool timeFlag);
 
     void getInstrumentInfo();
     void portClosed();

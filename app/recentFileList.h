@@ -9,7 +9,10 @@
 class recentFileList
 {
 public:
-    enum { shownCount = 5 };
+    enum
+    {
+        shownCount = 5
+    };
 
     void setPaths(const QStringList &paths) { m_paths = paths; }
     const QStringList &paths() const { return m_paths; }

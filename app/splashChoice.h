@@ -8,7 +8,7 @@
 // the colour its messages are drawn in so they stay legible on it.
 struct SplashChoice
 {
-    QString picture;  // relative path under the working folder
+    QString picture; // relative path under the working folder
     QColor messageColor;
 };
 

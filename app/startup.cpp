@@ -38,8 +38,8 @@ int runQcm(int argc, char **argv)
 
     MainWindows window;
     waitPumping(200);
-    splash->showMessage(QObject::tr("Setting up the main window..."),
-                        Qt::AlignTop | Qt::AlignRight, choice.messageColor);
+    splash->showMessage(QObject::tr("Setting up the main window..."), Qt::AlignTop | Qt::AlignRight,
+                        choice.messageColor);
     waitPumping(1000);
     splash->showMessage(QObject::tr("loading modules..."), Qt::AlignTop | Qt::AlignRight,
                         choice.messageColor);

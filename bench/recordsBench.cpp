@@ -26,8 +26,17 @@ MainWindows *window()
 
 QStringList sampleColumns()
 {
-    return {"2026-12-09 08:00:00", "D65", "PX71", "8mm", "SCI", "CIE1976L*a*b*", "ΔE00", "8/d",
-            "CIE 10°", "1", "1"};
+    return {"2026-12-09 08:00:00",
+            "D65",
+            "PX71",
+            "8mm",
+            "SCI",
+            "CIE1976L*a*b*",
+            "ΔE00",
+            "8/d",
+            "CIE 10°",
+            "1",
+            "1"};
 }
 
 QTreeWidgetItem *freshType(MainWindows *w)
@@ -74,8 +83,8 @@ BENCHMARK(BM_PressTypeWithSamples)->Arg(10000)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char **argv)
 {
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen"
-                                                                    : qgetenv("QT_QPA_PLATFORM"));
+    qputenv("QT_QPA_PLATFORM",
+            qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

@@ -17,9 +17,9 @@ Mismatch firstMismatch(const QTreeWidgetItem *type, const MeasuringConditions &c
         return lightModeMismatch;
     // The instrument's own name for L*a*b* equals ours.
     const QString typeSpace = type->text(colorSpaceColumn);
-    const bool sameSpace = typeSpace == current.colorSpace ||
-                           (typeSpace == QLatin1String("CIE1976LAB") &&
-                            current.colorSpace == QLatin1String("CIE1976L*a*b*"));
+    const bool sameSpace =
+        typeSpace == current.colorSpace || (typeSpace == QLatin1String("CIE1976LAB") &&
+                                            current.colorSpace == QLatin1String("CIE1976L*a*b*"));
     if (!sameSpace)
         return colorSpaceMismatch;
     if (type->text(illuminationColumn) != current.illuminationMode)
@@ -63,7 +63,7 @@ QString message(Mismatch mismatch)
 
 QStringList linkStrings(const MeasuringConditions &c)
 {
-    return {c.standardLight, c.instrumentModel, c.caliber,   c.SCISCE,         c.colorSpace,
+    return {c.standardLight,    c.instrumentModel,  c.caliber,  c.SCISCE,         c.colorSpace,
             c.colorDiffFormula, c.illuminationMode, c.observer, c.averageTestTime};
 }
 

@@ -12,7 +12,8 @@ class QTreeWidgetItem;
 // first that differs names the refusal.
 namespace conditionCheck {
 
-enum Mismatch {
+enum Mismatch
+{
     noMismatch = -1,
     lightSourceMismatch = 0,
     caliberMismatch,

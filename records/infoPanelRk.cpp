@@ -55,8 +55,7 @@ ColorTriple valuesOf(const QTreeWidgetItem *item)
 
 } // namespace
 
-infoPanelRk::infoPanelRk(measurementTreeRk *tree, QObject *parent)
-    : QObject(parent), m_tree(tree)
+infoPanelRk::infoPanelRk(measurementTreeRk *tree, QObject *parent) : QObject(parent), m_tree(tree)
 {
     m_printInfo = makeTable(2, 8);
     m_printInfo->setObjectName("printInfoTable");
@@ -181,9 +180,8 @@ QStringList infoPanelRk::judgementCells() const
 
 void infoPanelRk::showItemConditions(const QTreeWidgetItem *item)
 {
-    const int columns[] = {lightSourceColumn, illuminationColumn, colorSpaceColumn,
-                           formulaColumn,     observerColumn,     caliberColumn,
-                           lightModeColumn};
+    const int columns[] = {lightSourceColumn, illuminationColumn, colorSpaceColumn, formulaColumn,
+                           observerColumn,    caliberColumn,      lightModeColumn};
     for (int i = 0; i < 7; ++i)
         setCell(m_parameters, 1, i, item->text(columns[i]));
     setCell(m_parameters, 1, 7,

@@ -4,7 +4,8 @@
 // Column layout shared by every Type and Sample item of the measurement tree.
 // Files, reports and the export read items column by column, so the order is
 // a contract.
-enum ItemColumn {
+enum ItemColumn
+{
     nameColumn = 0,
     swatchColumn = 1,
     value1Column = 2,

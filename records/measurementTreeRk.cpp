@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QHeaderView>
+#include <QTimer>
 #include <QTreeWidget>
 
 #include "colorConversions.h"
@@ -74,6 +75,9 @@ measurementTreeRk::measurementTreeRk(QTreeWidget *tree, QObject *parent)
     m_tree->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_tree->header()->setSectionResizeMode(QHeaderView::Fixed);
     m_tree->setContextMenuPolicy(Qt::ActionsContextMenu);
+    // Every row has the height of one line of text; telling the view so
+    // spares it measuring each of thousands of Samples.
+    m_tree->setUniformRowHeights(true);
 
     m_instrumentInfo = new QTreeWidgetItem(m_tree);
     m_instrumentInfo->setFlags(Qt::ItemIsEnabled);
@@ -263,13 +267,13 @@ int measurementTreeRk::nextItemNumber(QTreeWidgetItem *item) const
 {
     const QString number = lastItemNumber(item);
     if (number == QLatin1String("FALSE")) {
-        QTreeWidgetItem *siblingsOf = item == m_root ? m_root
-                                      : isType(item) ? item
+        QTreeWidgetItem *siblingsOf = item == m_root   ? m_root
+                                      : isType(item)   ? item
                                       : isSample(item) ? item->parent()
                                                        : nullptr;
         return (siblingsOf ? siblingsOf->childCount() : 0) + 1;
     }
-    return number.toInt() + 1;  // a remainder that is no number counts as 0
+    return number.toInt() + 1; // a remainder that is no number counts as 0
 }
 
 QTreeWidgetItem *measurementTreeRk::createItem(QTreeWidgetItem *parent, const QString &name,
@@ -294,8 +298,8 @@ QTreeWidgetItem *measurementTreeRk::createItem(QTreeWidgetItem *parent, const QS
         // A new unchecked Sample: a checked Type now has some but not all of
         // its Samples checked (or none, when it is the only one).
         if (parent->checkState(nameColumn) == Qt::Checked)
-            setCheckStateQuietly(parent, parent->childCount() > 1 ? Qt::PartiallyChecked
-                                                                  : Qt::Unchecked);
+            setCheckStateQuietly(parent,
+                                 parent->childCount() > 1 ? Qt::PartiallyChecked : Qt::Unchecked);
     }
     return item;
 }
@@ -321,8 +325,7 @@ QTreeWidgetItem *measurementTreeRk::addTypeItem(float v1, float v2, float v3, co
 }
 
 QTreeWidgetItem *measurementTreeRk::addSampleItem(float v1, float v2, float v3,
-                                                  QTreeWidgetItem *parentType,
-                                                  const QString &name,
+                                                  QTreeWidgetItem *parentType, const QString &name,
                                                   const QStringList &columns5to15)
 {
     if (!isType(parentType))
@@ -330,7 +333,9 @@ QTreeWidgetItem *measurementTreeRk::addSampleItem(float v1, float v2, float v3,
     QTreeWidgetItem *item =
         createItem(parentType, name, v1, v2, v3, generalFormat(v1, v2, v3), columns5to15);
     parentType->setExpanded(true);
-    m_tree->scrollToItem(item, QAbstractItemView::PositionAtBottom);
+    if (!m_scrollPendingType)
+        QTimer::singleShot(0, this, &measurementTreeRk::scrollToPendingType);
+    m_scrollPendingType = parentType;
     return item;
 }
 
@@ -341,10 +346,10 @@ QTreeWidgetItem *measurementTreeRk::newItem(const std::array<QString, 16> &texts
         if (column != swatchColumn)
             item->setText(column, texts[column]);
     }
-    item->setBackground(swatchColumn, QBrush(QColor(labToColorName(
-                                          texts[value1Column].toFloat(),
-                                          texts[value2Column].toFloat(),
-                                          texts[value3Column].toFloat()))));
+    item->setBackground(
+        swatchColumn,
+        QBrush(QColor(labToColorName(texts[value1Column].toFloat(), texts[value2Column].toFloat(),
+                                     texts[value3Column].toFloat()))));
     item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsUserCheckable | Qt::ItemIsEnabled);
     item->setCheckState(nameColumn, Qt::Unchecked);
     return item;
@@ -380,8 +385,19 @@ std::array<QString, 16> measurementTreeRk::columnTexts(const QTreeWidgetItem *it
     return texts;
 }
 
+void measurementTreeRk::scrollToPendingType()
+{
+    QTreeWidgetItem *type = m_scrollPendingType;
+    m_scrollPendingType = nullptr;
+    if (type && type->childCount())
+        m_tree->scrollToItem(type->child(type->childCount() - 1),
+                             QAbstractItemView::PositionAtBottom);
+}
+
 void measurementTreeRk::deleteItem(QTreeWidgetItem *item)
 {
+    if (item == m_scrollPendingType)
+        m_scrollPendingType = nullptr;
     if (isType(item) || isSample(item))
         emit itemAboutToBeRemoved(item);
     if (isType(item)) {
@@ -398,6 +414,7 @@ void measurementTreeRk::deleteItem(QTreeWidgetItem *item)
 
 void measurementTreeRk::clearItems()
 {
+    m_scrollPendingType = nullptr;
     emit itemAboutToBeRemoved(m_root);
     m_seenSampleState.clear();
     const QList<QTreeWidgetItem *> types = m_root->takeChildren();
@@ -451,13 +468,13 @@ void measurementTreeRk::propagateCheckState(QTreeWidgetItem *item)
         return;
     }
     if (!isSample(item))
-        return;  // the information branches take no part
+        return; // the information branches take no part
     const Qt::CheckState state = item->checkState(nameColumn);
     if (state == Qt::PartiallyChecked)
         return;
     auto seen = m_seenSampleState.find(item);
     if (seen != m_seenSampleState.end() && seen.value() == state)
-        return;  // only a text changed: the Type's count is the same
+        return; // only a text changed: the Type's count is the same
     m_seenSampleState.insert(item, state);
     refreshTypeCheckState(item->parent());
 }

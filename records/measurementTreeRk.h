@@ -22,7 +22,8 @@ class measurementTreeRk : public QObject
     Q_OBJECT
 public:
     // Children of "Instrument Info.", in order.
-    enum InstrumentRow {
+    enum InstrumentRow
+    {
         instrumentModelRow,
         wavelengthRangeRow,
         instrumentLightRow,
@@ -37,7 +38,8 @@ public:
         instrumentRowCount
     };
     // Children of "Software Info." / "Measuring Parameters", in order.
-    enum ParameterRow {
+    enum ParameterRow
+    {
         parameterLightRow,
         parameterObserverRow,
         parameterIlluminationRow,
@@ -49,7 +51,8 @@ public:
         parameterRowCount
     };
     // Children of "Software Info." / "Print Info.", in order.
-    enum PrintRow {
+    enum PrintRow
+    {
         printNameRow,
         printCompanyRow,
         printTimeRow,
@@ -58,7 +61,10 @@ public:
         printProductRow,
         printRowCount
     };
-    enum { toleranceRowCount = 4 };
+    enum
+    {
+        toleranceRowCount = 4
+    };
 
     explicit measurementTreeRk(QTreeWidget *tree, QObject *parent = nullptr);
 
@@ -163,6 +169,11 @@ private:
     // Sample's text (which also reaches propagateCheckState) costs nothing
     // and adding a Sample never recounts its siblings.
     QHash<const QTreeWidgetItem *, Qt::CheckState> m_seenSampleState;
+    // Scrolling lays the whole tree out, so Samples added in a row (an
+    // upload, a loop) scroll once, to the last of them, when control returns
+    // to the event loop.
+    QTreeWidgetItem *m_scrollPendingType = nullptr;
+    void scrollToPendingType();
 };
 
 #endif

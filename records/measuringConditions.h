@@ -17,7 +17,7 @@ struct MeasuringConditions
     QString colorSpace;
     QString colorDiffFormula;
     QString averageTestTime;
-    QString averageTestCount;  // kept and saved, never copied into items
+    QString averageTestCount; // kept and saved, never copied into items
 };
 
 #endif

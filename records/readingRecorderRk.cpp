@@ -20,8 +20,8 @@ ColorTriple toTriple(const QList<float> &values)
 
 } // namespace
 
-readingRecorderRk::readingRecorderRk(measurementTreeRk *tree,
-                                     const MeasuringConditions *conditions, QObject *parent)
+readingRecorderRk::readingRecorderRk(measurementTreeRk *tree, const MeasuringConditions *conditions,
+                                     QObject *parent)
     : QObject(parent), m_tree(tree), m_conditions(conditions)
 {
     connect(m_tree, &measurementTreeRk::itemAboutToBeRemoved, this,
@@ -30,17 +30,24 @@ readingRecorderRk::readingRecorderRk(measurementTreeRk *tree,
 
 bool readingRecorderRk::conditionsKnown() const
 {
-    QTreeWidgetItem *row =
-        m_tree->parameterRow(measurementTreeRk::parameterIlluminationRow);
+    QTreeWidgetItem *row = m_tree->parameterRow(measurementTreeRk::parameterIlluminationRow);
     return row && !row->text(1).isEmpty();
 }
 
 QStringList readingRecorderRk::columns5to15(const QString &time) const
 {
     const MeasuringConditions &c = *m_conditions;
-    return {time,         c.standardLight,    c.instrumentModel,  c.caliber,
-            c.SCISCE,     c.colorSpace,       c.colorDiffFormula, c.illuminationMode,
-            c.observer,   c.averageTestTime,  QString::number(m_readingCount)};
+    return {time,
+            c.standardLight,
+            c.instrumentModel,
+            c.caliber,
+            c.SCISCE,
+            c.colorSpace,
+            c.colorDiffFormula,
+            c.illuminationMode,
+            c.observer,
+            c.averageTestTime,
+            QString::number(m_readingCount)};
 }
 
 QStringList readingRecorderRk::shownTexts(const ColorTriple &v, bool averaged) const
@@ -56,9 +63,9 @@ bool readingRecorderRk::askKeepUnfinished() const
 {
     return promptRk::question(nullptr, tr("Tips"),
                               tr("Unfinished sample average measurement is unfinished, "
-                                         "\ncontinue to click \"Yes\", cancel to click \"No\"!"),
-                              QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) ==
-           QMessageBox::Yes;
+                                 "\ncontinue to click \"Yes\", cancel to click \"No\"!"),
+                              QMessageBox::Yes | QMessageBox::No,
+                              QMessageBox::Yes) == QMessageBox::Yes;
 }
 
 void readingRecorderRk::resetAveraging()
@@ -83,8 +90,8 @@ void readingRecorderRk::itemRemoved(QTreeWidgetItem *item)
     const bool typeGone = item == m_tree->measurementRoot() || item == m_averagedType;
     if (typeGone)
         m_averagedType = nullptr;
-    if (m_averagingActive && (typeGone || item == collecting ||
-                              (collecting && collecting->parent() == item)))
+    if (m_averagingActive &&
+        (typeGone || item == collecting || (collecting && collecting->parent() == item)))
         resetAveraging();
 }
 

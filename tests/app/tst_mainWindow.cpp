@@ -49,16 +49,16 @@ private slots:
         QCOMPARE(window.windowTitle(), QString("Color Software QCM  Untitled [*] - QCM"));
 
         // Every action of the table exists; instrument actions start disabled.
-        const QStringList disabled = {"whiteCalibrationFcn", "blackCalibrationFcn", "tTestFcn",
-                                      "sTestFcn", "stTestUiFcn", "whiteYellowFcn",
-                                      "dataToPCFcn"};
+        const QStringList disabled = {
+            "whiteCalibrationFcn", "blackCalibrationFcn", "tTestFcn",   "sTestFcn",
+            "stTestUiFcn",         "whiteYellowFcn",      "dataToPCFcn"};
         for (const QString &name : disabled) {
             QVERIFY2(window.action(name), qPrintable(name));
             QVERIFY2(!window.action(name)->isEnabled(), qPrintable(name));
         }
-        for (const char *name : {"newFile", "open", "save", "saveAs", "printFcn",
-                                 "exportToExcelFcn", "setTolerance", "writeTFcn",
-                                 "standardLibraryFcn", "itemRenameFcn"})
+        for (const char *name :
+             {"newFile", "open", "save", "saveAs", "printFcn", "exportToExcelFcn", "setTolerance",
+              "writeTFcn", "standardLibraryFcn", "itemRenameFcn"})
             QVERIFY2(window.action(name)->isEnabled(), name);
         QCOMPARE(window.action("tTestFcn")->shortcut(), QKeySequence("T"));
         QCOMPARE(window.action("exportToExcelFcn")->shortcut(), QKeySequence("Ctrl+M"));
@@ -72,9 +72,9 @@ private slots:
         QStringList titles;
         for (QAction *menu : window.menuBar()->actions())
             titles << menu->text();
-        QCOMPARE(titles, QStringList({"&File", "&Operate", "&Calibration", "&Setting",
-                                      "&Measurement", "&Data Transmission", "&Type library",
-                                      "&Help"}));
+        QCOMPARE(titles,
+                 QStringList({"&File", "&Operate", "&Calibration", "&Setting", "&Measurement",
+                              "&Data Transmission", "&Type library", "&Help"}));
 
         // The tree's fixed skeleton.
         QTreeWidget *tree = window.measurementTree();
@@ -139,8 +139,9 @@ private slots:
         QTest::newRow("huge pDelatb kept")
             << hugeBound
             << QStringList({"1.50", "1.50", "1.50", "1.50", "1.50", "1.50", "1000000.00"});
-        QTest::newRow("normalised") << all("1.234")
-                                    << QStringList({"1.23", "1.23", "1.23", "1.23", "1.23", "1.23", "1.23"});
+        QTest::newRow("normalised")
+            << all("1.234")
+            << QStringList({"1.23", "1.23", "1.23", "1.23", "1.23", "1.23", "1.23"});
     }
     void readSettingsChecks()
     {
@@ -181,12 +182,33 @@ private slots:
             window.close();
         }
         QSettings settings = store();
-        const QStringList expected = {
-            "pos", "size", "maximized", "geometry", "recentFiles", "timeFlag", "newName",
-            "companyName", "printTime", "departmentName", "operatorName", "productName",
-            "standardLightPC", "colorSpacePC", "colorDiffFormulaPC", "SCISCEPC",
-            "averageTestTimePC", "averageTestCountPC", "delatE", "nDelatL", "pDelatL",
-            "nDelata", "pDelata", "nDelatb", "pDelatb", "fileDirectory", "languageChoose"};
+        const QStringList expected = {"pos",
+                                      "size",
+                                      "maximized",
+                                      "geometry",
+                                      "recentFiles",
+                                      "timeFlag",
+                                      "newName",
+                                      "companyName",
+                                      "printTime",
+                                      "departmentName",
+                                      "operatorName",
+                                      "productName",
+                                      "standardLightPC",
+                                      "colorSpacePC",
+                                      "colorDiffFormulaPC",
+                                      "SCISCEPC",
+                                      "averageTestTimePC",
+                                      "averageTestCountPC",
+                                      "delatE",
+                                      "nDelatL",
+                                      "pDelatL",
+                                      "nDelata",
+                                      "pDelata",
+                                      "nDelatb",
+                                      "pDelatb",
+                                      "fileDirectory",
+                                      "languageChoose"};
         for (const QString &key : expected)
             QVERIFY2(settings.contains(key), qPrintable(key));
         QCOMPARE(settings.allKeys().size(), expected.size());
@@ -218,8 +240,7 @@ private slots:
         QCOMPARE(window.action("open")->text(), QString("打开(&O)"));
         QCOMPARE(window.action("tTestFcn")->text(), QString("标样测量(&T)"));
         QCOMPARE(window.measurementTree()->topLevelItem(0)->text(0), QString("仪器信息"));
-        QCOMPARE(window.measurementTree()->topLevelItem(2)->text(0),
-                 QString("测量名：新建测量"));
+        QCOMPARE(window.measurementTree()->topLevelItem(2)->text(0), QString("测量名：新建测量"));
 
         window.TraditionalFcn();
         QCOMPARE(window.action("open")->text(), QString("開啟(&O)"));
@@ -266,7 +287,7 @@ private slots:
                 QCOMPARE(actions[i]->data().toString(), paths[6 - i]);
             }
             QVERIFY(window.recentFilesSeparator()->isVisible());
-            window.addRecentFile(paths[2]);  // reopening moves it to the front
+            window.addRecentFile(paths[2]); // reopening moves it to the front
             QCOMPARE(window.recentFiles().first(), paths[2]);
             QCOMPARE(window.recentFiles().size(), 7);
             window.close();
@@ -282,8 +303,8 @@ private slots:
 
     void windowGrabbedInBothLanguages()
     {
-        const QString artefacts = QDir(qEnvironmentVariable("QCM_BUILD_DIR")).filePath(
-            "tests/artifacts");
+        const QString artefacts =
+            QDir(qEnvironmentVariable("QCM_BUILD_DIR")).filePath("tests/artifacts");
         QDir().mkpath(artefacts);
         for (const QString &language : {QString("en_US"), QString("zh_CN")}) {
             resetStore({{"languageChoose", language}});

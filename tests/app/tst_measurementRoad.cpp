@@ -96,7 +96,8 @@ private slots:
                  QString("CIE1976L*a*b*"));
         QVERIFY(window.action("whiteCalibrationFcn")->isEnabled());
         QVERIFY(window.action("dataToPCFcn")->isEnabled());
-        QVERIFY(window.connectionLabel()->text().startsWith("connected to instrument:PX71    Port: "));
+        QVERIFY(
+            window.connectionLabel()->text().startsWith("connected to instrument:PX71    Port: "));
         QCOMPARE(window.stateLabel()->text(), QString("Ready"));
 
         press(window, "tTestFcn");
@@ -174,9 +175,9 @@ private slots:
                                       << "Please use illumination consistent instrument if "
                                          "illumination \ndon’t agree with Type measuring "
                                          "conditions!";
-        QTest::newRow("observer")
-            << int(observerColumn) << "CIE 2°"
-            << "Please use observer consistent with instrument if observer \ndon’t agree with Type!";
+        QTest::newRow("observer") << int(observerColumn) << "CIE 2°"
+                                  << "Please use observer consistent with instrument if observer "
+                                     "\ndon’t agree with Type!";
         QTest::newRow("readings per average")
             << int(averageTimesColumn) << "5"
             << "Please change in measurement setup if average measurement settings \nare not "
@@ -296,8 +297,7 @@ private slots:
         QVERIFY(emulator.start({}));
         qputenv("QCM_SERIAL_PORT", emulator.path.toLocal8Bit());
         MainWindows window;
-        QTRY_VERIFY_WITH_TIMEOUT(window.action("whiteCalibrationFcn")->isEnabled(),
-                                 connectTimeout);
+        QTRY_VERIFY_WITH_TIMEOUT(window.action("whiteCalibrationFcn")->isEnabled(), connectTimeout);
         promptRk::setNextAnswer(QMessageBox::No);
         window.action("whiteCalibrationFcn")->trigger();
         QCOMPARE(promptRk::history().last().text, QString("Do you want white calibration?"));

@@ -20,8 +20,17 @@ namespace {
 
 QStringList conditionTexts()
 {
-    return {"2026-12-09 08:00:00", "D65", "PX71", "8mm", "SCI", "CIE1976L*a*b*", "ΔE00", "8/d",
-            "CIE 10°", "1", "1"};
+    return {"2026-12-09 08:00:00",
+            "D65",
+            "PX71",
+            "8mm",
+            "SCI",
+            "CIE1976L*a*b*",
+            "ΔE00",
+            "8/d",
+            "CIE 10°",
+            "1",
+            "1"};
 }
 
 // Two Types: the first with three Samples, the second with none.
@@ -84,9 +93,8 @@ private slots:
         QVERIFY(window.saveFile(second));
         QCOMPARE(fileBytes(second), fileBytes(first));
         // The file starts with the magic and the first tolerance text.
-        QCOMPARE(fileBytes(first).left(16).toHex(),
-                 QByteArray("55aa3434000000080031002e0035"
-                            "0030"));
+        QCOMPARE(fileBytes(first).left(16).toHex(), QByteArray("55aa3434000000080031002e0035"
+                                                               "0030"));
     }
 
     void loadsFilesOfEveryLanguage_data()
@@ -133,8 +141,8 @@ private slots:
         QVERIFY(!window.isModified());
 
         QTreeWidgetItem *type = window.treeModel()->type(0);
-        QTreeWidgetItem *sample = window.addSampleItem(1, 2, 3, type, "Sample S004",
-                                                       conditionTexts());
+        QTreeWidgetItem *sample =
+            window.addSampleItem(1, 2, 3, type, "Sample S004", conditionTexts());
         QVERIFY(window.isModified());
         window.treeModel()->deleteItem(sample);
         QVERIFY(!window.isModified());
@@ -158,8 +166,8 @@ private slots:
         QTest::addColumn<bool>("exists");
         QTest::addColumn<QString>("message");
         QTest::newRow("missing") << QByteArray() << false << "Cannot read file";
-        QTest::newRow("wrong magic") << QByteArray("\x55\xAA\x35\x35 not a measurement", 22)
-                                     << true << "The file is not a qcm file.";
+        QTest::newRow("wrong magic") << QByteArray("\x55\xAA\x35\x35 not a measurement", 22) << true
+                                     << "The file is not a qcm file.";
     }
     void failuresLeaveTheTreeAlone()
     {
@@ -194,7 +202,7 @@ private slots:
         // A file-size limit makes every write beyond 4 KiB fail, whoever runs
         // the test (permissions do not stop root).
         std::signal(SIGXFSZ, SIG_IGN);
-        rlimit old {};
+        rlimit old{};
         getrlimit(RLIMIT_FSIZE, &old);
         rlimit small = old;
         small.rlim_cur = 4096;
@@ -215,8 +223,7 @@ private slots:
         QVERIFY(!saved);
         QVERIFY(promptRk::history().last().text.startsWith("Cannot write file"));
         QCOMPARE(fileBytes(path), before);
-        QCOMPARE(QDir(dir.path()).entryList({"keep.qcm*"}, QDir::Files),
-                 QStringList{"keep.qcm"});
+        QCOMPARE(QDir(dir.path()).entryList({"keep.qcm*"}, QDir::Files), QStringList{"keep.qcm"});
     }
 
     void truncatedFileKeepsWhatCouldBeRead()

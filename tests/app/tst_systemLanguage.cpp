@@ -35,10 +35,10 @@ private slots:
         {
             QSettings("SoftWare Inc.", "qcm").setValue("languageChoose", "en_US");
             MainWindows english;
-            QTreeWidgetItem *type = english.addTypeItem(
-                50, 1, 2, "Type T001",
-                {"2026-12-09 08:00:00", "D65", "PX71", "8mm", "SCI", "CIE1976L*a*b*", "ΔE00",
-                 "8/d", "CIE 10°", "1", "1"});
+            QTreeWidgetItem *type =
+                english.addTypeItem(50, 1, 2, "Type T001",
+                                    {"2026-12-09 08:00:00", "D65", "PX71", "8mm", "SCI",
+                                     "CIE1976L*a*b*", "ΔE00", "8/d", "CIE 10°", "1", "1"});
             english.addSampleItem(51, 1, 2, type, "Sample S001",
                                   {"2026-12-09 08:01:00", "D65", "PX71", "8mm", "SCI",
                                    "CIE1976L*a*b*", "ΔE00", "8/d", "CIE 10°", "1", "1"});

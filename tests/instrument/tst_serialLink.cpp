@@ -2,6 +2,7 @@
 // instrument emulator over a real pseudo-terminal.  Only orders and counts
 // are asserted; every wait has a generous limit.
 
+#include "../support/emulatorProcess.h"
 #include "frameCodec.h"
 #include "promptRk.h"
 #include "serialPortRk.h"
@@ -37,75 +38,7 @@ int countLines(const QString &line)
     return debugLines.count(line);
 }
 
-// One emulator process; its terminal path is the first line of its output.
-class emulator
-{
-public:
-    ~emulator() { stop(); }
-
-    bool start(const QStringList &options)
-    {
-        stop();
-        requests.clear();
-        QObject::disconnect(&process, nullptr, nullptr, nullptr);
-        QObject::connect(&process, &QProcess::readyReadStandardError, [this] {
-            stderrText += QString::fromLatin1(process.readAllStandardError());
-            parseLog();
-        });
-        process.start(QString::fromLocal8Bit(qgetenv("QCM_BUILD_DIR")) + "/qcm-emulator",
-                      QStringList{"--log"} + options);
-        if (!process.waitForStarted(5000))
-            return false;
-        QByteArray line;
-        while (!line.contains('\n')) {
-            if (!process.waitForReadyRead(5000))
-                return false;
-            line += process.readAllStandardOutput();
-        }
-        path = QString::fromLocal8Bit(line.left(line.indexOf('\n'))).trimmed();
-        return path.startsWith('/');
-    }
-
-    void stop()
-    {
-        if (process.state() == QProcess::NotRunning)
-            return;
-        process.terminate();
-        if (!process.waitForFinished(5000)) {
-            process.kill();
-            process.waitForFinished(5000);
-        }
-    }
-
-    // Request codes in the order the emulator received them (0xC0 ...).
-    int count(int code) const { return requests.count(code); }
-
-    QList<int> requests;
-    QStringList requestFrames; // "55 AA 0B C4 ..." as logged
-    QString path;
-
-private:
-    void parseLog()
-    {
-        int end;
-        while ((end = stderrText.indexOf('\n')) >= 0) {
-            const QString line = stderrText.left(end);
-            stderrText.remove(0, end + 1);
-            const int arrow = line.indexOf(QLatin1String("<- "));
-            if (arrow < 0)
-                continue;
-            const QString frame = line.mid(arrow + 3).trimmed();
-            const QStringList bytes = frame.split(' ');
-            if (bytes.size() >= 4) {
-                requests << bytes.at(3).toInt(nullptr, 16);
-                requestFrames << frame;
-            }
-        }
-    }
-
-    QProcess process;
-    QString stderrText;
-};
+using emulator = emulatorProcess;
 
 QStringList conditionsFor(const QString &lightSource, const QString &lightMode)
 {

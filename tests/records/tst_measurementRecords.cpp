@@ -110,9 +110,8 @@ private slots:
         QCOMPARE(c[value2Column], QString("100"));
         QCOMPARE(c[value3Column], QString("107.32"));
         QVERIFY(QDateTime::fromString(c[timeColumn], "yyyy-MM-dd hh:mm:ss").isValid());
-        QCOMPARE(c.mid(lightSourceColumn, 10),
-                 QStringList({"D65", "PX71", "8mm", "SCI", "CIEXYZ", "ΔELab", "8/d", "CIE 10°",
-                              "1", "1"}));
+        QCOMPARE(c.mid(lightSourceColumn, 10), QStringList({"D65", "PX71", "8mm", "SCI", "CIEXYZ",
+                                                            "ΔELab", "8/d", "CIE 10°", "1", "1"}));
         QCOMPARE(type->checkState(0), Qt::Unchecked);
         // The swatch of the reference white is a near-white.
         const QColor swatch = type->background(swatchColumn).color();
@@ -191,29 +190,29 @@ private slots:
         QTest::addColumn<QString>("typeValue");
         QTest::addColumn<int>("mismatch");
         QTest::addColumn<QString>("messageStart");
-        QTest::newRow("light source") << int(lightSourceColumn) << "A"
-                                      << int(conditionCheck::lightSourceMismatch)
-                                      << "Please change in measurement setup if light sources";
+        QTest::newRow("light source")
+            << int(lightSourceColumn) << "A" << int(conditionCheck::lightSourceMismatch)
+            << "Please change in measurement setup if light sources";
         QTest::newRow("caliber") << int(caliberColumn) << "4mm"
                                  << int(conditionCheck::caliberMismatch)
                                  << "Please use caliber consistent";
-        QTest::newRow("light mode") << int(lightModeColumn) << "SCE"
-                                    << int(conditionCheck::lightModeMismatch)
-                                    << "Please change in measurement setup if containing";
-        QTest::newRow("colour space") << int(colorSpaceColumn) << "CIELCH"
-                                      << int(conditionCheck::colorSpaceMismatch)
-                                      << "Please change in measurement setup if color splace";
-        QTest::newRow("illumination") << int(illuminationColumn) << "d/8"
-                                      << int(conditionCheck::illuminationMismatch)
-                                      << "Please use illumination consistent";
+        QTest::newRow("light mode")
+            << int(lightModeColumn) << "SCE" << int(conditionCheck::lightModeMismatch)
+            << "Please change in measurement setup if containing";
+        QTest::newRow("colour space")
+            << int(colorSpaceColumn) << "CIELCH" << int(conditionCheck::colorSpaceMismatch)
+            << "Please change in measurement setup if color splace";
+        QTest::newRow("illumination")
+            << int(illuminationColumn) << "d/8" << int(conditionCheck::illuminationMismatch)
+            << "Please use illumination consistent";
         QTest::newRow("observer") << int(observerColumn) << "CIE 2°"
                                   << int(conditionCheck::observerMismatch)
                                   << "Please use observer consistent";
         QTest::newRow("average") << int(averageTimesColumn) << "3"
                                  << int(conditionCheck::averageMismatch)
                                  << "Please change in measurement setup if average";
-        QTest::newRow("formula only") << int(formulaColumn) << "ΔE00"
-                                      << int(conditionCheck::noMismatch) << "";
+        QTest::newRow("formula only")
+            << int(formulaColumn) << "ΔE00" << int(conditionCheck::noMismatch) << "";
         QTest::newRow("instrument name of L*a*b*")
             << int(colorSpaceColumn) << "CIE1976LAB" << int(conditionCheck::noMismatch) << "";
     }
@@ -288,7 +287,7 @@ private slots:
     {
         conditions.averageTestTime = "3";
         recorder->setAverageMode(true);
-        recorder->typeReading(50, 0, 0);  // three readings make one Type
+        recorder->typeReading(50, 0, 0); // three readings make one Type
         recorder->typeReading(50, 0, 0);
         recorder->typeReading(50, 0, 0);
         QTreeWidgetItem *type = model->lastType();
@@ -312,8 +311,8 @@ private slots:
         recorder->typeReading(50, 10, 20);
         QTreeWidgetItem *type = model->lastType();
         tree->setCurrentItem(type);
-        recorder->sampleReading(52.5, 9, 20);  // S001
-        recorder->sampleReading(60, 0, 0);     // S002, newest
+        recorder->sampleReading(52.5, 9, 20); // S001
+        recorder->sampleReading(60, 0, 0);    // S002, newest
         Tolerance tolerance;
         QVERIFY(panel.pressItem(type, tolerance));
         QTableWidget *data = panel.colorDataTable();
@@ -323,9 +322,8 @@ private slots:
         QCOMPARE(panel.cell(data, 1, 4), QString("2.50"));
         QCOMPARE(panel.cell(data, 2, 4), QString("-1.00"));
         QCOMPARE(panel.cell(data, 4, 4), QString("2.69"));
-        QCOMPARE(panel.judgementCells(),
-                 QStringList({"White+ Black-", "Green+ Red-", "Normal", "Fail", "Fail", "Pass",
-                              "Pass"}));
+        QCOMPARE(panel.judgementCells(), QStringList({"White+ Black-", "Green+ Red-", "Normal",
+                                                      "Fail", "Fail", "Pass", "Pass"}));
         QCOMPARE(panel.cell(panel.parameterTable(), 1, 7), QString("1/1"));
 
         // A Type without Samples empties the Sample side.
