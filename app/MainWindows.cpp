@@ -42,7 +42,7 @@ const char *const context = "MainWindows";
 
 // One row per action: object name (= the slot it triggers), text, status tip,
 // icon file, standard key or translatable shortcut text, enabled at start.
-struct ActionSpec
+struct ActionRow
 {
     const char *name;
     const char *text;
@@ -53,7 +53,7 @@ struct ActionSpec
     bool enabled;
 };
 
-const ActionSpec actionSpecs[] = {
+const ActionRow actionRows[] = {
     {"newFile", QT_TRANSLATE_NOOP("MainWindows", "&New"),
      QT_TRANSLATE_NOOP("MainWindows", "New measuring file!"), "11 file.png", QKeySequence::New,
      nullptr, true},
@@ -168,11 +168,11 @@ QString trMain(const char *text)
     return QCoreApplication::translate(context, text);
 }
 
-const ActionSpec *specFor(const QString &name)
+const ActionRow *rowFor(const QString &name)
 {
-    for (const ActionSpec &spec : actionSpecs) {
-        if (name == QLatin1String(spec.name))
-            return &spec;
+    for (const ActionRow &row : actionRows) {
+        if (name == QLatin1String(row.name))
+            return &row;
     }
     return nullptr;
 }
@@ -186,6 +186,19 @@ QSplitter *makeSplitter(Qt::Orientation orientation, const QString &style = QStr
 }
 
 const char *const theme = "blue";
+
+// A splitter lays its children out in proportion to their stretch factors
+// times their current sizes, so the sizes start equal to the factors.
+void setStretchFactors(QSplitter *splitter, std::initializer_list<int> factors)
+{
+    QList<int> sizes;
+    int index = 0;
+    for (int factor : factors) {
+        splitter->setStretchFactor(index++, factor);
+        sizes << factor * 100;
+    }
+    splitter->setSizes(sizes);
+}
 
 // The window's copy of what the instrument reported.
 struct InstrumentCopy
@@ -251,14 +264,14 @@ QStringList MainWindows::tolerance() const
 
 void MainWindows::createActions()
 {
-    for (const ActionSpec &spec : actionSpecs) {
+    for (const ActionRow &row : actionRows) {
         auto *action = new QAction(this);
-        action->setObjectName(spec.name);
-        if (spec.icon)
+        action->setObjectName(row.name);
+        if (row.icon)
             action->setIcon(QIcon(resourcePath(
-                QStringLiteral("./icon/%1/%2").arg(theme, QString::fromLatin1(spec.icon)))));
-        action->setEnabled(spec.enabled);
-        m_actions.insert(spec.name, action);
+                QStringLiteral("./icon/%1/%2").arg(theme, QString::fromLatin1(row.icon)))));
+        action->setEnabled(row.enabled);
+        m_actions.insert(row.name, action);
         m_actionOrder.append(action);
     }
     for (int i = 0; i < recentFileList::shownCount; ++i) {
@@ -420,27 +433,30 @@ void MainWindows::createWidgets()
     tableColumn->addWidget(m_panel->printInfoTable());
     tableColumn->addWidget(m_panel->parameterTable());
     tableColumn->addWidget(m_panel->colorDataTable());
-    tableColumn->setStretchFactor(0, 3);
-    tableColumn->setStretchFactor(1, 3);
-    tableColumn->setStretchFactor(2, 10);
+    // The proportions come from the stretch factors alone, not from what
+    // the tables would like to show.
+    for (QWidget *table : {static_cast<QWidget *>(m_panel->printInfoTable()),
+                           static_cast<QWidget *>(m_panel->parameterTable()),
+                           static_cast<QWidget *>(m_panel->colorDataTable())})
+        table->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+    setStretchFactors(tableColumn, {3, 3, 10});
     panelRow->addWidget(tableColumn);
     // The simulation swatch and the colour-coordinate chart take these places.
     auto *swatchPlace = new QWidget;
+    swatchPlace->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
     swatchPlace->setObjectName("swatchPlace");
     auto *chartPlace = new QWidget;
+    chartPlace->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
     chartPlace->setObjectName("colourChartPlace");
     panelRow->addWidget(swatchPlace);
     panelRow->addWidget(chartPlace);
-    panelRow->setStretchFactor(0, 4);
-    panelRow->setStretchFactor(1, 2);
-    panelRow->setStretchFactor(2, 6);
+    setStretchFactors(panelRow, {4, 2, 6});
 
     right->addWidget(parameterArea);
     m_chartArea = makeSplitter(Qt::Horizontal);
     m_chartArea->setObjectName("chartArea");
     right->addWidget(m_chartArea);
-    right->setStretchFactor(0, 2);
-    right->setStretchFactor(1, 3);
+    setStretchFactors(right, {2, 3});
 
     QSplitter *trendBox =
         makeSplitter(Qt::Vertical, "border: 1px solid gray;margin-bottom:2px;margin-left:2px;");
@@ -448,6 +464,7 @@ void MainWindows::createWidgets()
     m_trendCaption->setStyleSheet("border: 0px");
     trendBox->addWidget(m_trendCaption);
     auto *trendPlace = new QWidget;
+    trendPlace->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
     trendPlace->setObjectName("trendPlotPlace");
     trendBox->addWidget(trendPlace);
     m_chartArea->addWidget(trendBox);
@@ -460,23 +477,26 @@ void MainWindows::createWidgets()
     deviationBox->addWidget(m_deviationCaption);
     QSplitter *deviationCharts = makeSplitter(Qt::Horizontal, "border: 0px");
     auto *lightnessPlace = new QWidget;
+    lightnessPlace->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
     lightnessPlace->setObjectName("lightnessChartPlace");
     lightnessPlace->setStyleSheet("border: 0px");
     auto *chromaticPlace = new QWidget;
+    chromaticPlace->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
     chromaticPlace->setObjectName("chromaticChartPlace");
     chromaticPlace->setStyleSheet("border: 0px");
     deviationCharts->addWidget(lightnessPlace);
     deviationCharts->addWidget(chromaticPlace);
-    deviationCharts->setStretchFactor(0, 1);
-    deviationCharts->setStretchFactor(1, 2);
+    setStretchFactors(deviationCharts, {1, 2});
     deviationBox->addWidget(deviationCharts);
     m_chartArea->addWidget(deviationBox);
 }
 
 void MainWindows::applyChartAreaStretch()
 {
-    m_chartArea->setStretchFactor(0, m_chinese ? 1 : 21);
-    m_chartArea->setStretchFactor(1, m_chinese ? 5 : 30);
+    if (m_chinese)
+        setStretchFactors(m_chartArea, {1, 5});
+    else
+        setStretchFactors(m_chartArea, {21, 30});
 }
 
 void MainWindows::makeConnections()
@@ -676,13 +696,13 @@ void MainWindows::retranslateMainWindow()
     m_deviationCaption->setText(tr("Color Difference Deflection"));
 
     for (QAction *item : qAsConst(m_actionOrder)) {
-        const ActionSpec *spec = specFor(item->objectName());
-        item->setText(trMain(spec->text));
-        item->setStatusTip(trMain(spec->statusTip));
-        if (spec->standardKey != QKeySequence::UnknownKey)
-            item->setShortcut(QKeySequence(spec->standardKey));
-        else if (spec->shortcut)
-            item->setShortcut(QKeySequence(trMain(spec->shortcut)));
+        const ActionRow *row = rowFor(item->objectName());
+        item->setText(trMain(row->text));
+        item->setStatusTip(trMain(row->statusTip));
+        if (row->standardKey != QKeySequence::UnknownKey)
+            item->setShortcut(QKeySequence(row->standardKey));
+        else if (row->shortcut)
+            item->setShortcut(QKeySequence(trMain(row->shortcut)));
     }
     m_fileMenu->setTitle(tr("&File"));
     m_operateMenu->setTitle(tr("&Operate"));
@@ -711,6 +731,7 @@ void MainWindows::retranslateMainWindow()
         m_measurementName == QStringLiteral("新建測量"))
         m_measurementName = tr("New Measurement");
     m_treeModel->retranslate(m_measurementName);
+    m_panel->retranslate();
     measurementTreeRk::setRowValue(m_treeModel->printRow(measurementTreeRk::printNameRow),
                                    QStringLiteral("[%1]").arg(m_measurementName));
     m_serialPort->retranslate();

@@ -15,6 +15,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   socat desktop-file-utils appstream
+  fonts-wqy-microhei fonts-dejavu-core
 )
 
 missing=()
