@@ -7,6 +7,8 @@
 #include "promptRk.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QTreeWidget>
 #include <benchmark/benchmark.h>
 
@@ -78,6 +80,47 @@ void BM_PressTypeWithSamples(benchmark::State &state)
         w->treeItemIsPressed(type, 0);
 }
 BENCHMARK(BM_PressTypeWithSamples)->Arg(10000)->Unit(benchmark::kMicrosecond);
+
+// Loading a measuring file into the window: 100 Types with 100 and with
+// 1,000 Samples each; the second should cost about ten times the first.
+void BM_LoadMeasuringFile(benchmark::State &state)
+{
+    MainWindows *w = window();
+    const int samplesPerType = int(state.range(0));
+    const QString path =
+        QDir::temp().filePath(QStringLiteral("qcm-bench-%1.qcm").arg(samplesPerType));
+    w->clearMeasurement();
+    const QStringList columns = sampleColumns();
+    for (int t = 1; t <= 100; ++t) {
+        QTreeWidgetItem *type = w->addTypeItem(50, 10, 20, measurementTreeRk::typeName(t), columns);
+        addSamples(w, type, samplesPerType);
+    }
+    w->saveFile(path);
+    for (auto _ : state)
+        w->loadFile(path);
+    state.SetItemsProcessed(state.iterations() * 100 * (samplesPerType + 1));
+    QFile::remove(path);
+}
+BENCHMARK(BM_LoadMeasuringFile)->Arg(100)->Arg(1000)->Unit(benchmark::kMillisecond);
+
+void BM_SaveMeasuringFile(benchmark::State &state)
+{
+    MainWindows *w = window();
+    const int samplesPerType = int(state.range(0));
+    const QString path =
+        QDir::temp().filePath(QStringLiteral("qcm-bench-save-%1.qcm").arg(samplesPerType));
+    w->clearMeasurement();
+    const QStringList columns = sampleColumns();
+    for (int t = 1; t <= 100; ++t) {
+        QTreeWidgetItem *type = w->addTypeItem(50, 10, 20, measurementTreeRk::typeName(t), columns);
+        addSamples(w, type, samplesPerType);
+    }
+    for (auto _ : state)
+        w->saveFile(path);
+    state.SetItemsProcessed(state.iterations() * 100 * (samplesPerType + 1));
+    QFile::remove(path);
+}
+BENCHMARK(BM_SaveMeasuringFile)->Arg(100)->Arg(1000)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -6,12 +6,16 @@
 #include "promptRk.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QDropEvent>
 #include <QFile>
+#include <QMimeData>
 #include <QSettings>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
+#include <QUrl>
 
 #include <csignal>
 #include <sys/resource.h>
@@ -224,6 +228,31 @@ private slots:
         QVERIFY(promptRk::history().last().text.startsWith("Cannot write file"));
         QCOMPARE(fileBytes(path), before);
         QCOMPARE(QDir(dir.path()).entryList({"keep.qcm*"}, QDir::Files), QStringList{"keep.qcm"});
+    }
+
+    void droppingFilesOpensTheFirst()
+    {
+        const QString first = dir.filePath("dropped1.qcm");
+        const QString second = dir.filePath("dropped2.qcm");
+        {
+            MainWindows window;
+            fillTree(window);
+            QVERIFY(window.saveFile(first));
+            window.addTypeItem(1, 2, 3, "Type T003", conditionTexts());
+            QVERIFY(window.saveFile(second));
+        }
+        MainWindows window;
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(first), QUrl::fromLocalFile(second)});
+        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton,
+                              Qt::NoModifier);
+        QApplication::sendEvent(&window, &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&window, &drop);
+        QCOMPARE(window.currentFile(), first);
+        QCOMPARE(window.treeModel()->typeCount(), 2);
+        QCOMPARE(window.windowTitle(), QString("Color Software QCM  dropped1.qcm - QCM"));
     }
 
     void truncatedFileKeepsWhatCouldBeRead()
