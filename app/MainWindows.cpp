@@ -1019,14 +1019,12 @@ void MainWindows::TTestCheckSlot()
     emit TTestCheckSignal(c[0], c[1], c[2], c[3], c[4], c[5], c[6], c[7], c[8]);
 }
 
-bool MainWindows::STestCheck(QTreeWidgetItem *item)
+bool MainWindows::conditionsAgreeWithCurrentType(const MeasuringConditions &conditions)
 {
-    Q_UNUSED(item)
-    QTreeWidgetItem *current = currentItemOrRoot();
-    QTreeWidgetItem *type = m_treeModel->typeOf(current);
+    QTreeWidgetItem *type = m_treeModel->typeOf(currentItemOrRoot());
     if (!type)
         return false;
-    const conditionCheck::Mismatch mismatch = conditionCheck::firstMismatch(type, m_conditions);
+    const conditionCheck::Mismatch mismatch = conditionCheck::firstMismatch(type, conditions);
     if (mismatch != conditionCheck::noMismatch) {
         promptRk::information(nullptr, tr("Tips"), conditionCheck::message(mismatch));
         return false;
@@ -1034,9 +1032,14 @@ bool MainWindows::STestCheck(QTreeWidgetItem *item)
     return true;
 }
 
+bool MainWindows::STestCheck(QTreeWidgetItem *item)
+{
+    return item && conditionsAgreeWithCurrentType(conditionCheck::conditionsOf(item));
+}
+
 void MainWindows::STestCheckSlot()
 {
-    if (!STestCheck(nullptr))
+    if (!conditionsAgreeWithCurrentType(m_conditions))
         return;
     const QStringList c = conditionCheck::linkStrings(m_conditions);
     emit STestCheckSignal(c[0], c[1], c[2], c[3], c[4], c[5], c[6], c[7], c[8]);

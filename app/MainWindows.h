@@ -182,6 +182,7 @@ private:
     void rejudgeCurrentItem();
     void emitDeviationBounds(const QString &colorSpace);
     bool saveTo(const QString &path);
+    bool conditionsAgreeWithCurrentType(const MeasuringConditions &conditions);
     QString effectiveLanguage() const;
     QString fileFilter() const;
     void applyChartAreaStretch();

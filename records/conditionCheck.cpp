@@ -31,6 +31,21 @@ Mismatch firstMismatch(const QTreeWidgetItem *type, const MeasuringConditions &c
     return noMismatch;
 }
 
+MeasuringConditions conditionsOf(const QTreeWidgetItem *item)
+{
+    MeasuringConditions c;
+    c.standardLight = item->text(lightSourceColumn);
+    c.instrumentModel = item->text(instrumentModelColumn);
+    c.caliber = item->text(caliberColumn);
+    c.SCISCE = item->text(lightModeColumn);
+    c.colorSpace = item->text(colorSpaceColumn);
+    c.colorDiffFormula = item->text(formulaColumn);
+    c.illuminationMode = item->text(illuminationColumn);
+    c.observer = item->text(observerColumn);
+    c.averageTestTime = item->text(averageTimesColumn);
+    return c;
+}
+
 QString message(Mismatch mismatch)
 {
     static const char *const messages[] = {

@@ -27,6 +27,9 @@ enum Mismatch
 // The first condition of `type`'s columns that differs from `current`.
 Mismatch firstMismatch(const QTreeWidgetItem *type, const MeasuringConditions &current);
 
+// The conditions an item was measured under, read from its columns.
+MeasuringConditions conditionsOf(const QTreeWidgetItem *item);
+
 // The translated refusal message of a mismatch.
 QString message(Mismatch mismatch);
 

@@ -255,6 +255,20 @@ private slots:
                  QString("Measuring Name:New Measurement"));
     }
 
+    void itemConditionsCheckedAgainstTheCurrentType()
+    {
+        MainWindows window;
+        const QStringList columns = {"2026-12-09 08:00:00", "D65", "PX71", "8mm", "SCI",
+                                     "CIE1976L*a*b*", "ΔE00", "8/d", "CIE 10°", "1", "1"};
+        QTreeWidgetItem *type = window.addTypeItem(50, 1, 2, "Type T001", columns);
+        QTreeWidgetItem *sample = window.addSampleItem(51, 1, 2, type, "Sample S001", columns);
+        QVERIFY(window.STestCheck(sample));
+        sample->setText(9, "SCE");
+        QVERIFY(!window.STestCheck(sample));
+        QVERIFY(promptRk::history().last().text.startsWith(
+            "Please change in measurement setup if containing light mode"));
+    }
+
     void dialogSizesFollowLanguage()
     {
         QCOMPARE(MainWindows::dialogSize("writeTRk", true), QSize(200, 290));

@@ -232,6 +232,18 @@ private slots:
             QVERIFY(message.startsWith(messageStart));
     }
 
+    void itemConditionsAgainstAType()
+    {
+        QTreeWidgetItem *type = recorder->typeReading(50, 0, 0);
+        tree->setCurrentItem(type);
+        QTreeWidgetItem *sample = recorder->sampleReading(51, 0, 0);
+        QCOMPARE(int(conditionCheck::firstMismatch(type, conditionCheck::conditionsOf(sample))),
+                 int(conditionCheck::noMismatch));
+        sample->setText(caliberColumn, "16mm");
+        QCOMPARE(int(conditionCheck::firstMismatch(type, conditionCheck::conditionsOf(sample))),
+                 int(conditionCheck::caliberMismatch));
+    }
+
     void typeAverageOfThreeReadings()
     {
         conditions.averageTestTime = "3";
