@@ -273,6 +273,29 @@ private slots:
         QVERIFY(!window.recorder()->averagingActive());
     }
 
+    void keysAndDebounce()
+    {
+        QVERIFY(emulator.start({"--colors", "50,10,20;51,10,20;52,10,20"}));
+        qputenv("QCM_SERIAL_PORT", emulator.path.toLocal8Bit());
+        MainWindows window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QTRY_VERIFY_WITH_TIMEOUT(window.action("tTestFcn")->isEnabled(), connectTimeout);
+
+        // The key T measures a Type; a second press within 600 ms does nothing.
+        QTest::keyClick(&window, Qt::Key_T);
+        QTest::keyClick(&window, Qt::Key_T);
+        QTRY_COMPARE_WITH_TIMEOUT(window.treeModel()->typeCount(), 1, replyTimeout);
+        QTest::qWait(800);
+        QCOMPARE(emulator.count(0xC4), 1);
+        QCOMPARE(window.treeModel()->typeCount(), 1);
+
+        // After the pause the key S measures a Sample.
+        QTest::keyClick(&window, Qt::Key_S);
+        QTRY_COMPARE_WITH_TIMEOUT(window.treeModel()->type(0)->childCount(), 1, replyTimeout);
+        QCOMPARE(emulator.count(0xC5), 1);
+    }
+
     void disconnectionEmptiesAndDisables()
     {
         QVERIFY(emulator.start({}));
