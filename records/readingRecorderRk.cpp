@@ -137,6 +137,15 @@ void readingRecorderRk::addReadingTo(QTreeWidgetItem *item, const ColorTriple &v
     }
 }
 
+void readingRecorderRk::discardUnfinishedSample()
+{
+    if (m_averagedType && m_averagedType->childCount())
+        m_tree->deleteItem(m_averagedType->child(m_averagedType->childCount() - 1));
+    m_sampleAveraging = false;
+    m_averagingActive = false;
+    m_readingCount = 0;
+}
+
 QTreeWidgetItem *readingRecorderRk::typeReading(float L, float a, float b)
 {
     if (!conditionsKnown()) {
@@ -148,13 +157,8 @@ QTreeWidgetItem *readingRecorderRk::typeReading(float L, float a, float b)
     m_tree->tree()->clearSelection();
 
     if (m_sampleAveraging) {
-        if (!askKeepUnfinished()) {
-            if (m_averagedType && m_averagedType->childCount())
-                m_tree->deleteItem(m_averagedType->child(m_averagedType->childCount() - 1));
-            m_sampleAveraging = false;
-            m_averagingActive = false;
-            m_readingCount = 0;
-        }
+        if (!askKeepUnfinished())
+            discardUnfinishedSample();
         return nullptr;
     }
     if (m_averageMode && m_averagingActive) {
@@ -207,13 +211,8 @@ QTreeWidgetItem *readingRecorderRk::sampleReading(float L, float a, float b)
             addReadingTo(last, v, false);
             return last;
         }
-        if (!askKeepUnfinished()) {
-            if (m_averagedType && m_averagedType->childCount())
-                m_tree->deleteItem(m_averagedType->child(m_averagedType->childCount() - 1));
-            m_sampleAveraging = false;
-            m_averagingActive = false;
-            m_readingCount = 0;
-        }
+        if (!askKeepUnfinished())
+            discardUnfinishedSample();
         return nullptr;
     }
     if (!type)

@@ -54,6 +54,8 @@ private:
     QStringList shownTexts(const ColorTriple &values, bool averaged) const;
     void addReadingTo(QTreeWidgetItem *item, const ColorTriple &v, bool isType);
     bool askKeepUnfinished() const;
+    // The user gave up the Sample being averaged: it goes.
+    void discardUnfinishedSample();
     void itemRemoved(QTreeWidgetItem *item);
 
     measurementTreeRk *m_tree;
