@@ -200,6 +200,20 @@ void setStretchFactors(QSplitter *splitter, std::initializer_list<int> factors)
     splitter->setSizes(sizes);
 }
 
+// The language codes and the name a new measurement gets in each of them.
+const QStringList &languageCodes()
+{
+    static const QStringList codes = {"en_US", "zh_CN", "zh_TW"};
+    return codes;
+}
+
+const QStringList &defaultMeasurementNames()
+{
+    static const QStringList names = {"New Measurement", QStringLiteral("新建测量"),
+                                      QStringLiteral("新建測量")};
+    return names;
+}
+
 // The window's copy of what the instrument reported.
 struct InstrumentCopy
 {
@@ -726,9 +740,7 @@ void MainWindows::retranslateMainWindow()
     }
 
     // A measurement name still at its untranslated default follows the language.
-    if (m_measurementName == QLatin1String("New Measurement") ||
-        m_measurementName == QStringLiteral("新建测量") ||
-        m_measurementName == QStringLiteral("新建測量"))
+    if (defaultMeasurementNames().contains(m_measurementName))
         m_measurementName = tr("New Measurement");
     m_treeModel->retranslate(m_measurementName);
     m_panel->retranslate();
@@ -1085,12 +1097,9 @@ void MainWindows::clearMeasurement()
     m_panel->clearValues(m_conditions.colorDiffFormula);
     measurementTreeRk::setRowValue(m_treeModel->printRow(measurementTreeRk::printNameRow),
                                    tr("New Measurement"));
-    if (m_languageCode == QLatin1String("zh_CN"))
-        m_measurementName = QStringLiteral("新建测量");
-    else if (m_languageCode == QLatin1String("zh_TW"))
-        m_measurementName = QStringLiteral("新建測量");
-    else if (m_languageCode == QLatin1String("en_US"))
-        m_measurementName = QStringLiteral("New Measurement");
+    const int language = languageCodes().indexOf(m_languageCode);
+    if (language >= 0)
+        m_measurementName = defaultMeasurementNames().at(language);
     const QString rootText = tr("Measuring Name:") + m_measurementName;
     m_treeModel->measurementRoot()->setText(0, rootText);
     m_treeModel->measurementRoot()->setToolTip(0, rootText);

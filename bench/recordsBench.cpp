@@ -81,6 +81,17 @@ void BM_PressTypeWithSamples(benchmark::State &state)
 }
 BENCHMARK(BM_PressTypeWithSamples)->Arg(10000)->Unit(benchmark::kMicrosecond);
 
+// A measurement of 100 Types, each with `samplesPerType` Samples.
+void fillHundredTypes(MainWindows *w, int samplesPerType)
+{
+    w->clearMeasurement();
+    const QStringList columns = sampleColumns();
+    for (int t = 1; t <= 100; ++t) {
+        QTreeWidgetItem *type = w->addTypeItem(50, 10, 20, measurementTreeRk::typeName(t), columns);
+        addSamples(w, type, samplesPerType);
+    }
+}
+
 // Loading a measuring file into the window: 100 Types with 100 and with
 // 1,000 Samples each; the second should cost about ten times the first.
 void BM_LoadMeasuringFile(benchmark::State &state)
@@ -89,12 +100,7 @@ void BM_LoadMeasuringFile(benchmark::State &state)
     const int samplesPerType = int(state.range(0));
     const QString path =
         QDir::temp().filePath(QStringLiteral("qcm-bench-%1.qcm").arg(samplesPerType));
-    w->clearMeasurement();
-    const QStringList columns = sampleColumns();
-    for (int t = 1; t <= 100; ++t) {
-        QTreeWidgetItem *type = w->addTypeItem(50, 10, 20, measurementTreeRk::typeName(t), columns);
-        addSamples(w, type, samplesPerType);
-    }
+    fillHundredTypes(w, samplesPerType);
     w->saveFile(path);
     for (auto _ : state)
         w->loadFile(path);
@@ -109,12 +115,7 @@ void BM_SaveMeasuringFile(benchmark::State &state)
     const int samplesPerType = int(state.range(0));
     const QString path =
         QDir::temp().filePath(QStringLiteral("qcm-bench-save-%1.qcm").arg(samplesPerType));
-    w->clearMeasurement();
-    const QStringList columns = sampleColumns();
-    for (int t = 1; t <= 100; ++t) {
-        QTreeWidgetItem *type = w->addTypeItem(50, 10, 20, measurementTreeRk::typeName(t), columns);
-        addSamples(w, type, samplesPerType);
-    }
+    fillHundredTypes(w, samplesPerType);
     for (auto _ : state)
         w->saveFile(path);
     state.SetItemsProcessed(state.iterations() * 100 * (samplesPerType + 1));

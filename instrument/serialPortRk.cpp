@@ -461,36 +461,38 @@ void serialPortRk::getInstrunetInfo()
     showInfo(tr("Get instrument info. ..."));
 }
 
+bool serialPortRk::composeMeasurement(frameCodec::RequestCode code, const QString &lightMode,
+                                      const QString &lightSource, QString *frameText)
+{
+    QByteArray frame;
+    QString why;
+    if (!frameCodec::composeMeasurementRequest(code, lightMode, lightSource, &frame, &why)) {
+        showInfo(why);
+        return false;
+    }
+    *frameText = QString::fromLatin1(frame.toHex().toUpper());
+    return true;
+}
+
 void serialPortRk::tTestSlot()
 {
     showInfo(tr("Type measurement ..."));
     emit TTestSignal();
 }
 
-void serialPortRk::TTestCheckOK(const QString &lightSource, const QString &model,
-                                const QString &caliber, const QString &lightMode,
-                                const QString &colorSpace, const QString &formula,
-                                const QString &illumination, const QString &observer,
-                                const QString &averageTimes)
+void serialPortRk::TTestCheckOK(const QString &lightSource, const QString &, const QString &,
+                                const QString &lightMode, const QString &, const QString &,
+                                const QString &, const QString &, const QString &)
 {
-    Q_UNUSED(model)
-    Q_UNUSED(caliber)
-    Q_UNUSED(colorSpace)
-    Q_UNUSED(formula)
-    Q_UNUSED(illumination)
-    Q_UNUSED(observer)
-    Q_UNUSED(averageTimes)
-    QByteArray frame;
-    QString why;
-    if (!frameCodec::composeMeasurementRequest(frameCodec::TypeMeasurementRequest, lightMode,
-                                               lightSource, &frame, &why)) {
+    QString frameText;
+    if (!composeMeasurement(frameCodec::TypeMeasurementRequest, lightMode, lightSource,
+                            &frameText)) {
         // No request, so no reply will end a library test: without this the
         // next ordinary Type measurement would be taken for the test.
         testMode = 0;
-        showInfo(why);
         return;
     }
-    TTest(QString::fromLatin1(frame.toHex().toUpper()));
+    TTest(frameText);
 }
 
 void serialPortRk::TTest(const QString &frameText)
@@ -514,27 +516,14 @@ void serialPortRk::sTestSlot()
     emit STestSignal();
 }
 
-void serialPortRk::STestCheckOK(const QString &lightSource, const QString &model,
-                                const QString &caliber, const QString &lightMode,
-                                const QString &colorSpace, const QString &formula,
-                                const QString &illumination, const QString &observer,
-                                const QString &averageTimes)
+void serialPortRk::STestCheckOK(const QString &lightSource, const QString &, const QString &,
+                                const QString &lightMode, const QString &, const QString &,
+                                const QString &, const QString &, const QString &)
 {
-    Q_UNUSED(model)
-    Q_UNUSED(caliber)
-    Q_UNUSED(colorSpace)
-    Q_UNUSED(formula)
-    Q_UNUSED(illumination)
-    Q_UNUSED(observer)
-    Q_UNUSED(averageTimes)
-    QByteArray frame;
-    QString why;
-    if (!frameCodec::composeMeasurementRequest(frameCodec::SampleMeasurementRequest, lightMode,
-                                               lightSource, &frame, &why)) {
-        showInfo(why);
-        return;
-    }
-    STest(QString::fromLatin1(frame.toHex().toUpper()));
+    QString frameText;
+    if (composeMeasurement(frameCodec::SampleMeasurementRequest, lightMode, lightSource,
+                           &frameText))
+        STest(frameText);
 }
 
 void serialPortRk::STest(const QString &frameText)

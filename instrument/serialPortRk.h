@@ -7,6 +7,7 @@
 // turns replies into signals.  Replies are acted on by their code alone: the
 // link keeps no record of which request is outstanding.
 
+#include "frameCodec.h"
 #include "portDiscovery.h"
 
 #include <QByteArray>
@@ -128,6 +129,10 @@ private slots:
 
 private:
     void writeText(const char *frameText);
+    // The text of request 0xC4 / 0xC5, or false (reason on the status line)
+    // when a condition has no instrument code.
+    bool composeMeasurement(frameCodec::RequestCode code, const QString &lightMode,
+                            const QString &lightSource, QString *frameText);
     void connectReadyRead();
     void disconnectReadyRead();
     void finishUpload();

@@ -281,17 +281,15 @@ QTreeWidgetItem *measurementTreeRk::createItem(QTreeWidgetItem *parent, const QS
                                                const QStringList &valueTexts,
                                                const QStringList &columns5to15)
 {
+    std::array<QString, 16> texts;
+    texts[nameColumn] = name;
+    for (int i = 0; i < 3; ++i)
+        texts[value1Column + i] = valueTexts.value(i);
+    for (int i = 0; i < 11; ++i)
+        texts[timeColumn + i] = columns5to15.value(i);
     // Filled before it joins the tree, so that only the final insertion
     // reaches the check-mark propagation.
-    auto *item = new QTreeWidgetItem;
-    item->setText(nameColumn, name);
-    item->setBackground(swatchColumn, QBrush(QColor(labToColorName(L, a, b))));
-    for (int i = 0; i < 3; ++i)
-        item->setText(value1Column + i, valueTexts.value(i));
-    for (int i = 0; i < 11; ++i)
-        item->setText(timeColumn + i, columns5to15.value(i));
-    item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsUserCheckable | Qt::ItemIsEnabled);
-    item->setCheckState(nameColumn, Qt::Unchecked);
+    QTreeWidgetItem *item = newItem(texts, labToColorName(L, a, b));
     parent->addChild(item);
     if (parent != m_root) {
         m_seenSampleState.insert(item, Qt::Unchecked);
@@ -339,17 +337,15 @@ QTreeWidgetItem *measurementTreeRk::addSampleItem(float v1, float v2, float v3,
     return item;
 }
 
-QTreeWidgetItem *measurementTreeRk::newItem(const std::array<QString, 16> &texts)
+QTreeWidgetItem *measurementTreeRk::newItem(const std::array<QString, 16> &texts,
+                                            const QString &swatchColor)
 {
     auto *item = new QTreeWidgetItem;
     for (int column = 0; column < 16; ++column) {
         if (column != swatchColumn)
             item->setText(column, texts[column]);
     }
-    item->setBackground(
-        swatchColumn,
-        QBrush(QColor(labToColorName(texts[value1Column].toFloat(), texts[value2Column].toFloat(),
-                                     texts[value3Column].toFloat()))));
+    item->setBackground(swatchColumn, QBrush(QColor(swatchColor)));
     item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsUserCheckable | Qt::ItemIsEnabled);
     item->setCheckState(nameColumn, Qt::Unchecked);
     return item;
@@ -358,11 +354,16 @@ QTreeWidgetItem *measurementTreeRk::newItem(const std::array<QString, 16> &texts
 QTreeWidgetItem *measurementTreeRk::addLoadedType(const std::array<QString, 16> &type,
                                                   const QVector<std::array<QString, 16>> &samples)
 {
-    QTreeWidgetItem *typeItem = newItem(type);
+    // Loaded items take their swatch from the stored coordinates.
+    auto swatchOf = [](const std::array<QString, 16> &texts) {
+        return labToColorName(texts[value1Column].toFloat(), texts[value2Column].toFloat(),
+                              texts[value3Column].toFloat());
+    };
+    QTreeWidgetItem *typeItem = newItem(type, swatchOf(type));
     QList<QTreeWidgetItem *> children;
     children.reserve(samples.size());
     for (const auto &sample : samples) {
-        QTreeWidgetItem *child = newItem(sample);
+        QTreeWidgetItem *child = newItem(sample, swatchOf(sample));
         m_seenSampleState.insert(child, Qt::Unchecked);
         children.append(child);
     }

@@ -152,7 +152,9 @@ signals:
 private:
     QTreeWidgetItem *addInfoItem(QTreeWidgetItem *parent);
     void setCheckStateQuietly(QTreeWidgetItem *item, Qt::CheckState state);
-    static QTreeWidgetItem *newItem(const std::array<QString, 16> &texts);
+    // An unchecked, checkable item with the given column texts and swatch.
+    static QTreeWidgetItem *newItem(const std::array<QString, 16> &texts,
+                                    const QString &swatchColor);
 
     QTreeWidget *m_tree;
     QTreeWidgetItem *m_instrumentInfo = nullptr;

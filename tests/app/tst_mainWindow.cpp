@@ -1,6 +1,7 @@
 // The main window frame: what the constructor builds, the settings it reads
 // and writes, the languages and the recent-file list.
 
+#include "../support/settingsStore.h"
 #include "MainWindows.h"
 #include "measurementTreeRk.h"
 #include "promptRk.h"
@@ -22,14 +23,6 @@ class tst_mainWindow : public QObject
 
 private:
     static QSettings store() { return QSettings("SoftWare Inc.", "qcm"); }
-    static void resetStore(const QVariantMap &values = {})
-    {
-        QSettings settings("SoftWare Inc.", "qcm");
-        settings.clear();
-        for (auto it = values.cbegin(); it != values.cend(); ++it)
-            settings.setValue(it.key(), it.value());
-        settings.sync();
-    }
     static int stretch(QSplitter *splitter, int index)
     {
         return splitter->widget(index)->sizePolicy().horizontalStretch();
@@ -258,8 +251,17 @@ private slots:
     void itemConditionsCheckedAgainstTheCurrentType()
     {
         MainWindows window;
-        const QStringList columns = {"2026-12-09 08:00:00", "D65", "PX71", "8mm", "SCI",
-                                     "CIE1976L*a*b*", "ΔE00", "8/d", "CIE 10°", "1", "1"};
+        const QStringList columns = {"2026-12-09 08:00:00",
+                                     "D65",
+                                     "PX71",
+                                     "8mm",
+                                     "SCI",
+                                     "CIE1976L*a*b*",
+                                     "ΔE00",
+                                     "8/d",
+                                     "CIE 10°",
+                                     "1",
+                                     "1"};
         QTreeWidgetItem *type = window.addTypeItem(50, 1, 2, "Type T001", columns);
         QTreeWidgetItem *sample = window.addSampleItem(51, 1, 2, type, "Sample S001", columns);
         QVERIFY(window.STestCheck(sample));

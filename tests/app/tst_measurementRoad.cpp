@@ -2,6 +2,7 @@
 // emulator over a pseudo-terminal through the real serial link.
 
 #include "../support/emulatorProcess.h"
+#include "../support/settingsStore.h"
 #include "MainWindows.h"
 #include "infoPanelRk.h"
 #include "itemColumns.h"
@@ -38,14 +39,6 @@ class tst_measurementRoad : public QObject
     Q_OBJECT
 
     emulatorProcess emulator;
-
-    void resetStore(const QVariantMap &values = {})
-    {
-        QSettings settings("SoftWare Inc.", "qcm");
-        settings.clear();
-        for (auto it = values.cbegin(); it != values.cend(); ++it)
-            settings.setValue(it.key(), it.value());
-    }
 
     static QString panelCell(MainWindows &window, int row, int column)
     {

@@ -1,6 +1,7 @@
 // The measuring-file commands of the window: save, load, the title, the
 // modification test, the recent list and the failures a user can meet.
 
+#include "../support/settingsStore.h"
 #include "MainWindows.h"
 #include "measurementTreeRk.h"
 #include "promptRk.h"
@@ -51,14 +52,6 @@ QByteArray fileBytes(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void resetStore(const QVariantMap &values = {})
-{
-    QSettings settings("SoftWare Inc.", "qcm");
-    settings.clear();
-    for (auto it = values.cbegin(); it != values.cend(); ++it)
-        settings.setValue(it.key(), it.value());
 }
 
 } // namespace
