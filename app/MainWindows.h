@@ -1,33 +1,36 @@
 #ifndef QCM_MAINWINDOWS_H
 #define QCM_MAINWINDOWS_H
 
+#include "mainActions.h"
 #include "measuringConditions.h"
 #include "recentFileList.h"
 
-#include <QHash>
 #include <QMainWindow>
 #include <QStringList>
 #include <QVector>
 
 class QAction;
-class QActionGroup;
 class QLabel;
-class QMenu;
 class QSplitter;
-class QTableWidget;
-class QTimer;
-class QToolBar;
-class QTranslator;
 class QTreeWidget;
 class QTreeWidgetItem;
 class infoPanelRk;
+class languageSwitcher;
+class mainLayout;
+class measurementRoad;
 class measurementTreeRk;
+class measuringDocument;
 class readingRecorderRk;
 class serialPortRk;
+class sharedState;
+struct PrintInfo;
+struct Tolerance;
 
-// The one main window: owns the tree, the panels, the charts, the serial link
-// and every dialog.  Its slots stay thin; the work lives in the classes of the
-// folder that owns it.
+// The one main window.  It owns every object of the program and keeps the
+// names of its commands, slots and signals, but does no work of its own: each
+// slot hands over to the class that owns the work (records/, instrument/,
+// dialogs/, charts/, library/, reports/), and the actions, the layout and the
+// language live in mainActions, mainLayout and languageSwitcher.
 class MainWindows : public QMainWindow
 {
     Q_OBJECT
@@ -35,41 +38,44 @@ public:
     explicit MainWindows(QWidget *parent = nullptr);
     ~MainWindows() override;
 
-    // Looked up by the object name given in the action table (the slot's name).
-    QAction *action(const QString &name) const { return m_actions.value(name); }
-    QList<QAction *> recentFileActions() const { return m_recentFileActions; }
-    QAction *recentFilesSeparator() const { return m_recentSeparator; }
+    QAction *action(ActionId id) const { return m_actions->action(id); }
+    // By the object name of the action table (the slot's name).
+    QAction *action(const QString &name) const { return m_actions->byName(name); }
+    QList<QAction *> recentFileActions() const { return m_actions->recentFileActions(); }
+    QAction *recentFilesSeparator() const { return m_actions->recentFilesSeparator(); }
 
+    sharedState *state() const { return m_state; }
+    measuringDocument *document() const { return m_document; }
+    measurementRoad *road() const { return m_road; }
+    mainLayout *layoutPlaces() const { return m_layout; }
     serialPortRk *serialPort() const { return m_serialPort; }
     measurementTreeRk *treeModel() const { return m_treeModel; }
     infoPanelRk *infoPanel() const { return m_panel; }
     readingRecorderRk *recorder() const { return m_recorder; }
-    bool instrumentConnected() const { return m_instrumentConnected; }
-    bool inStartupPhase() const { return m_startupPhase; }
     QTreeWidget *measurementTree() const { return m_tree; }
-    QSplitter *chartArea() const { return m_chartArea; }
+    QSplitter *chartArea() const;
     QLabel *stateLabel() const { return m_stateLabel; }
     QLabel *connectionLabel() const { return m_connectionLabel; }
+    bool instrumentConnected() const { return m_instrumentConnected; }
+    bool inStartupPhase() const { return m_startupPhase; }
 
-    bool isChinese() const { return m_chinese; }
-    QString languageCode() const { return m_languageCode; }
+    bool isChinese() const;
+    QString languageCode() const;
     QStringList recentFiles() const { return m_recentFiles.paths(); }
-    const MeasuringConditions &measuringConditions() const { return m_conditions; }
-    bool averageMode() const { return m_averageMode; }
+    const MeasuringConditions &measuringConditions() const;
+    bool averageMode() const;
     QStringList tolerance() const;
-    QString measurementName() const { return m_measurementName; }
+    QString measurementName() const;
 
-    // Measuring files.
+    // Measuring files (the work is the document's).
     bool saveFile(const QString &path);
     bool loadFile(const QString &path);
     void setCurrentFile(const QString &path);
     bool isModified() const;
     bool maybeSave();
     bool openFileAtStart(const QString &path);
-    QString currentFile() const { return m_curFile; }
-
-    // Puts `path` at the front of the recent-file list (the measuring file
-    // commands call this when a file is opened or saved).
+    QString currentFile() const;
+    // Puts `path` at the front of the recent-file list.
     void addRecentFile(const QString &path);
 
     // Items for other commands (upload, manual input, library, set-as).
@@ -83,10 +89,6 @@ public:
     // Compares an item's conditions with the current Type's (shows the
     // refusal of the first that differs).
     bool STestCheck(QTreeWidgetItem *item);
-
-    // Fixed size of a dialog for the current language; the dialogs take it at
-    // every retranslation.
-    static QSize dialogSize(const QString &dialogClass, bool chinese);
 
 public slots:
     void newFile();
@@ -165,46 +167,27 @@ protected:
     void dropEvent(QDropEvent *event) override;
 
 private:
-    void createActions();
-    void createMenus();
-    void createToolBars();
-    void createContextMenu();
     void createStatusBar();
     void createWidgets();
     void makeConnections();
+    void connectInstrument();
+    void connectMeasurementRoad();
+    void connectTreeAndPanel();
+    void connectSharedState();
+    void connectDocument();
     void readSettings();
     void writeSettings();
-    void chooseStartLanguage();
-    void loadTranslation(const QString &pathWithoutSuffix);
-    void setInstrumentActionsEnabled(bool enabled);
-    void setMeasureActionsConnected(bool connected);
-    void showMeasuringParameters();
+    void switchLanguage(const QString &code);
+    void toleranceChanged(const Tolerance &tolerance);
+    void printInfoChanged(const PrintInfo &info);
     void rejudgeCurrentItem();
     void emitDeviationBounds(const QString &colorSpace);
-    bool saveTo(const QString &path);
-    bool conditionsAgreeWithCurrentType(const MeasuringConditions &conditions);
-    QString effectiveLanguage() const;
-    QString fileFilter() const;
-    void applyChartAreaStretch();
-    QLabel *makeCaption();
+    void sendChartSettings();
 
-    // Language and translation.
-    QTranslator *m_translator = nullptr;
-    QString m_languageCode;
-    bool m_chinese = false;
-
-    // Tolerance texts, two decimals each.
-    QString m_delatE = "2.00", m_nDelatL = "2.00", m_pDelatL = "2.00", m_nDelata = "2.00",
-            m_pDelata = "2.00", m_nDelatb = "2.00", m_pDelatb = "2.00";
-
-    // Print information.
-    QString m_measurementName, m_company, m_printTime, m_department, m_measurementPerson,
-        m_productTested;
-    bool m_timeFlag = false;
-
-    MeasuringConditions m_conditions;
-    bool m_averageMode = false;
-    QString m_libraryDirectory;
+    sharedState *m_state = nullptr;
+    languageSwitcher *m_language = nullptr;
+    mainActions *m_actions = nullptr;
+    mainLayout *m_layout = nullptr;
     recentFileList m_recentFiles;
 
     // Instrument state as the window shows it.
@@ -213,35 +196,15 @@ private:
     QString m_instrumentModel;
     QString m_stateText;
     QString m_connectionText;
-
-    // Frame.
-    QHash<QString, QAction *> m_actions;
-    QList<QAction *> m_actionOrder;
-    QList<QAction *> m_recentFileActions;
-    QAction *m_recentSeparator = nullptr;
-    QActionGroup *m_languageGroup = nullptr;
-    QMenu *m_fileMenu = nullptr, *m_operateMenu = nullptr, *m_calibrationMenu = nullptr,
-          *m_settingMenu = nullptr, *m_languageMenu = nullptr, *m_measurementMenu = nullptr,
-          *m_transmissionMenu = nullptr, *m_libraryMenu = nullptr, *m_helpMenu = nullptr;
-    QMenu *m_treeContextMenu = nullptr;
     QLabel *m_stateLabel = nullptr;
     QLabel *m_connectionLabel = nullptr;
-    QTimer *m_debounceTimer = nullptr;
-    QTimer *m_eventPumpTimer = nullptr;
 
-    // Widgets.
-    QSplitter *m_mainSplitter = nullptr;
-    QSplitter *m_chartArea = nullptr;
-    QLabel *m_parameterCaption = nullptr;
-    QLabel *m_trendCaption = nullptr;
-    QLabel *m_deviationCaption = nullptr;
     QTreeWidget *m_tree = nullptr;
     measurementTreeRk *m_treeModel = nullptr;
     infoPanelRk *m_panel = nullptr;
     readingRecorderRk *m_recorder = nullptr;
-    bool m_fileLoading = false;
-    QString m_curFile;
-    int m_savedItemCount = 0;
+    measurementRoad *m_road = nullptr;
+    measuringDocument *m_document = nullptr;
     serialPortRk *m_serialPort = nullptr;
 };
 

@@ -108,7 +108,6 @@ measurementTreeRk::measurementTreeRk(QTreeWidget *tree, QObject *parent)
     m_root->setExpanded(true);
 
     retranslate(tr("New Measurement"));
-    m_root->setText(0, tr("Measurement Name:New Measurement"));
     m_tree->scrollToTop();
 }
 
@@ -169,9 +168,7 @@ void measurementTreeRk::retranslate(const QString &measurementName)
     for (int row = 0; row < printRowCount; ++row)
         setLabel(m_printRows[row], trTree(printLabels[row]));
 
-    const QString rootText = tr("Measuring Name:") + measurementName;
-    m_root->setText(0, rootText);
-    m_root->setToolTip(0, rootText);
+    setMeasurementName(measurementName);
 }
 
 // --- Types and Samples -----------------------------------------------------
@@ -478,4 +475,70 @@ void measurementTreeRk::propagateCheckState(QTreeWidgetItem *item)
         return; // only a text changed: the Type's count is the same
     m_seenSampleState.insert(item, state);
     refreshTypeCheckState(item->parent());
+}
+
+// --- The information rows and the root ---------------------------------------
+
+QString measurementTreeRk::rootPrefix()
+{
+    return tr("Measuring Name:");
+}
+
+void measurementTreeRk::setMeasurementName(const QString &measurementName)
+{
+    const QString rootText = rootPrefix() + measurementName;
+    if (m_root->text(nameColumn) != rootText) {
+        m_root->setText(nameColumn, rootText);
+        m_root->setToolTip(nameColumn, rootText);
+    }
+    setRowValue(printRow(printNameRow), QStringLiteral("[%1]").arg(measurementName));
+}
+
+void measurementTreeRk::showInstrumentValues(const QStringList &values)
+{
+    for (int row = 0; row < instrumentRowCount; ++row)
+        setRowValue(instrumentRow(row), values.value(row));
+}
+
+void measurementTreeRk::showParameters(const MeasuringConditions &c)
+{
+    setRowValue(parameterRow(parameterLightRow), c.standardLight);
+    setRowValue(parameterRow(parameterObserverRow), c.observer);
+    setRowValue(parameterRow(parameterIlluminationRow), c.illuminationMode);
+    setRowValue(parameterRow(parameterCaliberRow), c.caliber);
+    setRowValue(parameterRow(parameterLightModeRow), c.SCISCE);
+    setRowValue(parameterRow(parameterColorSpaceRow), c.colorSpace);
+    setRowValue(parameterRow(parameterFormulaRow), c.colorDiffFormula);
+    setRowValue(parameterRow(parameterAverageRow), c.averageTestTime);
+}
+
+void measurementTreeRk::showTolerance(const Tolerance &tolerance)
+{
+    const QStringList rows = toleranceRowTexts(tolerance);
+    for (int row = 0; row < toleranceRowCount; ++row) {
+        m_toleranceRows[row]->setText(0, rows.value(row));
+        m_toleranceRows[row]->setToolTip(0, rows.value(row));
+    }
+}
+
+void measurementTreeRk::showPrintTexts(const QStringList &sixTexts)
+{
+    setMeasurementName(sixTexts.value(0));
+    for (int row = printCompanyRow; row < printRowCount; ++row)
+        setRowValue(printRow(row), sixTexts.value(row));
+}
+
+QList<QTreeWidgetItem *> measurementTreeRk::selectedItemsLastFirst() const
+{
+    QList<QTreeWidgetItem *> selected;
+    for (int t = typeCount() - 1; t >= 0; --t) {
+        QTreeWidgetItem *typeItem = type(t);
+        if (typeItem->isSelected())
+            selected.append(typeItem);
+        for (int s = typeItem->childCount() - 1; s >= 0; --s) {
+            if (typeItem->child(s)->isSelected())
+                selected.append(typeItem->child(s));
+        }
+    }
+    return selected;
 }

@@ -2,6 +2,8 @@
 #define QCM_MEASUREMENTTREERK_H
 
 #include "itemColumns.h"
+#include "judgement.h"
+#include "measuringConditions.h"
 
 #include <QHash>
 #include <QObject>
@@ -91,6 +93,26 @@ public:
     // Sets every fixed label again from the current translation; the root
     // reads "Measuring Name:" followed by `measurementName`.
     void retranslate(const QString &measurementName);
+
+    // --- The information rows and the root ----------------------------------
+    // The one place the root's text is made: "Measuring Name:" in the current
+    // translation followed by the name, also as tool tip; the print row shows
+    // the name in brackets.
+    void setMeasurementName(const QString &measurementName);
+    // The translation of "Measuring Name:" in effect.
+    static QString rootPrefix();
+    // The eleven "Instrument Info." values in row order.
+    void showInstrumentValues(const QStringList &values);
+    // "Measuring Parameters": the conditions of the next measurement.
+    void showParameters(const MeasuringConditions &conditions);
+    // "Current Tolerance": the four rows "△E≤x", "-x≤△L≤y", ...
+    void showTolerance(const Tolerance &tolerance);
+    // "Print Info.": the name in brackets and the five other texts.
+    void showPrintTexts(const QStringList &sixTexts);
+
+    // The selected Types and Samples, from the last Type to the first and,
+    // under each Type, after it its Samples from the last to the first.
+    QList<QTreeWidgetItem *> selectedItemsLastFirst() const;
 
     // --- Types and Samples -------------------------------------------------
     bool isType(const QTreeWidgetItem *item) const;

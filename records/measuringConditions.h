@@ -18,6 +18,16 @@ struct MeasuringConditions
     QString colorDiffFormula;
     QString averageTestTime;
     QString averageTestCount; // kept and saved, never copied into items
+
+    bool operator==(const MeasuringConditions &o) const
+    {
+        return instrumentModel == o.instrumentModel && illuminationMode == o.illuminationMode &&
+               standardLight == o.standardLight && caliber == o.caliber && observer == o.observer &&
+               SCISCE == o.SCISCE && colorSpace == o.colorSpace &&
+               colorDiffFormula == o.colorDiffFormula && averageTestTime == o.averageTestTime &&
+               averageTestCount == o.averageTestCount;
+    }
+    bool operator!=(const MeasuringConditions &o) const { return !(*this == o); }
 };
 
 #endif

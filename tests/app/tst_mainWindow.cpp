@@ -3,6 +3,7 @@
 
 #include "../support/settingsStore.h"
 #include "MainWindows.h"
+#include "fixedSizeDialog.h"
 #include "measurementTreeRk.h"
 #include "promptRk.h"
 
@@ -273,11 +274,30 @@ private slots:
 
     void dialogSizesFollowLanguage()
     {
-        QCOMPARE(MainWindows::dialogSize("writeTRk", true), QSize(200, 290));
-        QCOMPARE(MainWindows::dialogSize("writeTRk", false), QSize(260, 290));
-        QCOMPARE(MainWindows::dialogSize("checkExportToExcelRk", true), QSize(360, 250));
-        QCOMPARE(MainWindows::dialogSize("standardLibraryRk", true), QSize(1080, 600));
-        QVERIFY(!MainWindows::dialogSize("toleranceRk", true).isValid());
+        // Every dialog of the window takes its texts and its size for the
+        // language at each switch, without the window knowing its class.
+        class probeDialog : public fixedSizeDialog
+        {
+        public:
+            using fixedSizeDialog::fixedSizeDialog;
+            int retranslations = 0;
+
+        protected:
+            void retranslate() override { ++retranslations; }
+        };
+        resetStore({{"languageChoose", "en_US"}});
+        MainWindows window;
+        auto *dialog = new probeDialog(QSize(200, 290), QSize(260, 290), &window);
+        auto *ownSize = new probeDialog(QSize(), QSize(), &window);
+        ownSize->resize(333, 111);
+        window.SimplifyFcn();
+        QCOMPARE(dialog->size(), QSize(200, 290));
+        QVERIFY(dialog->chineseInterface());
+        QCOMPARE(dialog->retranslations, 1);
+        QCOMPARE(ownSize->size(), QSize(333, 111));
+        window.EnglishFcn();
+        QCOMPARE(dialog->size(), QSize(260, 290));
+        QVERIFY(!dialog->chineseInterface());
     }
 
     void recentFiles()

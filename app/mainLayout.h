@@ -1,0 +1,54 @@
+#ifndef QCM_MAINLAYOUT_H
+#define QCM_MAINLAYOUT_H
+
+#include <QObject>
+
+class QLabel;
+class QSplitter;
+class QTableWidget;
+class QTreeWidget;
+class QWidget;
+class serialPortRk;
+
+// The splitter tree of the main window.  The swatch and the charts each get a
+// place of their own: an empty widget whose layout takes the chart widget, so
+// the layout is complete before they exist and nothing is looked up by name.
+class mainLayout : public QObject
+{
+    Q_OBJECT
+public:
+    mainLayout(serialPortRk *link, QTreeWidget *tree, QTableWidget *printInfoTable,
+               QTableWidget *parameterTable, QTableWidget *colorDataTable,
+               QObject *parent = nullptr);
+
+    // The central widget: the main splitter.
+    QSplitter *mainSplitter() const { return m_main; }
+    QSplitter *chartArea() const { return m_chartArea; }
+
+    // The places, each with an empty box layout.
+    QWidget *swatchPlace() const { return m_swatchPlace; }
+    QWidget *colourChartPlace() const { return m_colourChartPlace; }
+    QWidget *trendPlotPlace() const { return m_trendPlotPlace; }
+    QWidget *lightnessChartPlace() const { return m_lightnessChartPlace; }
+    QWidget *chromaticChartPlace() const { return m_chromaticChartPlace; }
+    // Puts `widget` into `place`, filling it.
+    static void fill(QWidget *place, QWidget *widget);
+
+    // Captions and the chart-area proportions of the interface language
+    // (1:5 Chinese, 21:30 otherwise).
+    void retranslate(bool chinese);
+
+private:
+    QSplitter *m_main = nullptr;
+    QSplitter *m_chartArea = nullptr;
+    QLabel *m_parameterCaption = nullptr;
+    QLabel *m_trendCaption = nullptr;
+    QLabel *m_deviationCaption = nullptr;
+    QWidget *m_swatchPlace = nullptr;
+    QWidget *m_colourChartPlace = nullptr;
+    QWidget *m_trendPlotPlace = nullptr;
+    QWidget *m_lightnessChartPlace = nullptr;
+    QWidget *m_chromaticChartPlace = nullptr;
+};
+
+#endif

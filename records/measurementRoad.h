@@ -1,0 +1,74 @@
+#ifndef QCM_MEASUREMENTROAD_H
+#define QCM_MEASUREMENTROAD_H
+
+#include "measuringConditions.h"
+
+#include <QObject>
+#include <QString>
+
+class QTimer;
+class QTreeWidgetItem;
+class QWidget;
+class measurementTreeRk;
+class readingRecorderRk;
+class sharedState;
+
+// The road of a measurement between the user's commands and the serial link:
+// the 600 ms debounce of the measuring keys, the condition checks before a
+// request goes out, the readings turned into items, and the questions before
+// a calibration.  The tool-bar keys, the button panel, the upload and manual
+// Type input all drive it the same way.
+class measurementRoad : public QObject
+{
+    Q_OBJECT
+public:
+    measurementRoad(measurementTreeRk *tree, readingRecorderRk *recorder, const sharedState *state,
+                    QWidget *window, QObject *parent = nullptr);
+
+    // A measuring key: asks the link for a Type or Sample measurement unless
+    // the previous press was less than 600 ms ago (one reading per press).
+    void requestType();
+    void requestSample();
+    bool debouncing() const;
+    // The 600 ms are over.
+    void endDebounce();
+
+    // The link asks whether a Type (no conditions to compare) or a Sample
+    // (same conditions as its Type) may be measured.
+    void checkType();
+    void checkSample();
+    // Whether `item`'s conditions agree with the current Type's; the first
+    // condition that differs is shown in a "Tips" box.
+    bool sampleConditionsAgree(QTreeWidgetItem *item);
+
+    // Readings in CIE L*a*b* from the link.
+    void typeReading(float L, float a, float b);
+    void sampleReading(float L, float a, float b);
+
+    // Questions before the calibrations.
+    void askWhiteCalibration();
+    void askBlackCalibration();
+
+signals:
+    void tTestSignal();
+    void sTestSignal();
+    void TTestCheckSignal(const QString &, const QString &, const QString &, const QString &,
+                          const QString &, const QString &, const QString &, const QString &,
+                          const QString &);
+    void STestCheckSignal(const QString &, const QString &, const QString &, const QString &,
+                          const QString &, const QString &, const QString &, const QString &,
+                          const QString &);
+    void whiteCalibrationSignal();
+    void blackCalibrationSignal();
+
+private:
+    bool conditionsAgreeWithCurrentType(const MeasuringConditions &conditions);
+
+    measurementTreeRk *m_tree;
+    readingRecorderRk *m_recorder;
+    const sharedState *m_state;
+    QWidget *m_window;
+    QTimer *m_debounce;
+};
+
+#endif

@@ -1,0 +1,246 @@
+#include "measuringDocument.h"
+
+#include "measurementTreeRk.h"
+#include "measuringFile.h"
+#include "promptRk.h"
+#include "serialPortRk.h"
+#include "sharedState.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QScopeGuard>
+#include <QTimer>
+#include <QTreeWidgetItem>
+
+measuringDocument::measuringDocument(measurementTreeRk *tree, sharedState *state,
+                                     serialPortRk *link, QWidget *window, QObject *parent)
+    : QObject(parent), m_tree(tree), m_state(state), m_link(link), m_window(window),
+      m_eventPump(new QTimer(this))
+{
+    connect(m_eventPump, &QTimer::timeout, this, &measuringDocument::pumpEvents);
+}
+
+void measuringDocument::pumpEvents()
+{
+    QCoreApplication::processEvents();
+}
+
+QString measuringDocument::fileFilter() const
+{
+    return QStringLiteral("QCM ") + tr("files") + QStringLiteral(" (*.qcm)");
+}
+
+QString measuringDocument::effectiveLanguage() const
+{
+    // The prefix of the root's text is the one of the translation actually
+    // loaded, which for an empty language code is the system's.
+    const QString prefix = measurementTreeRk::rootPrefix();
+    for (const char *code : {"zh_CN", "zh_TW"}) {
+        if (prefix == measuringNamePrefix(QLatin1String(code)))
+            return QLatin1String(code);
+    }
+    return QStringLiteral("en_US");
+}
+
+void measuringDocument::reportWriteFailure(const QString &path, const QString &reason)
+{
+    promptRk::warning(m_window, tr("QCM"),
+                      tr("Cannot write file") + QStringLiteral(" %1:\n%2.").arg(path, reason));
+}
+
+void measuringDocument::reportReadFailure(const QString &path, const QString &reason)
+{
+    promptRk::warning(m_window, tr("QCM"),
+                      tr("Cannot read file") + QStringLiteral(" %1:\n%2.").arg(path, reason));
+}
+
+bool measuringDocument::saveFile(const QString &path)
+{
+    // Written beside the old file and renamed over it at the end, so a failed
+    // or interrupted save leaves the previous file intact.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        reportWriteFailure(path, file.errorString());
+        return false;
+    }
+    MeasuringFileHeader header;
+    header.setToleranceTexts(m_state->tolerance().toList());
+    header.setPrintTexts(m_state->printInfo().texts());
+
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    MeasuringFileTypes types;
+    types.reserve(m_tree->typeCount());
+    for (int t = 0; t < m_tree->typeCount(); ++t) {
+        QTreeWidgetItem *typeItem = m_tree->type(t);
+        MeasuringFileType type;
+        type.columns = measurementTreeRk::columnTexts(typeItem);
+        type.samples.reserve(typeItem->childCount());
+        for (int s = 0; s < typeItem->childCount(); ++s)
+            type.samples.append(measurementTreeRk::columnTexts(typeItem->child(s)));
+        types.append(type);
+    }
+    const bool written =
+        writeMeasuringFile(&file, header, m_tree->measurementRoot()->text(0), types) &&
+        file.commit();
+    QApplication::restoreOverrideCursor();
+    if (!written) {
+        reportWriteFailure(path, file.errorString());
+        return false;
+    }
+    return true;
+}
+
+bool measuringDocument::loadFile(const QString &path)
+{
+    m_loading = true;
+    m_eventPump->start(100);
+    const auto done = qScopeGuard([this] {
+        m_eventPump->stop();
+        m_loading = false;
+    });
+
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        reportReadFailure(path, file.errorString());
+        return false;
+    }
+    MeasuringFileHeader header;
+    QVector<ItemRecord> records;
+    const MeasuringFileStatus status = readMeasuringFile(&file, &header, &records);
+    if (status == MeasuringFileStatus::NotAQcmFile) {
+        promptRk::warning(m_window, tr("QCM"), tr("The file is not a qcm file."));
+        return false;
+    }
+    if (status == MeasuringFileStatus::ReadError) {
+        reportReadFailure(path, file.errorString());
+        return false;
+    }
+
+    clearMeasurement();
+    const QString language = effectiveLanguage();
+    const QString rootText = measuringNamePrefix(language) + header.measurementName;
+    PrintInfo print = PrintInfo::fromTexts(header.printTexts(), m_state->printInfo().timeFlag);
+    m_state->setPrintInfo(print);
+
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const MeasuringFileTypes types =
+        classifyMeasuringRecords(records, rootText, measuringNamePrefixLength(language));
+    int total = 0;
+    for (const MeasuringFileType &type : types)
+        total += 1 + type.samples.size();
+    m_link->startProgress(total);
+    m_link->showInfo(tr("Loading file ... "));
+    int loaded = 0;
+    for (const MeasuringFileType &type : types) {
+        m_tree->addLoadedType(type.columns, type.samples);
+        loaded += 1 + type.samples.size();
+        m_link->setProgressValue(loaded);
+    }
+    m_state->setTolerance(Tolerance::fromList(header.toleranceTexts()));
+
+    QApplication::restoreOverrideCursor();
+    m_link->finishProgress(total);
+    m_link->showInfo(tr("Loaded finished"));
+    return true;
+}
+
+void measuringDocument::setCurrentFile(const QString &path)
+{
+    m_currentFile = path;
+    m_savedItemCount = path.isEmpty() ? 0 : m_tree->itemCount();
+    emit currentFileChanged(path);
+    emit titleChanged(windowTitle());
+}
+
+QString measuringDocument::windowTitle() const
+{
+    const QString shown =
+        m_currentFile.isEmpty() ? tr("Untitled [*]") : QFileInfo(m_currentFile).fileName();
+    return tr("Color Software QCM  ") + QStringLiteral("%1 - %3").arg(shown, tr("QCM"));
+}
+
+bool measuringDocument::isModified() const
+{
+    return m_tree->itemCount() != m_savedItemCount;
+}
+
+bool measuringDocument::maybeSave()
+{
+    if (!isModified())
+        return true;
+    const QMessageBox::StandardButton answer =
+        promptRk::warning(m_window, tr("QCM"),
+                          tr("The document has been modified.\nDo you want to save your changes?"),
+                          QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    if (answer == QMessageBox::Yes)
+        return m_currentFile.isEmpty() ? saveAs() : saveTo(m_currentFile);
+    return answer == QMessageBox::No;
+}
+
+bool measuringDocument::saveTo(const QString &path)
+{
+    if (saveFile(path)) {
+        setCurrentFile(path);
+        emit statusMessage(tr("File saved"), 5000);
+        return true;
+    }
+    emit statusMessage(tr("Saving canceled"), 5000);
+    return false;
+}
+
+bool measuringDocument::save()
+{
+    return m_currentFile.isEmpty() ? saveAs() : saveTo(m_currentFile);
+}
+
+bool measuringDocument::saveAs()
+{
+    m_link->startWatcher();
+    QCoreApplication::processEvents();
+    const QString path =
+        promptRk::getSaveFileName(m_window, tr("Save") + QStringLiteral(" QCM"), ".", fileFilter());
+    m_link->stopWatcher();
+    if (path.isEmpty())
+        return false;
+    return saveTo(path);
+}
+
+void measuringDocument::open()
+{
+    m_link->startWatcher();
+    if (maybeSave()) {
+        QCoreApplication::processEvents();
+        const QString path = promptRk::getOpenFileName(
+            m_window, tr("Open") + QStringLiteral(" QCM"), ".", fileFilter());
+        if (!path.isEmpty())
+            openFile(path);
+    }
+    m_link->stopWatcher();
+}
+
+void measuringDocument::newFile()
+{
+    if (maybeSave()) {
+        clearMeasurement();
+        setCurrentFile(QString());
+    }
+}
+
+bool measuringDocument::openFile(const QString &path)
+{
+    if (loadFile(path)) {
+        setCurrentFile(path);
+        emit statusMessage(tr("File loaded"), 5000);
+        return true;
+    }
+    emit statusMessage(tr("Loading canceled"), 5000);
+    return false;
+}
+
+void measuringDocument::clearMeasurement()
+{
+    m_tree->clearItems();
+    emit measurementCleared();
+    m_state->setMeasurementName(sharedState::defaultMeasurementName());
+}

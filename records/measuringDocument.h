@@ -1,0 +1,82 @@
+#ifndef QCM_MEASURINGDOCUMENT_H
+#define QCM_MEASURINGDOCUMENT_H
+
+#include <QObject>
+#include <QString>
+
+class QTimer;
+class QWidget;
+class measurementTreeRk;
+class serialPortRk;
+class sharedState;
+
+// The measurement as a document: the file it belongs to, whether it changed
+// since it was saved or opened, and the file commands (new, open, save, save
+// as) with their questions and messages.  The tree's Types and Samples go to
+// and come from measuring-file records here.
+class measuringDocument : public QObject
+{
+    Q_OBJECT
+public:
+    // `window` parents the boxes and file dialogs; `link` shows progress and
+    // keeps replies flowing while a file dialog is open.
+    measuringDocument(measurementTreeRk *tree, sharedState *state, serialPortRk *link,
+                      QWidget *window, QObject *parent = nullptr);
+
+    bool saveFile(const QString &path);
+    bool loadFile(const QString &path);
+    void setCurrentFile(const QString &path);
+    QString currentFile() const { return m_currentFile; }
+    bool isModified() const;
+    // Asks whether to save a modified measurement; false when the user cancels
+    // or the save fails.
+    bool maybeSave();
+    // True while a file is being loaded (the tolerance it brings is not a new
+    // judgement of the pressed item).
+    bool isLoading() const { return m_loading; }
+
+    // The file commands.
+    void newFile();
+    void open();
+    bool save();
+    bool saveAs();
+    // Opens `path` without asking first (command line, recent files after
+    // maybeSave, a dropped file after maybeSave).
+    bool openFile(const QString &path);
+
+    // Removes every Type and Sample; the measurement takes the default name.
+    void clearMeasurement();
+
+    // "Color Software QCM  <file> - QCM" in the current translation.
+    QString windowTitle() const;
+    QString fileFilter() const;
+
+    // Lets the event loop run while a long load keeps the thread busy.
+    void pumpEvents();
+
+signals:
+    void currentFileChanged(const QString &path);
+    void titleChanged(const QString &title);
+    // For the status bar: "File saved", "Loading canceled", ...
+    void statusMessage(const QString &text, int msec);
+    // Every item is gone (new measurement or a file about to load).
+    void measurementCleared();
+
+private:
+    bool saveTo(const QString &path);
+    void reportWriteFailure(const QString &path, const QString &reason);
+    void reportReadFailure(const QString &path, const QString &reason);
+    // The language whose root prefix is in effect (the loaded translation's).
+    QString effectiveLanguage() const;
+
+    measurementTreeRk *m_tree;
+    sharedState *m_state;
+    serialPortRk *m_link;
+    QWidget *m_window;
+    QTimer *m_eventPump;
+    QString m_currentFile;
+    int m_savedItemCount = 0;
+    bool m_loading = false;
+};
+
+#endif

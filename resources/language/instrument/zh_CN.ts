@@ -1,0 +1,139 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN">
+<context>
+    <name>serialPortRk</name>
+    <message>
+        <source>The light mode &quot;%1&quot; has no instrument code; nothing is sent.</source>
+        <translation>镜面光方式“%1”没有对应的仪器代码，未发送。</translation>
+    </message>
+    <message>
+        <source>The light source &quot;%1&quot; has no instrument code; nothing is sent.</source>
+        <translation>光源“%1”没有对应的仪器代码，未发送。</translation>
+    </message>
+    <message>
+        <source>Request 0x%1 is not a measurement request.</source>
+        <translation>请求 0x%1 不是测量请求。</translation>
+    </message>
+    <message>
+        <source>The caliber &quot;%1&quot; has no instrument code; nothing is sent.</source>
+        <translation>口径“%1”没有对应的仪器代码，未发送。</translation>
+    </message>
+    <message>
+        <source>%1 readings per average do not fit the request; nothing is sent.</source>
+        <translation>平均次数 %1 超出请求范围，未发送。</translation>
+    </message>
+    <message>
+        <source>Open Port</source>
+        <translation>打开端口</translation>
+    </message>
+    <message>
+        <source>Successful</source>
+        <translation>成功</translation>
+    </message>
+    <message>
+        <source>Connected to instrument:</source>
+        <translation>已连接仪器:</translation>
+    </message>
+    <message>
+        <source>Finished Type measurement!</source>
+        <translation>标样测量完成!</translation>
+    </message>
+    <message>
+        <source>Finished measurement!</source>
+        <translation>测量完成!</translation>
+    </message>
+    <message>
+        <source>Finished Sample measurement!</source>
+        <translation>试样测量完成!</translation>
+    </message>
+    <message>
+        <source>Succeed to upload instrument data!</source>
+        <translation>仪器数据上传成功!</translation>
+    </message>
+    <message>
+        <source>Send success!</source>
+        <translation>发送成功!</translation>
+    </message>
+    <message>
+        <source>Tips</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>Send success, in the instrument name is</source>
+        <translation>发送成功，在仪器中的名称为</translation>
+    </message>
+    <message>
+        <source>Get instrument info. ...</source>
+        <translation>正在获取仪器信息...</translation>
+    </message>
+    <message>
+        <source>Type measurement ...</source>
+        <translation>正在测量标样...</translation>
+    </message>
+    <message>
+        <source>Sample measurement ...</source>
+        <translation>正在测量试样...</translation>
+    </message>
+    <message>
+        <source>White calibration ...</source>
+        <translation>正在进行白板校准...</translation>
+    </message>
+    <message>
+        <source>Black calibration ...</source>
+        <translation>正在进行黑板校准...</translation>
+    </message>
+    <message>
+        <source>White calibration success!</source>
+        <translation>白板校准成功!</translation>
+    </message>
+    <message>
+        <source>Black calibration success!</source>
+        <translation>黑板校准成功!</translation>
+    </message>
+    <message>
+        <source>White calibration failed!</source>
+        <translation>白板校准失败!</translation>
+    </message>
+    <message>
+        <source>Black calibration failed!</source>
+        <translation>黑板校准失败!</translation>
+    </message>
+    <message>
+        <source>Whiteness/Yellowness measurement ...</source>
+        <translation>正在测量白度/黄度...</translation>
+    </message>
+    <message>
+        <source>Upload instrument data to PC ...</source>
+        <translation>正在上传仪器数据到电脑...</translation>
+    </message>
+    <message>
+        <source>Upload incomplete: the instrument stopped answering after %1 records.</source>
+        <translation>上传未完成：仪器在传输 %1 条记录后停止响应。</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>The Type data are incomplete; nothing is sent.</source>
+        <translation>标样数据不完整，未发送。</translation>
+    </message>
+    <message>
+        <source>Send Failed!</source>
+        <translation>发送失败!</translation>
+    </message>
+    <message>
+        <source>Data is exported to excel...</source>
+        <translation>正在导出数据到Excel...</translation>
+    </message>
+    <message>
+        <source>Export completed!</source>
+        <translation>导出完成!</translation>
+    </message>
+    <message>
+        <source>Info.:</source>
+        <translation>信息:</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,343 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN">
+<context>
+    <name>conditionCheck</name>
+    <message>
+        <source>Please change in measurement setup if light sources don’t 
+agree with Type!</source>
+        <translation>光源与标样不一致，
+请在测量设置中更改!</translation>
+    </message>
+    <message>
+        <source>Please use caliber consistent with standard instrument if caliber 
+don’t agree with Type measuring conditions!</source>
+        <translation>口径与标样测量条件不一致，
+请使用与标样一致的口径!</translation>
+    </message>
+    <message>
+        <source>Please change in measurement setup if containing light mode 
+is not consistent with Type measurement conditions!</source>
+        <translation>镜面光方式与标样测量条件不一致，
+请在测量设置中更改!</translation>
+    </message>
+    <message>
+        <source>Please change in measurement setup if color splace is not 
+consistent with Type measurement conditions!</source>
+        <translation>颜色空间与标样测量条件不一致，
+请在测量设置中更改!</translation>
+    </message>
+    <message>
+        <source>Please use illumination consistent instrument if illumination 
+don’t agree with Type measuring conditions!</source>
+        <translation>照明方式与标样测量条件不一致，
+请使用照明方式一致的仪器!</translation>
+    </message>
+    <message>
+        <source>Please use observer consistent with instrument if observer 
+don’t agree with Type!</source>
+        <translation>观察者与标样不一致，
+请使用观察者一致的仪器!</translation>
+    </message>
+    <message>
+        <source>Please change in measurement setup if average measurement settings 
+are not consistent with Type measurement conditions!</source>
+        <translation>平均测量设置与标样测量条件不一致，
+请在测量设置中更改!</translation>
+    </message>
+</context>
+<context>
+    <name>infoPanelRk</name>
+    <message>
+        <source>Company</source>
+        <translation>公司</translation>
+    </message>
+    <message>
+        <source>Department</source>
+        <translation>部门</translation>
+    </message>
+    <message>
+        <source>Measurement Person</source>
+        <translation>测量人员</translation>
+    </message>
+    <message>
+        <source>Product Tested</source>
+        <translation>被测产品</translation>
+    </message>
+    <message>
+        <source>Standard Light Source</source>
+        <translation>标准光源</translation>
+    </message>
+    <message>
+        <source>Illumination Method</source>
+        <translation>照明方式</translation>
+    </message>
+    <message>
+        <source>Color Space</source>
+        <translation>颜色空间</translation>
+    </message>
+    <message>
+        <source>Color Difference Formula</source>
+        <translation>色差公式</translation>
+    </message>
+    <message>
+        <source>Observer</source>
+        <translation>观察者</translation>
+    </message>
+    <message>
+        <source>Caliber</source>
+        <translation>口径</translation>
+    </message>
+    <message>
+        <source>Containing Light Mode</source>
+        <translation>包含镜面光方式</translation>
+    </message>
+    <message>
+        <source>Single/Average Measurement</source>
+        <translation>单次/平均测量</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>标样</translation>
+    </message>
+    <message>
+        <source>Sample</source>
+        <translation>试样</translation>
+    </message>
+    <message>
+        <source>Color Difference Value</source>
+        <translation>色差值</translation>
+    </message>
+    <message>
+        <source>Deflection</source>
+        <translation>偏向</translation>
+    </message>
+    <message>
+        <source>Judging Result</source>
+        <translation>判定结果</translation>
+    </message>
+    <message>
+        <source>Measuring Time</source>
+        <translation>测量时间</translation>
+    </message>
+</context>
+<context>
+    <name>measurementRoad</name>
+    <message>
+        <source>Tips</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>Do you want white calibration?</source>
+        <translation>是否进行白板校准?</translation>
+    </message>
+    <message>
+        <source>Do you want black calibration?</source>
+        <translation>是否进行黑板校准?</translation>
+    </message>
+</context>
+<context>
+    <name>measurementTreeRk</name>
+    <message>
+        <source>Instrument Model</source>
+        <translation>仪器型号</translation>
+    </message>
+    <message>
+        <source>Wavelength Range</source>
+        <translation>波长范围</translation>
+    </message>
+    <message>
+        <source>Standard Light Source</source>
+        <translation>标准光源</translation>
+    </message>
+    <message>
+        <source>Observer</source>
+        <translation>观察者</translation>
+    </message>
+    <message>
+        <source>Illumination Mode</source>
+        <translation>照明方式</translation>
+    </message>
+    <message>
+        <source>Caliber</source>
+        <translation>口径</translation>
+    </message>
+    <message>
+        <source>Containing Light Mode</source>
+        <translation>包含镜面光方式</translation>
+    </message>
+    <message>
+        <source>Color Space</source>
+        <translation>颜色空间</translation>
+    </message>
+    <message>
+        <source>Color Difference Formula</source>
+        <translation>色差公式</translation>
+    </message>
+    <message>
+        <source>Type Capacity</source>
+        <translation>标样容量</translation>
+    </message>
+    <message>
+        <source>Sample Capacity</source>
+        <translation>试样容量</translation>
+    </message>
+    <message>
+        <source>Single/Average Measurement</source>
+        <translation>单次/平均测量</translation>
+    </message>
+    <message>
+        <source>Measurement Name</source>
+        <translation>测量名称</translation>
+    </message>
+    <message>
+        <source>Company</source>
+        <translation>公司</translation>
+    </message>
+    <message>
+        <source>Print Time</source>
+        <translation>打印时间</translation>
+    </message>
+    <message>
+        <source>Department</source>
+        <translation>部门</translation>
+    </message>
+    <message>
+        <source>Measurement Person</source>
+        <translation>测量人员</translation>
+    </message>
+    <message>
+        <source>Product Tested</source>
+        <translation>被测产品</translation>
+    </message>
+    <message>
+        <source>New Measurement</source>
+        <translation>新建测量</translation>
+    </message>
+    <message>
+        <source>Instrument Info.</source>
+        <translation>仪器信息</translation>
+    </message>
+    <message>
+        <source>Software Info.</source>
+        <translation>软件信息</translation>
+    </message>
+    <message>
+        <source>Measuring Parameters</source>
+        <translation>测量参数</translation>
+    </message>
+    <message>
+        <source>Current Tolerance</source>
+        <translation>当前容差</translation>
+    </message>
+    <message>
+        <source>Print Info.</source>
+        <translation>打印信息</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>标样</translation>
+    </message>
+    <message>
+        <source>Sample</source>
+        <translation>试样</translation>
+    </message>
+    <message>
+        <source>Measuring Name:</source>
+        <translation>测量名：</translation>
+    </message>
+</context>
+<context>
+    <name>measuringDocument</name>
+    <message>
+        <source>files</source>
+        <translation>文件</translation>
+    </message>
+    <message>
+        <source>QCM</source>
+        <translation>QCM</translation>
+    </message>
+    <message>
+        <source>Cannot write file</source>
+        <translation>无法写入文件</translation>
+    </message>
+    <message>
+        <source>Cannot read file</source>
+        <translation>无法读取文件</translation>
+    </message>
+    <message>
+        <source>The file is not a qcm file.</source>
+        <translation>该文件不是 qcm 文件。</translation>
+    </message>
+    <message>
+        <source>Loading file ... </source>
+        <translation>正在加载文件... </translation>
+    </message>
+    <message>
+        <source>Loaded finished</source>
+        <translation>加载完成</translation>
+    </message>
+    <message>
+        <source>Untitled [*]</source>
+        <translation>未命名 [*]</translation>
+    </message>
+    <message>
+        <source>Color Software QCM  </source>
+        <translation>色差软件 QCM  </translation>
+    </message>
+    <message>
+        <source>The document has been modified.
+Do you want to save your changes?</source>
+        <translation>文档已修改。
+是否保存更改?</translation>
+    </message>
+    <message>
+        <source>File saved</source>
+        <translation>文件已保存</translation>
+    </message>
+    <message>
+        <source>Saving canceled</source>
+        <translation>已取消保存</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>打开</translation>
+    </message>
+    <message>
+        <source>File loaded</source>
+        <translation>文件已加载</translation>
+    </message>
+    <message>
+        <source>Loading canceled</source>
+        <translation>已取消加载</translation>
+    </message>
+</context>
+<context>
+    <name>readingRecorderRk</name>
+    <message>
+        <source>Tips</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>Unfinished sample average measurement is unfinished, 
+continue to click &quot;Yes&quot;, cancel to click &quot;No&quot;!</source>
+        <translation>平均测量尚未完成，
+继续请点击“是”，取消请点击“否”!</translation>
+    </message>
+    <message>
+        <source>Please measure Type firstly!</source>
+        <translation>请先测量标样!</translation>
+    </message>
+</context>
+<context>
+    <name>sharedState</name>
+    <message>
+        <source>New Measurement</source>
+        <translation>新建测量</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,343 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_TW">
+<context>
+    <name>conditionCheck</name>
+    <message>
+        <source>Please change in measurement setup if light sources don’t 
+agree with Type!</source>
+        <translation>光源與標樣不一致，
+請在量測設定中變更!</translation>
+    </message>
+    <message>
+        <source>Please use caliber consistent with standard instrument if caliber 
+don’t agree with Type measuring conditions!</source>
+        <translation>口徑與標樣量測條件不一致，
+請使用與標樣一致的口徑!</translation>
+    </message>
+    <message>
+        <source>Please change in measurement setup if containing light mode 
+is not consistent with Type measurement conditions!</source>
+        <translation>鏡面光方式與標樣量測條件不一致，
+請在量測設定中變更!</translation>
+    </message>
+    <message>
+        <source>Please change in measurement setup if color splace is not 
+consistent with Type measurement conditions!</source>
+        <translation>顏色空間與標樣量測條件不一致，
+請在量測設定中變更!</translation>
+    </message>
+    <message>
+        <source>Please use illumination consistent instrument if illumination 
+don’t agree with Type measuring conditions!</source>
+        <translation>照明方式與標樣量測條件不一致，
+請使用照明方式一致的儀器!</translation>
+    </message>
+    <message>
+        <source>Please use observer consistent with instrument if observer 
+don’t agree with Type!</source>
+        <translation>觀察者與標樣不一致，
+請使用觀察者一致的儀器!</translation>
+    </message>
+    <message>
+        <source>Please change in measurement setup if average measurement settings 
+are not consistent with Type measurement conditions!</source>
+        <translation>平均量測設定與標樣量測條件不一致，
+請在量測設定中變更!</translation>
+    </message>
+</context>
+<context>
+    <name>infoPanelRk</name>
+    <message>
+        <source>Company</source>
+        <translation>公司</translation>
+    </message>
+    <message>
+        <source>Department</source>
+        <translation>部門</translation>
+    </message>
+    <message>
+        <source>Measurement Person</source>
+        <translation>量測人員</translation>
+    </message>
+    <message>
+        <source>Product Tested</source>
+        <translation>受測產品</translation>
+    </message>
+    <message>
+        <source>Standard Light Source</source>
+        <translation>標準光源</translation>
+    </message>
+    <message>
+        <source>Illumination Method</source>
+        <translation>照明方式</translation>
+    </message>
+    <message>
+        <source>Color Space</source>
+        <translation>顏色空間</translation>
+    </message>
+    <message>
+        <source>Color Difference Formula</source>
+        <translation>色差公式</translation>
+    </message>
+    <message>
+        <source>Observer</source>
+        <translation>觀察者</translation>
+    </message>
+    <message>
+        <source>Caliber</source>
+        <translation>口徑</translation>
+    </message>
+    <message>
+        <source>Containing Light Mode</source>
+        <translation>包含鏡面光方式</translation>
+    </message>
+    <message>
+        <source>Single/Average Measurement</source>
+        <translation>單次/平均量測</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>標樣</translation>
+    </message>
+    <message>
+        <source>Sample</source>
+        <translation>試樣</translation>
+    </message>
+    <message>
+        <source>Color Difference Value</source>
+        <translation>色差值</translation>
+    </message>
+    <message>
+        <source>Deflection</source>
+        <translation>偏向</translation>
+    </message>
+    <message>
+        <source>Judging Result</source>
+        <translation>判定結果</translation>
+    </message>
+    <message>
+        <source>Measuring Time</source>
+        <translation>量測時間</translation>
+    </message>
+</context>
+<context>
+    <name>measurementRoad</name>
+    <message>
+        <source>Tips</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>Do you want white calibration?</source>
+        <translation>是否進行白板校正?</translation>
+    </message>
+    <message>
+        <source>Do you want black calibration?</source>
+        <translation>是否進行黑板校正?</translation>
+    </message>
+</context>
+<context>
+    <name>measurementTreeRk</name>
+    <message>
+        <source>Instrument Model</source>
+        <translation>儀器型號</translation>
+    </message>
+    <message>
+        <source>Wavelength Range</source>
+        <translation>波長範圍</translation>
+    </message>
+    <message>
+        <source>Standard Light Source</source>
+        <translation>標準光源</translation>
+    </message>
+    <message>
+        <source>Observer</source>
+        <translation>觀察者</translation>
+    </message>
+    <message>
+        <source>Illumination Mode</source>
+        <translation>照明方式</translation>
+    </message>
+    <message>
+        <source>Caliber</source>
+        <translation>口徑</translation>
+    </message>
+    <message>
+        <source>Containing Light Mode</source>
+        <translation>包含鏡面光方式</translation>
+    </message>
+    <message>
+        <source>Color Space</source>
+        <translation>顏色空間</translation>
+    </message>
+    <message>
+        <source>Color Difference Formula</source>
+        <translation>色差公式</translation>
+    </message>
+    <message>
+        <source>Type Capacity</source>
+        <translation>標樣容量</translation>
+    </message>
+    <message>
+        <source>Sample Capacity</source>
+        <translation>試樣容量</translation>
+    </message>
+    <message>
+        <source>Single/Average Measurement</source>
+        <translation>單次/平均量測</translation>
+    </message>
+    <message>
+        <source>Measurement Name</source>
+        <translation>量測名稱</translation>
+    </message>
+    <message>
+        <source>Company</source>
+        <translation>公司</translation>
+    </message>
+    <message>
+        <source>Print Time</source>
+        <translation>列印時間</translation>
+    </message>
+    <message>
+        <source>Department</source>
+        <translation>部門</translation>
+    </message>
+    <message>
+        <source>Measurement Person</source>
+        <translation>量測人員</translation>
+    </message>
+    <message>
+        <source>Product Tested</source>
+        <translation>受測產品</translation>
+    </message>
+    <message>
+        <source>New Measurement</source>
+        <translation>新建測量</translation>
+    </message>
+    <message>
+        <source>Instrument Info.</source>
+        <translation>儀器資訊</translation>
+    </message>
+    <message>
+        <source>Software Info.</source>
+        <translation>軟體資訊</translation>
+    </message>
+    <message>
+        <source>Measuring Parameters</source>
+        <translation>量測參數</translation>
+    </message>
+    <message>
+        <source>Current Tolerance</source>
+        <translation>目前容差</translation>
+    </message>
+    <message>
+        <source>Print Info.</source>
+        <translation>列印資訊</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>標樣</translation>
+    </message>
+    <message>
+        <source>Sample</source>
+        <translation>試樣</translation>
+    </message>
+    <message>
+        <source>Measuring Name:</source>
+        <translation>測量名：</translation>
+    </message>
+</context>
+<context>
+    <name>measuringDocument</name>
+    <message>
+        <source>files</source>
+        <translation>檔案</translation>
+    </message>
+    <message>
+        <source>QCM</source>
+        <translation>QCM</translation>
+    </message>
+    <message>
+        <source>Cannot write file</source>
+        <translation>無法寫入檔案</translation>
+    </message>
+    <message>
+        <source>Cannot read file</source>
+        <translation>無法讀取檔案</translation>
+    </message>
+    <message>
+        <source>The file is not a qcm file.</source>
+        <translation>該檔案不是 qcm 檔案。</translation>
+    </message>
+    <message>
+        <source>Loading file ... </source>
+        <translation>正在載入檔案... </translation>
+    </message>
+    <message>
+        <source>Loaded finished</source>
+        <translation>載入完成</translation>
+    </message>
+    <message>
+        <source>Untitled [*]</source>
+        <translation>未命名 [*]</translation>
+    </message>
+    <message>
+        <source>Color Software QCM  </source>
+        <translation>色差軟體 QCM  </translation>
+    </message>
+    <message>
+        <source>The document has been modified.
+Do you want to save your changes?</source>
+        <translation>文件已修改。
+是否儲存變更?</translation>
+    </message>
+    <message>
+        <source>File saved</source>
+        <translation>檔案已儲存</translation>
+    </message>
+    <message>
+        <source>Saving canceled</source>
+        <translation>已取消儲存</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>儲存</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>開啟</translation>
+    </message>
+    <message>
+        <source>File loaded</source>
+        <translation>檔案已載入</translation>
+    </message>
+    <message>
+        <source>Loading canceled</source>
+        <translation>已取消載入</translation>
+    </message>
+</context>
+<context>
+    <name>readingRecorderRk</name>
+    <message>
+        <source>Tips</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>Unfinished sample average measurement is unfinished, 
+continue to click &quot;Yes&quot;, cancel to click &quot;No&quot;!</source>
+        <translation>平均量測尚未完成，
+繼續請點選「是」，取消請點選「否」!</translation>
+    </message>
+    <message>
+        <source>Please measure Type firstly!</source>
+        <translation>請先量測標樣!</translation>
+    </message>
+</context>
+<context>
+    <name>sharedState</name>
+    <message>
+        <source>New Measurement</source>
+        <translation>新建測量</translation>
+    </message>
+</context>
+</TS>
