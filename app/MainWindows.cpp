@@ -3,6 +3,7 @@
 #include "colorConversions.h"
 #include "fixedSizeDialog.h"
 #include "infoPanelRk.h"
+#include "instrumentDisplay.h"
 #include "languageSwitcher.h"
 #include "mainLayout.h"
 #include "measurementRoad.h"
@@ -27,22 +28,6 @@
 #include <QStatusBar>
 #include <QTreeWidget>
 
-namespace {
-
-// The window's copy of what the instrument reported.
-struct InstrumentCopy
-{
-    QString model, lightSource, caliber, observer, illumination, lightMode, colorSpace, formula;
-    int typeCapacity = 0, typeCount = 0, sampleCapacity = 0, sampleCount = 0;
-};
-
-bool canCalibrate(const QString &model)
-{
-    return model == QLatin1String("PX71") || model == QLatin1String("QM-64");
-}
-
-} // namespace
-
 MainWindows::MainWindows(QWidget *parent) : QMainWindow(parent)
 {
     // 1. Shared values at their defaults, the translators.
@@ -52,9 +37,8 @@ MainWindows::MainWindows(QWidget *parent) : QMainWindow(parent)
     // 2-3. Actions, menus, tool bars, status bar.
     m_actions = new mainActions(this);
     setStyleSheet("QToolBar QToolButton{;}");
-    createStatusBar();
 
-    // 4. The widget tree and the objects behind it.
+    // 4. The widget tree and the objects behind it, the status bar.
     createWidgets();
 
     // 6. Settings.
@@ -79,21 +63,6 @@ MainWindows::MainWindows(QWidget *parent) : QMainWindow(parent)
 
 MainWindows::~MainWindows() = default;
 
-void MainWindows::createStatusBar()
-{
-    statusBar()->setStyleSheet("border-top: 1px solid gray;");
-    statusBar()->setSizeGripEnabled(false);
-    m_stateLabel = new QLabel(tr("Ready"));
-    m_stateLabel->setAlignment(Qt::AlignHCenter);
-    m_stateLabel->setMinimumSize(m_stateLabel->sizeHint());
-    m_stateLabel->setStyleSheet("border-top: 0px solid;");
-    m_connectionLabel = new QLabel;
-    m_connectionLabel->setIndent(3);
-    m_connectionLabel->setStyleSheet("border-top: 0px solid;");
-    statusBar()->addWidget(m_stateLabel, 0);
-    statusBar()->addWidget(m_connectionLabel, 1);
-}
-
 void MainWindows::createWidgets()
 {
     m_serialPort = new serialPortRk;
@@ -107,6 +76,28 @@ void MainWindows::createWidgets()
     m_document = new measuringDocument(m_treeModel, m_state, m_serialPort, this, this);
     m_layout = new mainLayout(m_serialPort, m_tree, m_panel->printInfoTable(),
                               m_panel->parameterTable(), m_panel->colorDataTable(), this);
+    m_instrument =
+        new instrumentDisplay(m_serialPort, m_treeModel, m_state, m_actions, statusBar(), this);
+}
+
+QLabel *MainWindows::stateLabel() const
+{
+    return m_instrument->stateLabel();
+}
+
+QLabel *MainWindows::connectionLabel() const
+{
+    return m_instrument->connectionLabel();
+}
+
+bool MainWindows::instrumentConnected() const
+{
+    return m_instrument->connected();
+}
+
+bool MainWindows::inStartupPhase() const
+{
+    return m_instrument->startupPhase();
 }
 
 QSplitter *MainWindows::chartArea() const
@@ -275,16 +266,7 @@ void MainWindows::retranslateMainWindow()
     m_layout->retranslate(isChinese());
     m_actions->retranslate();
 
-    // Before the first search the left label reads "Ready"; afterwards the
-    // texts follow the connection.
-    if (m_instrumentConnected) {
-        portOpenOK();
-    } else if (m_connectionText.isEmpty()) {
-        m_stateLabel->setText(tr("Ready"));
-    } else {
-        m_connectionText = tr("Disconnected");
-        updateStatusBar();
-    }
+    m_instrument->retranslate();
 
     // A measurement name still at its untranslated default follows the language.
     if (sharedState::isDefaultMeasurementName(measurementName()))
@@ -312,8 +294,7 @@ void MainWindows::aboutZENTO()
 
 void MainWindows::updateStatusBar()
 {
-    m_stateLabel->setText(m_stateText);
-    m_connectionLabel->setText(m_connectionText);
+    m_instrument->updateStatusBar();
 }
 
 void MainWindows::addRecentFile(const QString &path)
@@ -324,22 +305,7 @@ void MainWindows::addRecentFile(const QString &path)
 
 void MainWindows::updateRecentFileActions()
 {
-    m_recentFiles.removeMissing([](const QString &path) { return QFileInfo::exists(path); });
-    const QStringList shown = m_recentFiles.shown();
-    const QList<QAction *> actions = recentFileActions();
-    for (int i = 0; i < actions.size(); ++i) {
-        QAction *recent = actions.at(i);
-        if (i < shown.size()) {
-            recent->setText(
-                QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(shown.at(i)).fileName()));
-            recent->setData(shown.at(i));
-            recent->setVisible(true);
-        } else {
-            recent->setVisible(false);
-        }
-    }
-    if (QAction *separator = recentFilesSeparator())
-        separator->setVisible(!shown.isEmpty());
+    m_recentFiles.showIn(recentFileActions(), recentFilesSeparator());
 }
 
 // --- Shared values ---------------------------------------------------------------
@@ -378,7 +344,7 @@ void MainWindows::toleranceChanged(const Tolerance &tolerance)
     m_treeModel->showTolerance(tolerance);
     if (!m_document->isLoading())
         rejudgeCurrentItem();
-    if (!m_startupPhase)
+    if (!inStartupPhase())
         m_serialPort->showInfo(tr("Succeed to set tolerance."));
     emit trendToleranceSignal(tolerance.delatE.toFloat(), m_state->conditions().colorDiffFormula);
     emitDeviationBounds(m_state->conditions().colorSpace);
@@ -417,54 +383,23 @@ void MainWindows::printInfoChanged(const PrintInfo &info)
 
 void MainWindows::getInstrumentInfo()
 {
-    InstrumentCopy info;
-    m_serialPort->instrumentInfo(info.model, info.lightSource, info.caliber, info.observer,
-                                 info.illumination, info.lightMode, info.colorSpace, info.formula,
-                                 info.typeCapacity, info.typeCount, info.sampleCapacity,
-                                 info.sampleCount);
-    m_instrumentModel = info.model;
-    m_treeModel->showInstrumentValues(
-        {info.model, QStringLiteral("400nm-700nm"), info.lightSource, info.observer,
-         info.illumination, info.caliber, info.lightMode, info.colorSpace, info.formula,
-         QStringLiteral("%1/%2").arg(info.typeCount).arg(info.typeCapacity),
-         QStringLiteral("%1/%2").arg(info.sampleCount).arg(info.sampleCapacity)});
-
-    m_instrumentConnected = true;
-    m_actions->setGroupEnabled(ActionGroup::instrument, true);
-    m_actions->setGroupEnabled(ActionGroup::calibration, canCalibrate(info.model));
-
-    m_state->setInstrumentConditions(info.model, info.caliber, info.observer, info.illumination);
-    m_treeModel->showParameters(m_state->conditions());
+    m_instrument->informationArrived();
     emit standardLibraryParameter(m_state->conditions().colorSpace,
                                   m_state->conditions().colorDiffFormula);
-
     portOpenOK();
-    if (m_startupPhase) {
+    if (m_instrument->endStartupPhase())
         showPrintInfo();
-        m_startupPhase = false;
-    }
     setComponentHeaders(m_state->conditions().colorSpace, m_state->conditions().colorDiffFormula);
 }
 
 void MainWindows::portOpenOK()
 {
-    m_stateText = tr("Ready");
-    m_connectionText = QStringLiteral("%1%2    %3: %4")
-                           .arg(tr("connected to instrument:"), m_instrumentModel, tr("Port"),
-                                m_serialPort->portName());
-    updateStatusBar();
+    m_instrument->showConnected();
 }
 
 void MainWindows::portClosed()
 {
-    m_instrumentConnected = false;
-    m_instrumentModel.clear();
-    m_stateText.clear();
-    m_connectionText = tr("Disconnected");
-    m_treeModel->clearInstrumentAndParameterValues();
-    m_actions->setGroupEnabled(ActionGroup::instrument, false);
-    updateStatusBar();
-    m_serialPort->showInfo(tr("Instrument and computer disconnected!"));
+    m_instrument->showDisconnected();
 }
 
 void MainWindows::qAppTimeSlot()

@@ -15,6 +15,7 @@ class QSplitter;
 class QTreeWidget;
 class QTreeWidgetItem;
 class infoPanelRk;
+class instrumentDisplay;
 class languageSwitcher;
 class mainLayout;
 class measurementRoad;
@@ -54,10 +55,10 @@ public:
     readingRecorderRk *recorder() const { return m_recorder; }
     QTreeWidget *measurementTree() const { return m_tree; }
     QSplitter *chartArea() const;
-    QLabel *stateLabel() const { return m_stateLabel; }
-    QLabel *connectionLabel() const { return m_connectionLabel; }
-    bool instrumentConnected() const { return m_instrumentConnected; }
-    bool inStartupPhase() const { return m_startupPhase; }
+    QLabel *stateLabel() const;
+    QLabel *connectionLabel() const;
+    bool instrumentConnected() const;
+    bool inStartupPhase() const;
 
     bool isChinese() const;
     QString languageCode() const;
@@ -167,7 +168,6 @@ protected:
     void dropEvent(QDropEvent *event) override;
 
 private:
-    void createStatusBar();
     void createWidgets();
     void makeConnections();
     void connectInstrument();
@@ -190,14 +190,7 @@ private:
     mainLayout *m_layout = nullptr;
     recentFileList m_recentFiles;
 
-    // Instrument state as the window shows it.
-    bool m_instrumentConnected = false;
-    bool m_startupPhase = true;
-    QString m_instrumentModel;
-    QString m_stateText;
-    QString m_connectionText;
-    QLabel *m_stateLabel = nullptr;
-    QLabel *m_connectionLabel = nullptr;
+    instrumentDisplay *m_instrument = nullptr;
 
     QTreeWidget *m_tree = nullptr;
     measurementTreeRk *m_treeModel = nullptr;

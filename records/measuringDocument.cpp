@@ -7,6 +7,7 @@
 #include "sharedState.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QScopeGuard>
@@ -57,13 +58,6 @@ void measuringDocument::reportReadFailure(const QString &path, const QString &re
 
 bool measuringDocument::saveFile(const QString &path)
 {
-    // Written beside the old file and renamed over it at the end, so a failed
-    // or interrupted save leaves the previous file intact.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        reportWriteFailure(path, file.errorString());
-        return false;
-    }
     MeasuringFileHeader header;
     header.setToleranceTexts(m_state->tolerance().toList());
     header.setPrintTexts(m_state->printInfo().texts());
@@ -80,15 +74,38 @@ bool measuringDocument::saveFile(const QString &path)
             type.samples.append(measurementTreeRk::columnTexts(typeItem->child(s)));
         types.append(type);
     }
-    const bool written =
-        writeMeasuringFile(&file, header, m_tree->measurementRoot()->text(0), types) &&
-        file.commit();
+    // The whole file is made in memory first, so the disk sees one write.
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    writeMeasuringFile(&buffer, header, m_tree->measurementRoot()->text(0), types);
     QApplication::restoreOverrideCursor();
-    if (!written) {
+
+    // Written beside the old file and renamed over it at the end, so a failed
+    // or interrupted save leaves the previous file intact.
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly)) {
+        if (file.write(bytes) == bytes.size() && file.commit())
+            return true;
         reportWriteFailure(path, file.errorString());
         return false;
     }
-    return true;
+    // A folder that takes no new file may still hold a file the user can
+    // write: that file is written in place rather than not at all.
+    const QFileInfo target(path);
+    if (target.isFile() && target.isWritable()) {
+        QFile direct(path);
+        if (direct.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+            direct.write(bytes) == bytes.size() && direct.flush()) {
+            direct.close();
+            if (direct.error() == QFileDevice::NoError)
+                return true;
+        }
+        reportWriteFailure(path, direct.errorString());
+        return false;
+    }
+    reportWriteFailure(path, file.errorString());
+    return false;
 }
 
 bool measuringDocument::loadFile(const QString &path)

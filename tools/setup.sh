@@ -10,7 +10,7 @@ shift || true
 packages=(
   cmake g++ make pkg-config
   qtbase5-dev qtbase5-dev-tools libqt5serialport5-dev
-  qttools5-dev qttools5-dev-tools
+  qttools5-dev qttools5-dev-tools qttranslations5-l10n
   libxlsxwriter-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev

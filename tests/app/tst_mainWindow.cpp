@@ -10,6 +10,7 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenuBar>
 #include <QSettings>
@@ -335,6 +336,29 @@ private slots:
         MainWindows again;
         QCOMPARE(again.recentFiles().size(), 6);
         QVERIFY(!again.recentFiles().contains(paths[2]));
+    }
+
+    void recentFilesAreAbsoluteAndShowAmpersands()
+    {
+        QTemporaryDir dir;
+        const QString name = "R&D run.qcm";
+        QFile file(dir.filePath(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.close();
+        const QString before = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(dir.path()));
+        {
+            MainWindows window;
+            window.addRecentFile(name); // as given on the command line
+            QCOMPARE(window.recentFiles().first(), QFileInfo(file).absoluteFilePath());
+            QAction *first = window.recentFileActions().first();
+            QCOMPARE(first->text(), QString("&1 R&&D run.qcm"));
+            window.close();
+        }
+        QVERIFY(QDir::setCurrent(before));
+        // From elsewhere the stored entry still names the file.
+        MainWindows again;
+        QCOMPARE(again.recentFiles().value(0), QFileInfo(file).absoluteFilePath());
     }
 
     void windowGrabbedInBothLanguages()

@@ -18,8 +18,12 @@
 #include <QTreeWidget>
 #include <QUrl>
 
+#include <QScopeGuard>
+
 #include <csignal>
+#include <cstdlib>
 #include <sys/resource.h>
+#include <unistd.h>
 
 namespace {
 
@@ -221,6 +225,87 @@ private slots:
         QVERIFY(promptRk::history().last().text.startsWith("Cannot write file"));
         QCOMPARE(fileBytes(path), before);
         QCOMPARE(QDir(dir.path()).entryList({"keep.qcm*"}, QDir::Files), QStringList{"keep.qcm"});
+    }
+
+    void saveWhereNoTemporaryFileCanBeMade()
+    {
+        // A folder that takes no new file but holds a writable measuring
+        // file: the save writes the file in place.  Root ignores permissions,
+        // so the folder is made immutable instead when run as root.
+        QTemporaryDir locked;
+        const QString path = locked.filePath("shared.qcm");
+        {
+            MainWindows window;
+            fillTree(window);
+            QVERIFY(window.saveFile(path));
+        }
+        const bool root = geteuid() == 0;
+        const QByteArray lockFolder =
+            QStringLiteral("chattr +i '%1' 2>/dev/null").arg(locked.path()).toLocal8Bit();
+        const QByteArray unlockFolder =
+            QStringLiteral("chattr -i '%1' 2>/dev/null").arg(locked.path()).toLocal8Bit();
+        if (root ? std::system(lockFolder.constData()) != 0
+                 : !QFile::setPermissions(locked.path(), QFile::ReadOwner | QFile::ExeOwner))
+            QSKIP("this file system cannot lock a folder");
+        const auto unlock = qScopeGuard([&] {
+            if (root)
+                QCOMPARE(std::system(unlockFolder.constData()), 0);
+            else
+                QFile::setPermissions(locked.path(),
+                                      QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        });
+        {
+            QFile probe(locked.filePath("probe"));
+            if (probe.open(QIODevice::WriteOnly))
+                QSKIP("the folder still takes new files");
+        }
+        MainWindows window;
+        QVERIFY(window.loadFile(path));
+        window.addTypeItem(1, 2, 3, "Type T003", conditionTexts());
+        window.setCurrentFile(path);
+        window.addTypeItem(4, 5, 6, "Type T004", conditionTexts());
+        QVERIFY(window.save());
+        QVERIFY(!window.isModified());
+        MainWindows reader;
+        QVERIFY(reader.loadFile(path));
+        QCOMPARE(reader.treeModel()->typeCount(), 4);
+    }
+
+    void renamedMeasurementKeepsItsTypes()
+    {
+        const QString path = dir.filePath("renamed.qcm");
+        {
+            MainWindows window;
+            fillTree(window);
+            window.setPrintMsg("Lot 5", "ACME", "", "Dyeing", "Ann", "Yarn", false);
+            QCOMPARE(window.treeModel()->measurementRoot()->text(0),
+                     QString("Measuring Name:Lot 5"));
+            QCOMPARE(window.treeModel()->printRow(0)->text(1), QString("[Lot 5]"));
+            QVERIFY(window.saveFile(path));
+        }
+        MainWindows window;
+        QVERIFY(window.loadFile(path));
+        QCOMPARE(window.treeModel()->typeCount(), 2);
+        QCOMPARE(window.treeModel()->type(0)->childCount(), 3);
+        QCOMPARE(window.measurementName(), QString("Lot 5"));
+        QCOMPARE(window.treeModel()->measurementRoot()->text(0), QString("Measuring Name:Lot 5"));
+    }
+
+    void titleFollowsTheLanguage()
+    {
+        const QString path = dir.filePath("titled.qcm");
+        MainWindows window;
+        fillTree(window);
+        QVERIFY(window.saveFile(path));
+        window.setCurrentFile(path);
+        window.SimplifyFcn();
+        QVERIFY(window.windowTitle().endsWith(QString("titled.qcm - QCM")));
+        QVERIFY(!window.windowTitle().startsWith("Color Software QCM"));
+        window.EnglishFcn();
+        QCOMPARE(window.windowTitle(), QString("Color Software QCM  titled.qcm - QCM"));
+        window.newFile();
+        window.SimplifyFcn();
+        QVERIFY(!window.windowTitle().contains("Untitled"));
     }
 
     void droppingFilesOpensTheFirst()

@@ -392,32 +392,12 @@
         <translation>语言</translation>
     </message>
     <message>
-        <source>Ready</source>
-        <translation>就绪</translation>
-    </message>
-    <message>
-        <source>Disconnected</source>
-        <translation>未连接</translation>
-    </message>
-    <message>
         <source>&lt;h2&gt;QCM 1.0&lt;/h2&gt;&lt;p&gt;Colour quality control for the hand-held colorimeter: measure Types and Samples, judge colour differences, plot trends, keep colour libraries, print reports and export workbooks.&lt;/p&gt;</source>
         <translation>&lt;h2&gt;QCM 1.0&lt;/h2&gt;&lt;p&gt;手持式色差仪的颜色品质控制软件：测量标样与试样、判定色差、绘制趋势图、管理颜色数据库、打印报告并导出工作簿。&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Succeed to set tolerance.</source>
         <translation>容差设置成功。</translation>
-    </message>
-    <message>
-        <source>connected to instrument:</source>
-        <translation>已连接仪器:</translation>
-    </message>
-    <message>
-        <source>Port</source>
-        <translation>端口</translation>
-    </message>
-    <message>
-        <source>Instrument and computer disconnected!</source>
-        <translation>仪器与电脑已断开连接!</translation>
     </message>
 </context>
 <context>
@@ -429,6 +409,29 @@
     <message>
         <source>loading modules...</source>
         <translation>正在加载模块...</translation>
+    </message>
+</context>
+<context>
+    <name>instrumentDisplay</name>
+    <message>
+        <source>Ready</source>
+        <translation>就绪</translation>
+    </message>
+    <message>
+        <source>connected to instrument:</source>
+        <translation>已连接仪器:</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>端口</translation>
+    </message>
+    <message>
+        <source>Disconnected</source>
+        <translation>未连接</translation>
+    </message>
+    <message>
+        <source>Instrument and computer disconnected!</source>
+        <translation>仪器与电脑已断开连接!</translation>
     </message>
 </context>
 <context>

@@ -392,32 +392,12 @@
         <translation>語言</translation>
     </message>
     <message>
-        <source>Ready</source>
-        <translation>就緒</translation>
-    </message>
-    <message>
-        <source>Disconnected</source>
-        <translation>未連線</translation>
-    </message>
-    <message>
         <source>&lt;h2&gt;QCM 1.0&lt;/h2&gt;&lt;p&gt;Colour quality control for the hand-held colorimeter: measure Types and Samples, judge colour differences, plot trends, keep colour libraries, print reports and export workbooks.&lt;/p&gt;</source>
         <translation>&lt;h2&gt;QCM 1.0&lt;/h2&gt;&lt;p&gt;手持式色差儀的顏色品質管制軟體：量測標樣與試樣、判定色差、繪製趨勢圖、管理顏色資料庫、列印報告並匯出活頁簿。&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Succeed to set tolerance.</source>
         <translation>容差設定成功。</translation>
-    </message>
-    <message>
-        <source>connected to instrument:</source>
-        <translation>已連線儀器:</translation>
-    </message>
-    <message>
-        <source>Port</source>
-        <translation>連接埠</translation>
-    </message>
-    <message>
-        <source>Instrument and computer disconnected!</source>
-        <translation>儀器與電腦已中斷連線!</translation>
     </message>
 </context>
 <context>
@@ -429,6 +409,29 @@
     <message>
         <source>loading modules...</source>
         <translation>正在載入模組...</translation>
+    </message>
+</context>
+<context>
+    <name>instrumentDisplay</name>
+    <message>
+        <source>Ready</source>
+        <translation>就緒</translation>
+    </message>
+    <message>
+        <source>connected to instrument:</source>
+        <translation>已連線儀器:</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>連接埠</translation>
+    </message>
+    <message>
+        <source>Disconnected</source>
+        <translation>未連線</translation>
+    </message>
+    <message>
+        <source>Instrument and computer disconnected!</source>
+        <translation>儀器與電腦已中斷連線!</translation>
     </message>
 </context>
 <context>
