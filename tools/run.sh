@@ -35,9 +35,10 @@ if [ -z "${QCM_SERIAL_PORT:-}" ] && ! instrument_attached; then
   echo "No instrument found: QCM talks to the instrument emulator on $port."
 fi
 
-cd "$build"
+# Started from where the user stands, so a file named on the command line is
+# found relative to it; the program finds its pictures beside itself.
 if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
   echo "No display found; set DISPLAY (or QT_QPA_PLATFORM=offscreen to run without one)." >&2
   exit 1
 fi
-./qcm "$@"
+"$build/qcm" "$@"

@@ -236,6 +236,9 @@ private slots:
         QCOMPARE(window.action("tTestFcn")->text(), QString("标样测量(&T)"));
         QCOMPARE(window.measurementTree()->topLevelItem(0)->text(0), QString("仪器信息"));
         QCOMPARE(window.measurementTree()->topLevelItem(2)->text(0), QString("测量名：新建测量"));
+        // Qt's own texts follow: the buttons of every box and the file dialogs.
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), QString("是(&Y)"));
+        QVERIFY(QCoreApplication::translate("QFileDialog", "File &name:") != "File &name:");
 
         window.TraditionalFcn();
         QCOMPARE(window.action("open")->text(), QString("開啟(&O)"));
@@ -244,7 +247,9 @@ private slots:
         QVERIFY(window.action("TraditionalFcn")->isChecked());
         QVERIFY(!window.action("SimplifyFcn")->isChecked());
 
+        QVERIFY(QCoreApplication::translate("QPlatformTheme", "&Yes") != "&Yes");
         window.EnglishFcn();
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), QString("&Yes"));
         QCOMPARE(window.action("open")->text(), QString("&Open"));
         QCOMPARE(window.measurementTree()->topLevelItem(2)->text(0),
                  QString("Measuring Name:New Measurement"));
