@@ -21,6 +21,8 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QLabel>
 #include <QMimeData>
 #include <QSettings>
@@ -190,6 +192,12 @@ void MainWindows::connectDocument()
 void MainWindows::readSettings()
 {
     QSettings settings("SoftWare Inc.", "qcm");
+    if (!settings.contains("geometry") && !settings.contains("size")) {
+        // A first start: most of the screen, so every panel can be read.
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        resize(screen.size() * 0.9);
+        move(screen.center() - rect().center());
+    }
     restoreGeometry(settings.value("geometry").toByteArray());
     if (settings.contains("pos"))
         move(settings.value("pos").toPoint());
@@ -272,6 +280,7 @@ void MainWindows::retranslateMainWindow()
     if (sharedState::isDefaultMeasurementName(measurementName()))
         m_state->setMeasurementName(sharedState::defaultMeasurementName());
     m_treeModel->retranslate(measurementName());
+    m_treeModel->fitNameColumn();
     m_panel->retranslate();
     m_serialPort->retranslate();
     setWindowTitle(m_document->windowTitle());

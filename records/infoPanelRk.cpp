@@ -3,6 +3,7 @@
 #include "colorConversions.h"
 #include "colorDifference.h"
 #include "colorVocabulary.h"
+#include "fillingTable.h"
 #include "itemColumns.h"
 #include "measurementTreeRk.h"
 
@@ -20,16 +21,10 @@ QString trPanel(const char *text)
 
 QTableWidget *makeTable(int rows, int columns)
 {
-    auto *table = new QTableWidget(rows, columns);
+    auto *table = new fillingTable(rows, columns);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionMode(QAbstractItemView::NoSelection);
     table->setFocusPolicy(Qt::NoFocus);
-    table->horizontalHeader()->hide();
-    table->verticalHeader()->hide();
-    table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    table->verticalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     table->setStyleSheet("margin:0px");
     for (int row = 0; row < rows; ++row) {
         for (int column = 0; column < columns; ++column) {
@@ -88,7 +83,13 @@ void infoPanelRk::setLabel(QTableWidget *table, int row, int column, const QStri
 {
     QTableWidgetItem *item = table->item(row, column);
     item->setText(text);
+    item->setToolTip(text);
     item->setBackground(QColor(245, 245, 245));
+    // The names of the shown Type and Sample and the formula sit on grey
+    // cells but are values: they must be read whole.
+    const bool value = table == m_colorData &&
+                       ((row == 0 && (column == 1 || column == 2)) || (row == 4 && column == 3));
+    static_cast<fillingTable *>(table)->setLabelCell(row, column, !value);
 }
 
 QString infoPanelRk::cell(QTableWidget *table, int row, int column) const

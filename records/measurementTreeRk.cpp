@@ -2,8 +2,11 @@
 
 #include <QCoreApplication>
 #include <QHeaderView>
+#include <QScrollBar>
+#include <QStyle>
 #include <QTimer>
 #include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 
 #include "colorConversions.h"
 
@@ -109,6 +112,10 @@ measurementTreeRk::measurementTreeRk(QTreeWidget *tree, QObject *parent)
 
     retranslate(tr("New Measurement"));
     m_tree->scrollToTop();
+    connect(m_tree->model(), &QAbstractItemModel::rowsInserted, this,
+            &measurementTreeRk::itemsInserted);
+    connect(m_tree, &QTreeWidget::itemChanged, this,
+            [this](QTreeWidgetItem *item) { widenNameColumn(nameWidthOf(item)); });
 }
 
 QTreeWidgetItem *measurementTreeRk::addInfoItem(QTreeWidgetItem *parent)
@@ -541,4 +548,67 @@ QList<QTreeWidgetItem *> measurementTreeRk::selectedItemsLastFirst() const
         }
     }
     return selected;
+}
+
+// --- The width of the names ---------------------------------------------------
+
+namespace {
+// Beyond this the tree would take the panel's room; longer names are cut.
+const int widestTree = 420;
+const int namePadding = 16;
+} // namespace
+
+int measurementTreeRk::nameWidthOf(const QTreeWidgetItem *item) const
+{
+    int depth = 0;
+    for (const QTreeWidgetItem *up = item->parent(); up; up = up->parent())
+        ++depth;
+    int width = m_tree->indentation() * (depth + 1) + namePadding;
+    if (item->flags() & Qt::ItemIsUserCheckable)
+        width += m_tree->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, m_tree) + 4;
+    const QFontMetrics metrics(item->font(nameColumn));
+    return width + metrics.horizontalAdvance(item->text(nameColumn));
+}
+
+void measurementTreeRk::widenNameColumn(int width)
+{
+    if (width <= m_tree->columnWidth(nameColumn))
+        return;
+    m_tree->setColumnWidth(nameColumn, width);
+    const int whole = width + m_tree->columnWidth(swatchColumn) + 2 * m_tree->frameWidth() +
+                      m_tree->verticalScrollBar()->sizeHint().width();
+    m_tree->setMinimumWidth(qMin(whole, widestTree));
+}
+
+void measurementTreeRk::itemsInserted(const QModelIndex &parent, int first, int last)
+{
+    // The item of `parent`, found by its rows from the top.
+    QVector<int> path;
+    for (QModelIndex up = parent; up.isValid(); up = up.parent())
+        path.prepend(up.row());
+    QTreeWidgetItem *parentItem = nullptr;
+    for (int i = 0; i < path.size(); ++i)
+        parentItem = i == 0 ? m_tree->topLevelItem(path[i]) : parentItem->child(path[i]);
+    int widest = 0;
+    for (int row = first; row <= last; ++row) {
+        QTreeWidgetItem *item = parentItem ? parentItem->child(row) : m_tree->topLevelItem(row);
+        if (!item)
+            continue;
+        widest = qMax(widest, nameWidthOf(item));
+        // Children that came with their parent (a loaded Type) arrive unannounced.
+        for (int c = 0; c < item->childCount(); ++c)
+            widest = qMax(widest, nameWidthOf(item->child(c)));
+    }
+    widenNameColumn(widest);
+}
+
+void measurementTreeRk::fitNameColumn()
+{
+    // Labels change with the language: start again from the narrowest.
+    m_tree->setColumnWidth(nameColumn, 160);
+    int widest = 0;
+    QTreeWidgetItemIterator it(m_tree);
+    for (; *it; ++it)
+        widest = qMax(widest, nameWidthOf(*it));
+    widenNameColumn(widest);
 }

@@ -110,6 +110,10 @@ public:
     // "Print Info.": the name in brackets and the five other texts.
     void showPrintTexts(const QStringList &sixTexts);
 
+    // Widens the name column to the widest name shown, and the tree with it
+    // (up to a cap): the fixed labels, the root, every Type and Sample.
+    void fitNameColumn();
+
     // The selected Types and Samples, from the last Type to the first and,
     // under each Type, after it its Samples from the last to the first.
     QList<QTreeWidgetItem *> selectedItemsLastFirst() const;
@@ -173,6 +177,10 @@ signals:
 
 private:
     QTreeWidgetItem *addInfoItem(QTreeWidgetItem *parent);
+    // The name column's width that shows `item`'s name whole.
+    int nameWidthOf(const QTreeWidgetItem *item) const;
+    void widenNameColumn(int width);
+    void itemsInserted(const QModelIndex &parent, int first, int last);
     void setCheckStateQuietly(QTreeWidgetItem *item, Qt::CheckState state);
     // An unchecked, checkable item with the given column texts and swatch.
     static QTreeWidgetItem *newItem(const std::array<QString, 16> &texts,

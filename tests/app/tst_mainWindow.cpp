@@ -3,7 +3,9 @@
 
 #include "../support/settingsStore.h"
 #include "MainWindows.h"
+#include "fillingTable.h"
 #include "fixedSizeDialog.h"
+#include "infoPanelRk.h"
 #include "measurementTreeRk.h"
 #include "promptRk.h"
 
@@ -364,6 +366,71 @@ private slots:
         // From elsewhere the stored entry still names the file.
         MainWindows again;
         QCOMPARE(again.recentFiles().value(0), QFileInfo(file).absoluteFilePath());
+    }
+
+    void panelValuesAreReadable_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<QString>("language");
+        QTest::newRow("1280x800") << QSize(1280, 800) << "en_US";
+        QTest::newRow("1920x1080") << QSize(1920, 1080) << "en_US";
+        QTest::newRow("1280x800 Chinese") << QSize(1280, 800) << "zh_CN";
+    }
+    void panelValuesAreReadable()
+    {
+        QFETCH(QSize, size);
+        QFETCH(QString, language);
+        resetStore({{"languageChoose", language}});
+        MainWindows window;
+        window.setPrintMsg("Lot 5", "ACME Dyeing Works", "", "Quality Lab", "Ann Miller",
+                           "Cotton yarn", false);
+        window.showPrintInfo();
+        const QStringList columns = {
+            "2026-12-09 08:00:00", "F11(TL84)", "PX71",    "8mm", "SCI", "CIE1976L*a*b*",
+            "ΔECMC(2:1)",          "8/d",       "CIE 10°", "3",   "3"};
+        QTreeWidgetItem *type = window.addTypeItem(52.345f, 21.5f, -12.25f, "Type T001", columns);
+        QTreeWidgetItem *sample =
+            window.addSampleItem(49.125f, 23.75f, -9.5f, type, "Sample S001", columns);
+        window.resize(size);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        window.treeItemIsPressed(sample, 0);
+
+        // Every value the panel shows is whole, after the tables laid out.
+        auto *panel = window.infoPanel();
+        struct Cell
+        {
+            QTableWidget *table;
+            int row, column;
+        };
+        QVector<Cell> cells = {{panel->printInfoTable(), 0, 1}, {panel->printInfoTable(), 1, 1},
+                               {panel->printInfoTable(), 0, 5}, {panel->printInfoTable(), 1, 5},
+                               {panel->colorDataTable(), 0, 1}, {panel->colorDataTable(), 0, 2},
+                               {panel->colorDataTable(), 4, 1}, {panel->colorDataTable(), 4, 3},
+                               {panel->colorDataTable(), 4, 4}, {panel->colorDataTable(), 4, 5}};
+        for (int column = 0; column < 8; ++column)
+            cells.append({panel->parameterTable(), 1, column});
+        for (int row = 1; row <= 3; ++row)
+            for (int column : {1, 2, 4, 5, 6})
+                cells.append({panel->colorDataTable(), row, column});
+        for (const Cell &cell : cells) {
+            auto *table = static_cast<fillingTable *>(cell.table);
+            const QString where = QString("%1 (%2, %3) \"%4\"")
+                                      .arg(table->objectName())
+                                      .arg(cell.row)
+                                      .arg(cell.column)
+                                      .arg(table->item(cell.row, cell.column)->text());
+            QVERIFY2(!table->item(cell.row, cell.column)->text().isEmpty(), qPrintable(where));
+            QTRY_VERIFY2(!table->isElided(cell.row, cell.column), qPrintable(where));
+        }
+        const QString artefacts =
+            QDir(qEnvironmentVariable("QCM_BUILD_DIR")).filePath("tests/artifacts");
+        QDir().mkpath(artefacts);
+        window.grab().save(QString("%1/panel_%2x%3_%4.png")
+                               .arg(artefacts)
+                               .arg(size.width())
+                               .arg(size.height())
+                               .arg(language));
     }
 
     void windowGrabbedInBothLanguages()
