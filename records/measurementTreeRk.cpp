@@ -6,6 +6,7 @@
 #include <QTreeWidget>
 
 #include "colorConversions.h"
+#include "measuringFile.h"
 
 namespace {
 
@@ -354,10 +355,12 @@ QTreeWidgetItem *measurementTreeRk::newItem(const std::array<QString, 16> &texts
 QTreeWidgetItem *measurementTreeRk::addLoadedType(const std::array<QString, 16> &type,
                                                   const QVector<std::array<QString, 16>> &samples)
 {
-    // Loaded items take their swatch from the stored coordinates.
+    // Loaded items take their swatch from the stored coordinates, read the
+    // way the loader shows them (a damaged text is 0, never NaN or infinity).
     auto swatchOf = [](const std::array<QString, 16> &texts) {
-        return labToColorName(texts[value1Column].toFloat(), texts[value2Column].toFloat(),
-                              texts[value3Column].toFloat());
+        return labToColorName(coordinateValue(texts[value1Column]),
+                              coordinateValue(texts[value2Column]),
+                              coordinateValue(texts[value3Column]));
     };
     QTreeWidgetItem *typeItem = newItem(type, swatchOf(type));
     QList<QTreeWidgetItem *> children;

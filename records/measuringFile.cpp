@@ -382,9 +382,19 @@ int measuringNamePrefixLength(const QString &languageCode)
     return measuringNamePrefix(languageCode).size();
 }
 
+float coordinateValue(const QString &text)
+{
+    // "nan", "inf" and numbers beyond the float range ("1e39") are no
+    // coordinates either; left as they are they would reach every colour
+    // computation and the swatch.
+    bool ok = false;
+    const float value = text.toFloat(&ok);
+    return ok && qIsFinite(value) ? value : 0.0f;
+}
+
 QString loadedCoordinateText(const QString &text)
 {
-    return QString::number(double(text.toFloat()), 'g', 6);
+    return QString::number(double(coordinateValue(text)), 'g', 6);
 }
 
 MeasuringFileTypes classifyMeasuringRecords(const QVector<ItemRecord> &records,

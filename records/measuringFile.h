@@ -96,8 +96,11 @@ QString measuringNamePrefix(const QString &languageCode);
 // 4 for "zh_CN" and "zh_TW", 15 otherwise.
 int measuringNamePrefixLength(const QString &languageCode);
 
-// A coordinate as the loader shows it: the text read as a float (an invalid
-// text reads as 0) and written back in general format, 6 significant digits.
+// A coordinate text as a number: the text read as a float; a text that is no
+// number, or not a finite float ("nan", "inf", "1e39"), reads as 0.
+float coordinateValue(const QString &text);
+// A coordinate as the loader shows it: coordinateValue() written back in
+// general format, 6 significant digits.
 QString loadedCoordinateText(const QString &text);
 
 // Turns records into the Types to create, in file order, each with its

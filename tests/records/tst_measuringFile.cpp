@@ -285,6 +285,8 @@ private slots:
     void hashedMatchesNestedLoops();
     void coordinates_data();
     void coordinates();
+    void coordinateSwatch_data();
+    void coordinateSwatch();
     void loadedColumns();
     void wrongMagic_data();
     void wrongMagic();
@@ -610,6 +612,11 @@ void tst_measuringFile::coordinates_data()
                                   << "0";
     QTest::newRow("empty") << QString::fromLatin1("") << "0";
     QTest::newRow("null") << QString() << "0";
+    // NaN, infinities and what lies beyond the float range are no numbers either.
+    for (const char *text : {"nan", "NaN", "inf", "-inf", "1e39", "-1e39"})
+        QTest::newRow(text) << text << "0";
+    QTest::newRow("largest floats") << "3e38"
+                                    << "3e+38";
 }
 
 void tst_measuringFile::coordinates()
@@ -617,6 +624,31 @@ void tst_measuringFile::coordinates()
     QFETCH(QString, text);
     QFETCH(QString, loaded);
     QCOMPARE(loadedCoordinateText(text), loaded);
+}
+
+void tst_measuringFile::coordinateSwatch_data()
+{
+    QTest::addColumn<QString>("a");
+    QTest::addColumn<float>("shownAs");
+    QTest::newRow("number") << "12.5" << 12.5f;
+    for (const char *text : {"nan", "inf", "1e39", "-1e39"})
+        QTest::newRow(text) << text << 0.0f;
+}
+
+void tst_measuringFile::coordinateSwatch()
+{
+    // A loaded item's swatch follows the coordinates it shows, also when
+    // the tree is given the texts as they stood in the file.
+    QFETCH(QString, a);
+    QFETCH(float, shownAs);
+    MeasuringFileType t{item("Type T001", "50", a, "20"), {}};
+    t.samples << item("Sample S001", "60", a, "-20");
+    QTreeWidget tree;
+    measurementTreeRk model(&tree);
+    QTreeWidgetItem *typeItem = model.addLoadedType(t.columns, t.samples);
+    QCOMPARE(typeItem->background(swatchColumn).color(), QColor(labToColorName(50, shownAs, 20)));
+    QCOMPARE(typeItem->child(0)->background(swatchColumn).color(),
+             QColor(labToColorName(60, shownAs, -20)));
 }
 
 void tst_measuringFile::loadedColumns()
