@@ -49,6 +49,13 @@ class tst_measurementRecords : public QObject
         return texts;
     }
 
+    // Columns 5 to 15 of an item added by an upload or a manual input.
+    QStringList givenColumns() const
+    {
+        return QString("2026-12-09 08:00:00,D65,PX71,8mm,SCI,CIE1976L*a*b*,ΔELab,8/d,CIE 10°,1,1")
+            .split(',');
+    }
+
 private slots:
     void initTestCase() { promptRk::setTesting(true); }
     void init()
@@ -315,6 +322,117 @@ private slots:
         QTreeWidgetItem *next = recorder->typeReading(40, 0, 0);
         QVERIFY(next);
         QVERIFY(promptRk::history().isEmpty());
+    }
+
+    void averagedItemHeldByIdentity_data()
+    {
+        QTest::addColumn<bool>("sampleSeries");
+        QTest::addColumn<bool>("answerNo");
+        QTest::newRow("Type series, Type added, next reading") << false << false;
+        QTest::newRow("Type series, Type added, No") << false << true;
+        QTest::newRow("Sample series, Sample added, next reading") << true << false;
+        QTest::newRow("Sample series, Sample added, No") << true << true;
+    }
+    void averagedItemHeldByIdentity()
+    {
+        // An item added while a series runs (an upload, a manual input, a
+        // library launch) neither takes the series' readings nor goes for it.
+        QFETCH(bool, sampleSeries);
+        QFETCH(bool, answerNo);
+        conditions.averageTestTime = "3";
+        recorder->setAverageMode(true);
+        QTreeWidgetItem *averaged = nullptr;
+        QTreeWidgetItem *added = nullptr;
+        QTreeWidgetItem *parentType = nullptr;
+        if (sampleSeries) {
+            parentType = model->addTypeItem(50, 10, 20, "Type T001", givenColumns());
+            averaged = recorder->sampleReading(52, 10, 20);
+            added = model->addSampleItem(70, 0, 0, parentType, "Sample S002", givenColumns());
+        } else {
+            averaged = recorder->typeReading(50, 10, 20);
+            added = model->addTypeItem(70, 0, 0, "Type T002", givenColumns());
+        }
+        QVERIFY(averaged && added);
+        const QStringList addedBefore = columnsOf(added);
+
+        if (answerNo) {
+            // A reading of the other kind asks; "No" gives up the series.
+            promptRk::setNextAnswer(QMessageBox::No);
+            QVERIFY(sampleSeries ? !recorder->typeReading(40, 0, 0)
+                                 : !recorder->sampleReading(40, 0, 0));
+            QCOMPARE(promptRk::history().last().kind, promptRk::Question);
+            QVERIFY(!recorder->averagingActive());
+            QTreeWidgetItem *left =
+                sampleSeries ? parentType->child(parentType->childCount() - 1) : model->lastType();
+            QCOMPARE(left, added);
+            QCOMPARE(model->itemCount(), sampleSeries ? 2 : 1);
+            QCOMPARE(columnsOf(added), addedBefore);
+            return;
+        }
+        if (sampleSeries)
+            tree->setCurrentItem(parentType);
+        for (const float L : {54.0f, 58.0f}) {
+            QCOMPARE(sampleSeries ? recorder->sampleReading(L, 10, 20)
+                                  : recorder->typeReading(L, 10, 20),
+                     averaged);
+        }
+        QCOMPARE(averaged->text(averageCountColumn), QString("3"));
+        QCOMPARE(averaged->text(value1Column), sampleSeries ? QString("54.67") : QString("54.00"));
+        QCOMPARE(columnsOf(added), addedBefore);
+        QVERIFY(!recorder->averagingActive());
+    }
+
+    void averageEndsByTheItemsOwnCount_data()
+    {
+        QTest::addColumn<bool>("sampleSeries");
+        QTest::addColumn<QString>("newSetting");
+        for (const bool sampleSeries : {false, true}) {
+            const char *kind = sampleSeries ? "Sample" : "Type";
+            QTest::addRow("%s, 3 then 2", kind) << sampleSeries << "2";
+            QTest::addRow("%s, 3 then 4", kind) << sampleSeries << "4";
+            QTest::addRow("%s, 3 then single readings", kind) << sampleSeries << "1";
+        }
+    }
+    void averageEndsByTheItemsOwnCount()
+    {
+        // The setting changes after the first reading; the item still wants
+        // its three readings, and after them the series is over.
+        QFETCH(bool, sampleSeries);
+        QFETCH(QString, newSetting);
+        conditions.averageTestTime = "3";
+        recorder->setAverageMode(true);
+        QTreeWidgetItem *type = nullptr;
+        if (sampleSeries) {
+            type = model->addTypeItem(50, 10, 20, "Type T001", givenColumns());
+            tree->setCurrentItem(type);
+        }
+        auto reading = [&](float L) {
+            return sampleSeries ? recorder->sampleReading(L, 10, 20)
+                                : recorder->typeReading(L, 10, 20);
+        };
+        QTreeWidgetItem *item = reading(50);
+        QCOMPARE(item->text(averageTimesColumn), QString("3"));
+        conditions.averageTestTime = newSetting;
+        recorder->setAverageMode(newSetting.toInt() > 1);
+
+        QStringList counts;
+        for (const float L : {52.0f, 57.0f}) {
+            QCOMPARE(reading(L), item);
+            counts << item->text(averageCountColumn);
+        }
+        QCOMPARE(counts, QStringList({"2", "3"}));
+        QCOMPARE(item->text(value1Column), QString("53.00"));
+        QVERIFY(!recorder->averagingActive());
+
+        // Nothing is left running: a reading of the other kind asks nothing
+        // (so no "No" can take the finished item) and makes its own item.
+        promptRk::clearHistory();
+        QTreeWidgetItem *other =
+            sampleSeries ? recorder->typeReading(41, 0, 0) : recorder->sampleReading(41, 0, 0);
+        QVERIFY(other && other != item);
+        QVERIFY(promptRk::history().isEmpty());
+        QCOMPARE(other->text(averageTimesColumn), newSetting);
+        QCOMPARE(item->text(averageCountColumn), QString("3"));
     }
 
     void panelShowsTypeAgainstFirstSample()
