@@ -435,6 +435,50 @@ private slots:
         QCOMPARE(item->text(averageCountColumn), QString("3"));
     }
 
+    void automaticNamesNeverRepeat_data()
+    {
+        QTest::addColumn<bool>("samples");
+        QTest::addColumn<QStringList>("existing");
+        QTest::addColumn<QString>("next");
+        QTest::newRow("Types T003, T004 and a renamed third")
+            << false << QStringList{"Type T003", "Type T004", "Reference"} << "Type T005";
+        QTest::newRow("renamed last of three")
+            << false << QStringList{"Type T001", "Type T002", "Blue"} << "Type T004";
+        QTest::newRow("a run of taken numbers")
+            << false << QStringList{"Type T004", "Type T005", "Type T006", "Blue"} << "Type T007";
+        QTest::newRow("last number taken further up")
+            << false << QStringList{"Type T002", "Type T001"} << "Type T003";
+        QTest::newRow("look-alikes take nothing")
+            << false << QStringList{"Type T0004", "Type T04", "Blue"} << "Type T004";
+        QTest::newRow("after the largest number")
+            << false << QStringList{"Type T001", "Type T2147483647"} << "Type T002";
+        QTest::newRow("Samples S003, S004 and a renamed third")
+            << true << QStringList{"Sample S003", "Sample S004", "Drop 3"} << "Sample S005";
+        QTest::newRow("Samples in order")
+            << true << QStringList{"Sample S001", "Sample S002"} << "Sample S003";
+    }
+    void automaticNamesNeverRepeat()
+    {
+        QFETCH(bool, samples);
+        QFETCH(QStringList, existing);
+        QFETCH(QString, next);
+        QTreeWidgetItem *parent = model->measurementRoot();
+        if (samples)
+            parent = model->addTypeItem(50, 0, 0, "Type T001", givenColumns());
+        for (const QString &name : existing) {
+            if (samples)
+                model->addSampleItem(50, 0, 0, parent, name, givenColumns());
+            else
+                model->addTypeItem(50, 0, 0, name, givenColumns());
+        }
+        if (samples)
+            tree->setCurrentItem(parent);
+        QTreeWidgetItem *made =
+            samples ? recorder->sampleReading(50, 0, 0) : recorder->typeReading(50, 0, 0);
+        QVERIFY(made);
+        QCOMPARE(made->text(nameColumn), next);
+    }
+
     void panelShowsTypeAgainstFirstSample()
     {
         infoPanelRk panel(model);
