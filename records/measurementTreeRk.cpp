@@ -510,14 +510,33 @@ void measurementTreeRk::refreshTypeCheckState(QTreeWidgetItem *typeItem)
     // A single checked child leaves its Type as it is.
 }
 
+void measurementTreeRk::uncheckAllItems()
+{
+    // A Type that is already unchecked may still have a checked Sample (one
+    // checked Sample of one leaves its Type as it was), so the Samples are
+    // unchecked one by one rather than through their Type.  Each is recorded
+    // before it changes, so that its own notification does not recount its
+    // siblings: one pass over the tree, whatever is checked.
+    for (int t = 0; t < m_root->childCount(); ++t) {
+        QTreeWidgetItem *typeItem = m_root->child(t);
+        for (int s = 0; s < typeItem->childCount(); ++s) {
+            QTreeWidgetItem *sample = typeItem->child(s);
+            if (sample->checkState(nameColumn) != Qt::Unchecked) {
+                m_seenSampleState.insert(sample, Qt::Unchecked);
+                sample->setCheckState(nameColumn, Qt::Unchecked);
+            }
+        }
+        setCheckStateQuietly(typeItem, Qt::Unchecked);
+    }
+}
+
 void measurementTreeRk::propagateCheckState(QTreeWidgetItem *item)
 {
     if (!item)
         return;
     if (item == m_root) {
         // The root has no check box and counts as unchecked.
-        for (int i = 0; i < m_root->childCount(); ++i)
-            setCheckStateQuietly(m_root->child(i), Qt::Unchecked);
+        uncheckAllItems();
         return;
     }
     if (isType(item)) {

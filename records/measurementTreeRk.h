@@ -155,6 +155,8 @@ private:
     QTreeWidgetItem *addInfoItem(QTreeWidgetItem *parent);
     // Whose children an item named from `item` joins (see lastItemNumber).
     QTreeWidgetItem *siblingsParent(QTreeWidgetItem *item) const;
+    // Unchecks every Type and every Sample.
+    void uncheckAllItems();
     void setCheckStateQuietly(QTreeWidgetItem *item, Qt::CheckState state);
     // An unchecked, checkable item with the given column texts and swatch.
     static QTreeWidgetItem *newItem(const std::array<QString, 16> &texts,

@@ -56,6 +56,20 @@ class tst_measurementRecords : public QObject
             .split(',');
     }
 
+    // What a user sees of the check marks: "T" per Type, "S" per Sample,
+    // each followed by 0 (unchecked), 1 (partly) or 2 (checked).
+    QString markStates() const
+    {
+        QString marks;
+        for (int t = 0; t < model->typeCount(); ++t) {
+            QTreeWidgetItem *type = model->type(t);
+            marks += QString(" T%1").arg(int(type->checkState(0)));
+            for (int k = 0; k < type->childCount(); ++k)
+                marks += QString(" S%1").arg(int(type->child(k)->checkState(0)));
+        }
+        return marks.trimmed();
+    }
+
 private slots:
     void initTestCase() { promptRk::setTesting(true); }
     void init()
@@ -477,6 +491,43 @@ private slots:
             samples ? recorder->sampleReading(50, 0, 0) : recorder->typeReading(50, 0, 0);
         QVERIFY(made);
         QCOMPARE(made->text(nameColumn), next);
+    }
+
+    void renamingUnchecksEverything_data()
+    {
+        QTest::addColumn<bool>("languageSwitch");
+        QTest::newRow("measurement renamed") << false;
+        QTest::newRow("language switched") << true;
+    }
+    void renamingUnchecksEverything()
+    {
+        QFETCH(bool, languageSwitch);
+        // One checked Sample of one (its Type stays unchecked), one of two
+        // (partly checked), two of two (checked), none.
+        const int samples[] = {1, 2, 2, 1};
+        for (int t = 0; t < 4; ++t) {
+            QTreeWidgetItem *type =
+                model->addTypeItem(50, 0, 0, measurementTreeRk::typeName(t + 1), givenColumns());
+            for (int k = 0; k < samples[t]; ++k)
+                model->addSampleItem(50, 0, 0, type, measurementTreeRk::sampleName(k + 1),
+                                     givenColumns());
+        }
+        model->type(0)->child(0)->setCheckState(0, Qt::Checked);
+        model->type(1)->child(0)->setCheckState(0, Qt::Checked);
+        model->type(2)->setCheckState(0, Qt::Checked);
+        QCOMPARE(markStates(), QString("T0 S2 T1 S2 S0 T2 S2 S2 T0 S0"));
+
+        if (languageSwitch)
+            model->retranslate("Run 7");
+        else
+            model->measurementRoot()->setText(0, "measuring name:Run 7");
+        QCOMPARE(markStates(), QString("T0 S0 T0 S0 S0 T0 S0 S0 T0 S0"));
+
+        // The marks still follow the user afterwards.
+        model->type(1)->child(1)->setCheckState(0, Qt::Checked);
+        model->type(2)->setCheckState(0, Qt::Checked);
+        model->type(2)->child(0)->setCheckState(0, Qt::Unchecked);
+        QCOMPARE(markStates(), QString("T0 S0 T1 S0 S2 T1 S0 S2 T0 S0"));
     }
 
     void panelShowsTypeAgainstFirstSample()
