@@ -1,6 +1,7 @@
 // Writing and loading measuring files: 100 Types with 100 Samples each and
 // 100 Types with 1,000 Samples each, in memory and through a real file.
-// Loading means reading the records and sorting them into Types and Samples.
+// Loading means reading the records and sorting them into Types and Samples;
+// the sorting is also measured alone.
 
 #include "measuringFile.h"
 
@@ -112,6 +113,27 @@ void BM_loadBuffer(benchmark::State &state)
     setCounters(state, bytes.size());
 }
 
+// Sorting records already read into Types and Samples, alone.
+void BM_classify(benchmark::State &state)
+{
+    QByteArray bytes = fileBytes(int(state.range(0)), int(state.range(1)));
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    MeasuringFileHeader h;
+    QVector<ItemRecord> records;
+    readMeasuringFile(&buffer, &h, &records);
+    const int expected = int(state.range(0) * (state.range(1) + 1));
+    for (auto _ : state) {
+        const MeasuringFileTypes types = classifyMeasuringRecords(records, root, 15);
+        int items = types.size();
+        for (const MeasuringFileType &t : types)
+            items += t.samples.size();
+        if (items != expected)
+            state.SkipWithError("wrong item count");
+    }
+    setCounters(state, bytes.size());
+}
+
 void BM_writeFile(benchmark::State &state)
 {
     QTemporaryDir dir;
@@ -150,6 +172,7 @@ void BM_loadFile(benchmark::State &state)
 
 BENCHMARK(BM_writeBuffer)->Args({100, 100})->Args({100, 1000})->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_loadBuffer)->Args({100, 100})->Args({100, 1000})->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_classify)->Args({100, 100})->Args({100, 1000})->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_writeFile)->Args({100, 100})->Args({100, 1000})->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_loadFile)->Args({100, 100})->Args({100, 1000})->Unit(benchmark::kMillisecond);
 

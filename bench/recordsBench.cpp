@@ -1,5 +1,6 @@
 // Adding many Samples under one Type must stay linear (the check marks are
-// kept without recounting siblings), and pressing a big Type must stay fast.
+// kept without recounting siblings), pressing a big Type and renaming the
+// measurement over many checked Samples must stay fast.
 // Run from the build folder: QT_QPA_PLATFORM=offscreen bench/recordsBench
 
 #include "MainWindows.h"
@@ -80,6 +81,28 @@ void BM_PressTypeWithSamples(benchmark::State &state)
         w->treeItemIsPressed(type, 0);
 }
 BENCHMARK(BM_PressTypeWithSamples)->Arg(10000)->Unit(benchmark::kMicrosecond);
+
+// Renaming the measurement unchecks every Type and Sample; with 10,000
+// checked Samples that must stay one pass over the tree.
+void BM_RenameWithCheckedSamples(benchmark::State &state)
+{
+    MainWindows *w = window();
+    QTreeWidgetItem *type = freshType(w);
+    addSamples(w, type, int(state.range(0)));
+    QCoreApplication::processEvents();
+    QTreeWidgetItem *root = w->treeModel()->measurementRoot();
+    int round = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        type->setCheckState(0, Qt::Checked);
+        state.ResumeTiming();
+        root->setText(0, QStringLiteral("Measuring Name:Run %1").arg(++round));
+    }
+    if (type->child(0)->checkState(0) != Qt::Unchecked)
+        state.SkipWithError("a Sample stayed checked");
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(BM_RenameWithCheckedSamples)->Arg(10000)->Unit(benchmark::kMicrosecond);
 
 // A measurement of 100 Types, each with `samplesPerType` Samples.
 void fillHundredTypes(MainWindows *w, int samplesPerType)

@@ -4,11 +4,15 @@
 #include <QHeaderView>
 #include <QScrollBar>
 #include <QStyle>
+#include <QSet>
 #include <QTimer>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
 
+#include <limits>
+
 #include "colorConversions.h"
+#include "measuringFile.h"
 
 namespace {
 
@@ -267,17 +271,74 @@ QString measurementTreeRk::lastItemNumber(QTreeWidgetItem *item) const
     return last.mid(word.size() + 2);
 }
 
+QTreeWidgetItem *measurementTreeRk::siblingsParent(QTreeWidgetItem *item) const
+{
+    if (item == m_root)
+        return m_root;
+    if (isType(item))
+        return item;
+    if (isSample(item))
+        return item->parent();
+    return nullptr;
+}
+
+namespace {
+
+// The number of an automatic name's remainder ("007", "012", "1234"), or -1
+// when the remainder is not exactly what numbered() writes for a number.
+int automaticNumber(const QStringRef &digits)
+{
+    if (digits.size() < 3 || (digits.size() > 3 && digits.at(0) == QLatin1Char('0')))
+        return -1;
+    for (QChar c : digits) {
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return -1;
+    }
+    bool ok = false;
+    const int number = digits.toInt(&ok);
+    return ok ? number : -1;
+}
+
+} // namespace
+
 int measurementTreeRk::nextItemNumber(QTreeWidgetItem *item) const
 {
+    QTreeWidgetItem *siblingsOf = siblingsParent(item);
+    const int count = siblingsOf ? siblingsOf->childCount() : 0;
     const QString number = lastItemNumber(item);
-    if (number == QLatin1String("FALSE")) {
-        QTreeWidgetItem *siblingsOf = item == m_root   ? m_root
-                                      : isType(item)   ? item
-                                      : isSample(item) ? item->parent()
-                                                       : nullptr;
-        return (siblingsOf ? siblingsOf->childCount() : 0) + 1;
+    // A remainder that is no number counts as 0.
+    const qint64 next =
+        number == QLatin1String("FALSE") ? qint64(count) + 1 : qint64(number.toInt()) + 1;
+    if (!siblingsOf)
+        return int(next);
+
+    // The number follows the last sibling, or the count when that one was
+    // renamed; either may already be taken further up (Types T003 and T004
+    // with a renamed third ask for T004 again), and two items of one name
+    // could not be told apart.  The automatic names present are collected in
+    // one pass and the first number from `next` on whose name is free is
+    // taken (from 1 on, should that run past the largest int).
+    const bool types = siblingsOf == m_root;
+    const QString stem =
+        (types ? tr("Type") : tr("Sample")) + QLatin1Char(' ') + QLatin1Char(types ? 'T' : 'S');
+    QSet<int> taken;
+    for (int i = 0; i < count; ++i) {
+        const QString name = siblingsOf->child(i)->text(nameColumn);
+        if (name.startsWith(stem)) {
+            const int used = automaticNumber(name.midRef(stem.size()));
+            if (used >= 0)
+                taken.insert(used);
+        }
     }
-    return number.toInt() + 1; // a remainder that is no number counts as 0
+    auto firstFreeFrom = [&taken](qint64 from) {
+        while (from <= std::numeric_limits<int>::max() && taken.contains(int(from)))
+            ++from;
+        return from;
+    };
+    qint64 free = firstFreeFrom(next);
+    if (free > std::numeric_limits<int>::max())
+        free = firstFreeFrom(1);
+    return int(free);
 }
 
 QTreeWidgetItem *measurementTreeRk::createItem(QTreeWidgetItem *parent, const QString &name,
@@ -358,10 +419,12 @@ QTreeWidgetItem *measurementTreeRk::newItem(const std::array<QString, 16> &texts
 QTreeWidgetItem *measurementTreeRk::addLoadedType(const std::array<QString, 16> &type,
                                                   const QVector<std::array<QString, 16>> &samples)
 {
-    // Loaded items take their swatch from the stored coordinates.
+    // Loaded items take their swatch from the stored coordinates, read the
+    // way the loader shows them (a damaged text is 0, never NaN or infinity).
     auto swatchOf = [](const std::array<QString, 16> &texts) {
-        return labToColorName(texts[value1Column].toFloat(), texts[value2Column].toFloat(),
-                              texts[value3Column].toFloat());
+        return labToColorName(coordinateValue(texts[value1Column]),
+                              coordinateValue(texts[value2Column]),
+                              coordinateValue(texts[value3Column]));
     };
     QTreeWidgetItem *typeItem = newItem(type, swatchOf(type));
     QList<QTreeWidgetItem *> children;
@@ -451,14 +514,33 @@ void measurementTreeRk::refreshTypeCheckState(QTreeWidgetItem *typeItem)
     // A single checked child leaves its Type as it is.
 }
 
+void measurementTreeRk::uncheckAllItems()
+{
+    // A Type that is already unchecked may still have a checked Sample (one
+    // checked Sample of one leaves its Type as it was), so the Samples are
+    // unchecked one by one rather than through their Type.  Each is recorded
+    // before it changes, so that its own notification does not recount its
+    // siblings: one pass over the tree, whatever is checked.
+    for (int t = 0; t < m_root->childCount(); ++t) {
+        QTreeWidgetItem *typeItem = m_root->child(t);
+        for (int s = 0; s < typeItem->childCount(); ++s) {
+            QTreeWidgetItem *sample = typeItem->child(s);
+            if (sample->checkState(nameColumn) != Qt::Unchecked) {
+                m_seenSampleState.insert(sample, Qt::Unchecked);
+                sample->setCheckState(nameColumn, Qt::Unchecked);
+            }
+        }
+        setCheckStateQuietly(typeItem, Qt::Unchecked);
+    }
+}
+
 void measurementTreeRk::propagateCheckState(QTreeWidgetItem *item)
 {
     if (!item)
         return;
     if (item == m_root) {
         // The root has no check box and counts as unchecked.
-        for (int i = 0; i < m_root->childCount(); ++i)
-            setCheckStateQuietly(m_root->child(i), Qt::Unchecked);
+        uncheckAllItems();
         return;
     }
     if (isType(item)) {

@@ -136,7 +136,9 @@ public:
     // The number text after "Type T" / "Sample S" of the last sibling the new
     // item would follow, or "FALSE".
     QString lastItemNumber(QTreeWidgetItem *item) const;
-    // The number of the next item among those siblings.
+    // The number of the next item among those siblings: from the last
+    // sibling's number (or the count of siblings when that one has another
+    // name), moved on past numbers whose automatic name a sibling already has.
     int nextItemNumber(QTreeWidgetItem *item) const;
 
     // A finished item: column 0 `name`, the swatch from `values` taken as
@@ -181,6 +183,10 @@ private:
     int nameWidthOf(const QTreeWidgetItem *item) const;
     void widenNameColumn(int width);
     void itemsInserted(const QModelIndex &parent, int first, int last);
+    // Whose children an item named from `item` joins (see lastItemNumber).
+    QTreeWidgetItem *siblingsParent(QTreeWidgetItem *item) const;
+    // Unchecks every Type and every Sample.
+    void uncheckAllItems();
     void setCheckStateQuietly(QTreeWidgetItem *item, Qt::CheckState state);
     // An unchecked, checkable item with the given column texts and swatch.
     static QTreeWidgetItem *newItem(const std::array<QString, 16> &texts,

@@ -142,8 +142,68 @@ ItemTexts loadedItemTexts(const ItemTexts &columns)
     return texts;
 }
 
-// A file without a measurement name: the writer puts a Type's record right
-// after its Samples' records, and each of those names the Type as parent.
+MeasuringFileType loadedType(const QVector<ItemRecord> &records, int samplesBegin, int typeAt)
+{
+    MeasuringFileType type;
+    type.columns = loadedItemTexts(records.at(typeAt).columns);
+    type.samples.reserve(typeAt - samplesBegin);
+    for (int k = samplesBegin; k < typeAt; ++k)
+        type.samples.append(loadedItemTexts(records.at(k).columns));
+    return type;
+}
+
+// The writer puts, for each Type, its Samples' records (each naming the Type
+// as parent) and then the Type's own record (naming the root's text R as
+// parent).  So R is the parent name of the last record, and the records cut
+// into groups of a run of records sharing one parent P != R, followed by a
+// record named P whose parent is R; a record whose parent is R with no such
+// run before it is a Type without Samples.  A file that does not cut that
+// way, or that was cut short, is not the writer's and gets false.  With a
+// measurement name N, R must also be a root text of N (cut by 4 or 15
+// characters), so a file whose last Type record is missing is not taken for
+// one whose last Samples are Types.
+// Only a Type renamed to R itself is ambiguous: its Samples also name R, and
+// they are read as Types without Samples (nothing is lost or repeated).
+bool classifyByWriterOrder(const QVector<ItemRecord> &records, const QString &name,
+                           MeasuringFileTypes *types)
+{
+    types->clear();
+    const int count = records.size();
+    if (count == 0)
+        return true;
+    for (const ItemRecord &record : records) {
+        if (!record.complete)
+            return false;
+    }
+    const QString &rootText = records.last().parentName;
+    if (!name.isEmpty() && rootText.midRef(4) != name && rootText.midRef(15) != name)
+        return false;
+
+    MeasuringFileTypes result;
+    int i = 0;
+    while (i < count) {
+        const QString &parent = records.at(i).parentName;
+        if (parent == rootText) {
+            result.append(loadedType(records, i, i));
+            ++i;
+            continue;
+        }
+        int end = i + 1;
+        while (end < count && records.at(end).parentName == parent)
+            ++end;
+        // The last record names R, so a run of another parent ends before it.
+        if (records.at(end).parentName != rootText || records.at(end).name() != parent)
+            return false;
+        result.append(loadedType(records, i, end));
+        i = end + 1;
+    }
+    *types = std::move(result);
+    return true;
+}
+
+// A file without a measurement name that is not in the writer's order
+// (damaged): the same reading, record by record, as far as it goes; every
+// record that does not end such a run is a Type without Samples.
 MeasuringFileTypes classifyByOrder(const QVector<ItemRecord> &records)
 {
     const int count = records.size();
@@ -160,12 +220,7 @@ MeasuringFileTypes classifyByOrder(const QVector<ItemRecord> &records)
     while (i < count) {
         const int end = runEnd.at(i);
         if (end < count && records.at(end).name() == records.at(i).parentName) {
-            MeasuringFileType type;
-            type.columns = loadedItemTexts(records.at(end).columns);
-            type.samples.reserve(end - i);
-            for (int k = i; k < end; ++k)
-                type.samples.append(loadedItemTexts(records.at(k).columns));
-            types.append(type);
+            types.append(loadedType(records, i, end));
             i = end + 1;
             continue;
         }
@@ -327,9 +382,19 @@ int measuringNamePrefixLength(const QString &languageCode)
     return measuringNamePrefix(languageCode).size();
 }
 
+float coordinateValue(const QString &text)
+{
+    // "nan", "inf" and numbers beyond the float range ("1e39") are no
+    // coordinates either; left as they are they would reach every colour
+    // computation and the swatch.
+    bool ok = false;
+    const float value = text.toFloat(&ok);
+    return ok && qIsFinite(value) ? value : 0.0f;
+}
+
 QString loadedCoordinateText(const QString &text)
 {
-    return QString::number(double(text.toFloat()), 'g', 6);
+    return QString::number(double(coordinateValue(text)), 'g', 6);
 }
 
 MeasuringFileTypes classifyMeasuringRecords(const QVector<ItemRecord> &records,
@@ -339,13 +404,16 @@ MeasuringFileTypes classifyMeasuringRecords(const QVector<ItemRecord> &records,
     if (limited)
         *limited = false;
     const QString name = rootText.mid(qMax(prefixLength, 0));
+    MeasuringFileTypes types;
+    if (classifyByWriterOrder(records, name, &types))
+        return types;
     if (name.isEmpty())
         return classifyByOrder(records);
 
+    // Not the writer's order: the records are told apart by their names.
     // Types: the parent name, cut by the length of either prefix, is the
     // measurement name.  The prefixes are never compared, so a file saved
     // under another language (or with a re-cased prefix) is read the same.
-    MeasuringFileTypes types;
     QHash<QString, QVector<int>> typesByName;
     for (const ItemRecord &record : records) {
         if (record.parentName.midRef(4) == name || record.parentName.midRef(15) == name) {

@@ -96,21 +96,29 @@ QString measuringNamePrefix(const QString &languageCode);
 // 4 for "zh_CN" and "zh_TW", 15 otherwise.
 int measuringNamePrefixLength(const QString &languageCode);
 
-// A coordinate as the loader shows it: the text read as a float (an invalid
-// text reads as 0) and written back in general format, 6 significant digits.
+// A coordinate text as a number: the text read as a float; a text that is no
+// number, or not a finite float ("nan", "inf", "1e39"), reads as 0.
+float coordinateValue(const QString &text);
+// A coordinate as the loader shows it: coordinateValue() written back in
+// general format, 6 significant digits.
 QString loadedCoordinateText(const QString &text);
 
 // Turns records into the Types to create, in file order, each with its
 // Samples in record order.  `rootText` is the root's text now and
 // `prefixLength` the prefix length of the language in effect (see
-// measuringNamePrefixLength).  With a measurement name N (root text without
-// its prefix) a record is a Type when its parent name, cut by 4 or by 15
-// characters, equals N; then every record whose parent name equals a Type's
-// name becomes a Sample of every Type of that name; other records create
-// nothing.  Without a name the records are told apart by their order: a run
-// of records sharing a parent name P followed by a record named P is that Type
-// with its Samples; every other record is a Type without Samples.  Column 1
-// is empty and columns 2 to 4 are given as loadedCoordinateText().
+// measuringNamePrefixLength); N is `rootText` without its prefix.
+// Records in the writer's order (each Type's Samples, then the Type, every
+// Type record naming one root text R, and with a non-empty N, R cut by 4 or
+// 15 characters equal to N) are sorted by that order alone, so names never
+// move a record: written again, the result gives the same records (with the
+// coordinates in general format).
+// Records in any other order are sorted by their names: with N, a record is
+// a Type when its parent name, cut by 4 or by 15 characters, equals N, and
+// every record whose parent name equals a Type's name becomes a Sample of
+// every Type of that name; other records create nothing.  Without N, a run
+// of records sharing a parent name P followed by a record named P is that
+// Type with its Samples and every other record is a Type without Samples.
+// Column 1 is empty and columns 2 to 4 are given as loadedCoordinateText().
 // `limited` (optional) is set when maxDuplicateSampleCopies cut the result.
 MeasuringFileTypes classifyMeasuringRecords(const QVector<ItemRecord> &records,
                                             const QString &rootText, int prefixLength,

@@ -74,25 +74,22 @@ void readingRecorderRk::resetAveraging()
     m_typeAveraging = false;
     m_sampleAveraging = false;
     m_readingCount = 0;
+    m_averagedItem = nullptr;
     m_averageReadings.clear();
 }
 
 void readingRecorderRk::itemRemoved(QTreeWidgetItem *item)
 {
-    // The unfinished item is the last Type (Type averages) or the last
-    // Sample of the averaged Type (Sample averages).
-    QTreeWidgetItem *collecting = nullptr;
-    if (m_typeAveraging)
-        collecting = m_tree->lastType();
-    else if (m_sampleAveraging && m_averagedType && m_averagedType->childCount())
-        collecting = m_averagedType->child(m_averagedType->childCount() - 1);
-
-    const bool typeGone = item == m_tree->measurementRoot() || item == m_averagedType;
-    if (typeGone)
-        m_averagedType = nullptr;
-    if (m_averagingActive &&
-        (typeGone || item == collecting || (collecting && collecting->parent() == item)))
+    // `item` goes with everything under it: the root (the tree is cleared),
+    // a Type with its Samples, or one Sample.
+    auto goes = [this, item](const QTreeWidgetItem *held) {
+        return held &&
+               (item == m_tree->measurementRoot() || held == item || held->parent() == item);
+    };
+    if (goes(m_averagedItem))
         resetAveraging();
+    if (goes(m_averagedType))
+        m_averagedType = nullptr;
 }
 
 QTreeWidgetItem *readingRecorderRk::currentItemOrRoot()
@@ -104,20 +101,22 @@ QTreeWidgetItem *readingRecorderRk::currentItemOrRoot()
     return m_tree->measurementRoot();
 }
 
-void readingRecorderRk::addReadingTo(QTreeWidgetItem *item, const ColorTriple &v, bool isType)
+void readingRecorderRk::addReading(const ColorTriple &v)
 {
+    QTreeWidgetItem *item = m_averagedItem;
     ++m_readingCount;
     item->setText(averageCountColumn, QString::number(m_readingCount));
     emit averagedItemUpdated(item);
     m_averageReadings.append(v);
 
+    // The item's own count of readings decides, not the current setting:
+    // the setting may have changed since the series began.  A count that is
+    // no whole number is reached by the first count at or above it, one that
+    // is no number at all by the reading in hand, so that no series is
+    // endless.
     ColorTriple shown = v;
-    if (item->text(averageTimesColumn) == QString::number(m_readingCount)) {
-        m_averagingActive = false;
-        if (isType)
-            m_typeAveraging = false;
-        else
-            m_sampleAveraging = false;
+    const bool complete = !(m_readingCount < item->text(averageTimesColumn).toDouble());
+    if (complete) {
         ColorTriple sum = {0.0f, 0.0f, 0.0f};
         for (const ColorTriple &reading : qAsConst(m_averageReadings)) {
             for (int i = 0; i < 3; ++i)
@@ -130,20 +129,19 @@ void readingRecorderRk::addReadingTo(QTreeWidgetItem *item, const ColorTriple &v
     for (int i = 0; i < 3; ++i)
         item->setText(value1Column + i, texts[i]);
     item->setSelected(true);
-    if (m_conditions->averageTestTime == QString::number(m_readingCount)) {
-        m_readingCount = 0;
-        if (!isType)
+    if (complete) {
+        if (m_sampleAveraging)
             m_averagedType = nullptr;
+        resetAveraging();
     }
 }
 
-void readingRecorderRk::discardUnfinishedSample()
+void readingRecorderRk::discardUnfinishedItem()
 {
-    if (m_averagedType && m_averagedType->childCount())
-        m_tree->deleteItem(m_averagedType->child(m_averagedType->childCount() - 1));
-    m_sampleAveraging = false;
-    m_averagingActive = false;
-    m_readingCount = 0;
+    // Deleting it reaches itemRemoved, which forgets the series.
+    if (m_averagedItem)
+        m_tree->deleteItem(m_averagedItem);
+    resetAveraging();
 }
 
 QTreeWidgetItem *readingRecorderRk::typeReading(float L, float a, float b)
@@ -158,26 +156,27 @@ QTreeWidgetItem *readingRecorderRk::typeReading(float L, float a, float b)
 
     if (m_sampleAveraging) {
         if (!askKeepUnfinished())
-            discardUnfinishedSample();
+            discardUnfinishedItem();
         return nullptr;
     }
-    if (m_averageMode && m_averagingActive) {
-        QTreeWidgetItem *last = m_tree->lastType();
-        if (!last)
-            return nullptr;
-        addReadingTo(last, v, true);
-        return last;
-    }
-    if (m_averageMode) {
-        m_averagingActive = true;
-        m_typeAveraging = true;
-        m_averageReadings = {v};
+    // A running series goes on even when the setting has meanwhile dropped
+    // to single readings: the item's own count ends it.
+    if (m_typeAveraging && m_averagedItem) {
+        QTreeWidgetItem *item = m_averagedItem;
+        addReading(v);
+        return item;
     }
     m_readingCount = 1;
     const QString name =
         measurementTreeRk::typeName(m_tree->nextItemNumber(m_tree->measurementRoot()));
     QTreeWidgetItem *item = m_tree->createItem(m_tree->measurementRoot(), name, L, a, b,
                                                shownTexts(v, false), columns5to15(time));
+    if (m_averageMode) {
+        m_averagingActive = true;
+        m_typeAveraging = true;
+        m_averagedItem = item;
+        m_averageReadings = {v};
+    }
     m_tree->tree()->setCurrentItem(item);
     m_tree->tree()->scrollToBottom();
     return item;
@@ -195,37 +194,33 @@ QTreeWidgetItem *readingRecorderRk::sampleReading(float L, float a, float b)
     m_tree->tree()->clearSelection();
 
     if (m_typeAveraging) {
-        if (!askKeepUnfinished()) {
-            if (QTreeWidgetItem *last = m_tree->lastType())
-                m_tree->deleteItem(last);
-            m_averagingActive = false;
-            m_typeAveraging = false;
-            m_readingCount = 0;
-        }
+        if (!askKeepUnfinished())
+            discardUnfinishedItem();
         return nullptr;
     }
     QTreeWidgetItem *type = m_tree->typeOf(current);
-    if (m_averageMode && m_averagingActive) {
-        if (type && type == m_averagedType && m_averagedType->childCount()) {
-            QTreeWidgetItem *last = m_averagedType->child(m_averagedType->childCount() - 1);
-            addReadingTo(last, v, false);
-            return last;
+    if (m_sampleAveraging && m_averagedItem) {
+        if (type && type == m_averagedItem->parent()) {
+            QTreeWidgetItem *item = m_averagedItem;
+            addReading(v);
+            return item;
         }
         if (!askKeepUnfinished())
-            discardUnfinishedSample();
+            discardUnfinishedItem();
         return nullptr;
     }
     if (!type)
         return nullptr;
-    if (m_averageMode) {
-        m_averagingActive = true;
-        m_sampleAveraging = true;
-        m_averageReadings = {v};
-    }
     m_readingCount = 1;
     const QString name = measurementTreeRk::sampleName(m_tree->nextItemNumber(current));
     QTreeWidgetItem *item =
         m_tree->createItem(type, name, L, a, b, shownTexts(v, false), columns5to15(time));
+    if (m_averageMode) {
+        m_averagingActive = true;
+        m_sampleAveraging = true;
+        m_averagedItem = item;
+        m_averageReadings = {v};
+    }
     m_averagedType = type;
     type->setExpanded(true);
     item->setSelected(true);

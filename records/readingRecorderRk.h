@@ -52,10 +52,10 @@ private:
     bool conditionsKnown() const;
     QStringList columns5to15(const QString &time) const;
     QStringList shownTexts(const ColorTriple &values, bool averaged) const;
-    void addReadingTo(QTreeWidgetItem *item, const ColorTriple &v, bool isType);
+    void addReading(const ColorTriple &v);
     bool askKeepUnfinished() const;
-    // The user gave up the Sample being averaged: it goes.
-    void discardUnfinishedSample();
+    // The user gave up the item being averaged: it goes.
+    void discardUnfinishedItem();
     void itemRemoved(QTreeWidgetItem *item);
 
     measurementTreeRk *m_tree;
@@ -66,6 +66,10 @@ private:
     bool m_sampleAveraging = false;
     int m_readingCount = 0;
     QTreeWidgetItem *m_averagedType = nullptr;
+    // Held by identity: Types and Samples added meanwhile (an upload, a
+    // manual input, a library launch) are never taken for it.  Forgotten
+    // when the tree removes it.
+    QTreeWidgetItem *m_averagedItem = nullptr;
     QVector<ColorTriple> m_averageReadings;
 };
 

@@ -227,6 +227,42 @@ private slots:
         QCOMPARE(QDir(dir.path()).entryList({"keep.qcm*"}, QDir::Files), QStringList{"keep.qcm"});
     }
 
+    void reopeningNeverGrowsTheFile_data()
+    {
+        QTest::addColumn<QStringList>("typeNames");
+        QTest::newRow("Type name ends in the measurement name")
+            << QStringList{"Red Lot 5", "Lot 5", "Type T003"};
+        QTest::newRow("same-named Types") << QStringList{"Type T001", "Type T001", "Type T001"};
+    }
+    void reopeningNeverGrowsTheFile()
+    {
+        QFETCH(QStringList, typeNames);
+        const QString path = dir.filePath("grow.qcm");
+        int items = 0;
+        {
+            MainWindows window;
+            window.setPrintMsg("Lot 5", "", "", "", "", "", false);
+            for (int t = 0; t < typeNames.size(); ++t) {
+                QTreeWidgetItem *type =
+                    window.addTypeItem(50, t, -t, typeNames[t], conditionTexts());
+                for (int s = 1; s <= t; ++s) // the first Type has no Samples
+                    window.addSampleItem(51, t, s, type, measurementTreeRk::sampleName(s),
+                                         conditionTexts());
+            }
+            items = window.treeModel()->itemCount();
+            QVERIFY(window.saveFile(path));
+        }
+        const QByteArray first = fileBytes(path);
+        for (int round = 0; round < 3; ++round) {
+            MainWindows window;
+            QVERIFY(window.openFileAtStart(path));
+            QCOMPARE(window.treeModel()->itemCount(), items);
+            QVERIFY(!window.isModified());
+            QVERIFY(window.save());
+            QCOMPARE(fileBytes(path), first);
+        }
+    }
+
     void saveWhereNoTemporaryFileCanBeMade()
     {
         // A folder that takes no new file but holds a writable measuring

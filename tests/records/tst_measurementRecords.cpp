@@ -49,6 +49,27 @@ class tst_measurementRecords : public QObject
         return texts;
     }
 
+    // Columns 5 to 15 of an item added by an upload or a manual input.
+    QStringList givenColumns() const
+    {
+        return QString("2026-12-09 08:00:00,D65,PX71,8mm,SCI,CIE1976L*a*b*,ΔELab,8/d,CIE 10°,1,1")
+            .split(',');
+    }
+
+    // What a user sees of the check marks: "T" per Type, "S" per Sample,
+    // each followed by 0 (unchecked), 1 (partly) or 2 (checked).
+    QString markStates() const
+    {
+        QString marks;
+        for (int t = 0; t < model->typeCount(); ++t) {
+            QTreeWidgetItem *type = model->type(t);
+            marks += QString(" T%1").arg(int(type->checkState(0)));
+            for (int k = 0; k < type->childCount(); ++k)
+                marks += QString(" S%1").arg(int(type->child(k)->checkState(0)));
+        }
+        return marks.trimmed();
+    }
+
 private slots:
     void initTestCase() { promptRk::setTesting(true); }
     void init()
@@ -315,6 +336,198 @@ private slots:
         QTreeWidgetItem *next = recorder->typeReading(40, 0, 0);
         QVERIFY(next);
         QVERIFY(promptRk::history().isEmpty());
+    }
+
+    void averagedItemHeldByIdentity_data()
+    {
+        QTest::addColumn<bool>("sampleSeries");
+        QTest::addColumn<bool>("answerNo");
+        QTest::newRow("Type series, Type added, next reading") << false << false;
+        QTest::newRow("Type series, Type added, No") << false << true;
+        QTest::newRow("Sample series, Sample added, next reading") << true << false;
+        QTest::newRow("Sample series, Sample added, No") << true << true;
+    }
+    void averagedItemHeldByIdentity()
+    {
+        // An item added while a series runs (an upload, a manual input, a
+        // library launch) neither takes the series' readings nor goes for it.
+        QFETCH(bool, sampleSeries);
+        QFETCH(bool, answerNo);
+        conditions.averageTestTime = "3";
+        recorder->setAverageMode(true);
+        QTreeWidgetItem *averaged = nullptr;
+        QTreeWidgetItem *added = nullptr;
+        QTreeWidgetItem *parentType = nullptr;
+        if (sampleSeries) {
+            parentType = model->addTypeItem(50, 10, 20, "Type T001", givenColumns());
+            averaged = recorder->sampleReading(52, 10, 20);
+            added = model->addSampleItem(70, 0, 0, parentType, "Sample S002", givenColumns());
+        } else {
+            averaged = recorder->typeReading(50, 10, 20);
+            added = model->addTypeItem(70, 0, 0, "Type T002", givenColumns());
+        }
+        QVERIFY(averaged && added);
+        const QStringList addedBefore = columnsOf(added);
+
+        if (answerNo) {
+            // A reading of the other kind asks; "No" gives up the series.
+            promptRk::setNextAnswer(QMessageBox::No);
+            QVERIFY(sampleSeries ? !recorder->typeReading(40, 0, 0)
+                                 : !recorder->sampleReading(40, 0, 0));
+            QCOMPARE(promptRk::history().last().kind, promptRk::Question);
+            QVERIFY(!recorder->averagingActive());
+            QTreeWidgetItem *left =
+                sampleSeries ? parentType->child(parentType->childCount() - 1) : model->lastType();
+            QCOMPARE(left, added);
+            QCOMPARE(model->itemCount(), sampleSeries ? 2 : 1);
+            QCOMPARE(columnsOf(added), addedBefore);
+            return;
+        }
+        if (sampleSeries)
+            tree->setCurrentItem(parentType);
+        for (const float L : {54.0f, 58.0f}) {
+            QCOMPARE(sampleSeries ? recorder->sampleReading(L, 10, 20)
+                                  : recorder->typeReading(L, 10, 20),
+                     averaged);
+        }
+        QCOMPARE(averaged->text(averageCountColumn), QString("3"));
+        QCOMPARE(averaged->text(value1Column), sampleSeries ? QString("54.67") : QString("54.00"));
+        QCOMPARE(columnsOf(added), addedBefore);
+        QVERIFY(!recorder->averagingActive());
+    }
+
+    void averageEndsByTheItemsOwnCount_data()
+    {
+        QTest::addColumn<bool>("sampleSeries");
+        QTest::addColumn<QString>("newSetting");
+        for (const bool sampleSeries : {false, true}) {
+            const char *kind = sampleSeries ? "Sample" : "Type";
+            QTest::addRow("%s, 3 then 2", kind) << sampleSeries << "2";
+            QTest::addRow("%s, 3 then 4", kind) << sampleSeries << "4";
+            QTest::addRow("%s, 3 then single readings", kind) << sampleSeries << "1";
+        }
+    }
+    void averageEndsByTheItemsOwnCount()
+    {
+        // The setting changes after the first reading; the item still wants
+        // its three readings, and after them the series is over.
+        QFETCH(bool, sampleSeries);
+        QFETCH(QString, newSetting);
+        conditions.averageTestTime = "3";
+        recorder->setAverageMode(true);
+        QTreeWidgetItem *type = nullptr;
+        if (sampleSeries) {
+            type = model->addTypeItem(50, 10, 20, "Type T001", givenColumns());
+            tree->setCurrentItem(type);
+        }
+        auto reading = [&](float L) {
+            return sampleSeries ? recorder->sampleReading(L, 10, 20)
+                                : recorder->typeReading(L, 10, 20);
+        };
+        QTreeWidgetItem *item = reading(50);
+        QCOMPARE(item->text(averageTimesColumn), QString("3"));
+        conditions.averageTestTime = newSetting;
+        recorder->setAverageMode(newSetting.toInt() > 1);
+
+        QStringList counts;
+        for (const float L : {52.0f, 57.0f}) {
+            QCOMPARE(reading(L), item);
+            counts << item->text(averageCountColumn);
+        }
+        QCOMPARE(counts, QStringList({"2", "3"}));
+        QCOMPARE(item->text(value1Column), QString("53.00"));
+        QVERIFY(!recorder->averagingActive());
+
+        // Nothing is left running: a reading of the other kind asks nothing
+        // (so no "No" can take the finished item) and makes its own item.
+        promptRk::clearHistory();
+        QTreeWidgetItem *other =
+            sampleSeries ? recorder->typeReading(41, 0, 0) : recorder->sampleReading(41, 0, 0);
+        QVERIFY(other && other != item);
+        QVERIFY(promptRk::history().isEmpty());
+        QCOMPARE(other->text(averageTimesColumn), newSetting);
+        QCOMPARE(item->text(averageCountColumn), QString("3"));
+    }
+
+    void automaticNamesNeverRepeat_data()
+    {
+        QTest::addColumn<bool>("samples");
+        QTest::addColumn<QStringList>("existing");
+        QTest::addColumn<QString>("next");
+        QTest::newRow("Types T003, T004 and a renamed third")
+            << false << QStringList{"Type T003", "Type T004", "Reference"} << "Type T005";
+        QTest::newRow("renamed last of three")
+            << false << QStringList{"Type T001", "Type T002", "Blue"} << "Type T004";
+        QTest::newRow("a run of taken numbers")
+            << false << QStringList{"Type T004", "Type T005", "Type T006", "Blue"} << "Type T007";
+        QTest::newRow("last number taken further up")
+            << false << QStringList{"Type T002", "Type T001"} << "Type T003";
+        QTest::newRow("look-alikes take nothing")
+            << false << QStringList{"Type T0004", "Type T04", "Blue"} << "Type T004";
+        QTest::newRow("after the largest number")
+            << false << QStringList{"Type T001", "Type T2147483647"} << "Type T002";
+        QTest::newRow("Samples S003, S004 and a renamed third")
+            << true << QStringList{"Sample S003", "Sample S004", "Drop 3"} << "Sample S005";
+        QTest::newRow("Samples in order")
+            << true << QStringList{"Sample S001", "Sample S002"} << "Sample S003";
+    }
+    void automaticNamesNeverRepeat()
+    {
+        QFETCH(bool, samples);
+        QFETCH(QStringList, existing);
+        QFETCH(QString, next);
+        QTreeWidgetItem *parent = model->measurementRoot();
+        if (samples)
+            parent = model->addTypeItem(50, 0, 0, "Type T001", givenColumns());
+        for (const QString &name : existing) {
+            if (samples)
+                model->addSampleItem(50, 0, 0, parent, name, givenColumns());
+            else
+                model->addTypeItem(50, 0, 0, name, givenColumns());
+        }
+        if (samples)
+            tree->setCurrentItem(parent);
+        QTreeWidgetItem *made =
+            samples ? recorder->sampleReading(50, 0, 0) : recorder->typeReading(50, 0, 0);
+        QVERIFY(made);
+        QCOMPARE(made->text(nameColumn), next);
+    }
+
+    void renamingUnchecksEverything_data()
+    {
+        QTest::addColumn<bool>("languageSwitch");
+        QTest::newRow("measurement renamed") << false;
+        QTest::newRow("language switched") << true;
+    }
+    void renamingUnchecksEverything()
+    {
+        QFETCH(bool, languageSwitch);
+        // One checked Sample of one (its Type stays unchecked), one of two
+        // (partly checked), two of two (checked), none.
+        const int samples[] = {1, 2, 2, 1};
+        for (int t = 0; t < 4; ++t) {
+            QTreeWidgetItem *type =
+                model->addTypeItem(50, 0, 0, measurementTreeRk::typeName(t + 1), givenColumns());
+            for (int k = 0; k < samples[t]; ++k)
+                model->addSampleItem(50, 0, 0, type, measurementTreeRk::sampleName(k + 1),
+                                     givenColumns());
+        }
+        model->type(0)->child(0)->setCheckState(0, Qt::Checked);
+        model->type(1)->child(0)->setCheckState(0, Qt::Checked);
+        model->type(2)->setCheckState(0, Qt::Checked);
+        QCOMPARE(markStates(), QString("T0 S2 T1 S2 S0 T2 S2 S2 T0 S0"));
+
+        if (languageSwitch)
+            model->retranslate("Run 7");
+        else
+            model->measurementRoot()->setText(0, "measuring name:Run 7");
+        QCOMPARE(markStates(), QString("T0 S0 T0 S0 S0 T0 S0 S0 T0 S0"));
+
+        // The marks still follow the user afterwards.
+        model->type(1)->child(1)->setCheckState(0, Qt::Checked);
+        model->type(2)->setCheckState(0, Qt::Checked);
+        model->type(2)->child(0)->setCheckState(0, Qt::Unchecked);
+        QCOMPARE(markStates(), QString("T0 S0 T1 S0 S2 T1 S0 S2 T0 S0"));
     }
 
     void panelShowsTypeAgainstFirstSample()

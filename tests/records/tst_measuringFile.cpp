@@ -1,13 +1,16 @@
 // The measuring file: writer, reader and the sorting of records into Types
-// and Samples.  Expected files are assembled byte by byte here, never by the
-// writer under test.
+// and Samples, also on into the tree and back out.  Expected files are
+// assembled byte by byte here, never by the writer under test.
 
+#include "colorConversions.h"
+#include "measurementTreeRk.h"
 #include "measuringFile.h"
 
 #include <QBuffer>
 #include <QFile>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
+#include <QTreeWidget>
 #include <QtTest>
 
 namespace {
@@ -107,6 +110,48 @@ MeasuringFileType type(const QString &name, int samples)
     for (int s = 1; s <= samples; ++s)
         t.samples.append(item(QStringLiteral("Sample S00%1").arg(s), QString::number(50 + s)));
     return t;
+}
+
+// "Name=Sample A,Sample B" per Type; "Name=" for a Type without Samples.
+MeasuringFileTypes measurementOf(const QStringList &layout)
+{
+    MeasuringFileTypes types;
+    int n = 0;
+    for (const QString &entry : layout) {
+        const int cut = entry.indexOf('=');
+        MeasuringFileType t{item(entry.left(cut), QString::number(40 + ++n)), {}};
+        for (const QString &sample : entry.mid(cut + 1).split(',', Qt::SkipEmptyParts))
+            t.samples.append(item(sample, QString::number(40 + ++n), "-0.25"));
+        types.append(t);
+    }
+    return types;
+}
+
+int itemCount(const MeasuringFileTypes &types)
+{
+    int count = types.size();
+    for (const MeasuringFileType &t : types)
+        count += t.samples.size();
+    return count;
+}
+
+// The window's way: every Type into a tree, then the column texts back out.
+MeasuringFileTypes throughTree(const MeasuringFileTypes &loaded, const QString &rootText)
+{
+    QTreeWidget tree;
+    measurementTreeRk model(&tree);
+    model.measurementRoot()->setText(0, rootText);
+    for (const MeasuringFileType &t : loaded)
+        model.addLoadedType(t.columns, t.samples);
+    MeasuringFileTypes out;
+    for (int i = 0; i < model.typeCount(); ++i) {
+        QTreeWidgetItem *typeItem = model.type(i);
+        MeasuringFileType t{measurementTreeRk::columnTexts(typeItem), {}};
+        for (int k = 0; k < typeItem->childCount(); ++k)
+            t.samples.append(measurementTreeRk::columnTexts(typeItem->child(k)));
+        out.append(t);
+    }
+    return out;
 }
 
 MeasuringFileHeader sampleHeader(const QString &name)
@@ -234,10 +279,14 @@ private slots:
     void prefixes();
     void languages_data();
     void languages();
-    void duplicateTypeNames();
+    void writerOrderKeepsEveryItemInPlace_data();
+    void writerOrderKeepsEveryItemInPlace();
+    void duplicateTypeNamesOutOfOrder();
     void hashedMatchesNestedLoops();
     void coordinates_data();
     void coordinates();
+    void coordinateSwatch_data();
+    void coordinateSwatch();
     void loadedColumns();
     void wrongMagic_data();
     void wrongMagic();
@@ -413,25 +462,93 @@ void tst_measuringFile::languages()
              QStringList({"Type T001[Sample S001,Sample S002]", "Type T002[Sample S001]"}));
 }
 
-void tst_measuringFile::duplicateTypeNames()
+void tst_measuringFile::writerOrderKeepsEveryItemInPlace_data()
 {
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QStringList>("layout");
+    QTest::newRow("Type name ends in the measurement name after 4 characters")
+        << "en_US"
+        << "Lot 5" << QStringList{"Red Lot 5=Sample S001,Sample S002", "Type T002=Sample S001"};
+    QTest::newRow("Type name ends in the measurement name after 15 characters")
+        << "zh_CN"
+        << "Lot 5"
+        << QStringList{"Type T001=", "Reference blue:Lot 5=Sample S001", "Lot 5=Sample S001"};
+    QTest::newRow("Types of one name")
+        << "en_US"
+        << "Run"
+        << QStringList{"Twin=Sample S001,Sample S002", "Other=Sample S001", "Twin=Sample S001",
+                       "Twin="};
+    QTest::newRow("Types without Samples")
+        << "zh_TW"
+        << "Run" << QStringList{"Type T001=", "Type T002=Sample S001", "Type T003=", "Type T004="};
+    QTest::newRow("Sample named like its Type")
+        << "en_US"
+        << "Run" << QStringList{"Type T001=Type T001,Sample S002", "Type T002="};
+    QTest::newRow("no measurement name")
+        << "en_US"
+        << "" << QStringList{"Type T001=Sample S001", "Type T002=", "Type T001="};
+    QTest::newRow("empty tree") << "en_US"
+                                << "Run" << QStringList{};
+}
+
+void tst_measuringFile::writerOrderKeepsEveryItemInPlace()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, name);
+    QFETCH(QStringList, layout);
+    const QString root = measuringNamePrefix(language) + name;
+    const int prefixLength = measuringNamePrefixLength(language);
+    MeasuringFileHeader h = sampleHeader(name);
+    MeasuringFileTypes types = measurementOf(layout);
+    if (!types.isEmpty()) {
+        // A text never set and an empty one are kept apart all the way.
+        types.first().columns[observerColumn] = QString();
+        types.last().columns[timeColumn] = QString::fromLatin1("");
+    }
+    const QByteArray original = Bytes().header(h).measurement(root, types).data;
+    QCOMPARE(written(h, root, types).toHex(), original.toHex());
+
+    // Open and save three times over, with and without the tree between.
+    for (const bool viaTree : {false, true}) {
+        QByteArray bytes = original;
+        for (int round = 1; round <= 3; ++round) {
+            const ReadResult r = readBytes(bytes);
+            QCOMPARE(r.status, MeasuringFileStatus::Ok);
+            MeasuringFileTypes loaded = classifyMeasuringRecords(
+                r.records, measuringNamePrefix(language) + r.header.measurementName, prefixLength);
+            QCOMPARE(names(loaded), names(types));
+            if (viaTree)
+                loaded = throughTree(loaded, root);
+            QCOMPARE(itemCount(loaded), itemCount(types));
+            bytes = written(r.header, root, loaded);
+            QVERIFY2(bytes == original,
+                     qPrintable(
+                         QString("round %1%2").arg(round).arg(viaTree ? " through the tree" : "")));
+        }
+    }
+}
+
+void tst_measuringFile::duplicateTypeNamesOutOfOrder()
+{
+    // A file not in the writer's order (a Sample of "Twin" stands before
+    // "Other") is read by the names: both Twins receive every Sample record
+    // that names them.
     const QString root = englishPrefix + "Run";
     const ItemTexts a = item("Sample S001", "11");
     const ItemTexts b = item("Sample S002", "22");
-    const ItemTexts stray = item("Sample S009", "99");
     Bytes file;
     file.header(sampleHeader("Run"));
     file.record(0, "Twin", a);
     file.record(0, root, item("Twin", "1"));
-    file.record(1, "Other", stray);
+    file.record(1, "Twin", b);
     file.record(1, root, item("Other", "2"));
-    file.record(0, "Twin", b); // after both Twins: still goes to both
     file.record(2, root, item("Twin", "3"));
 
     const ReadResult r = readBytes(file.data);
-    QCOMPARE(r.records.size(), 6);
+    QCOMPARE(r.records.size(), 5);
     const MeasuringFileTypes loaded = classifyMeasuringRecords(r.records, root, 15);
-    QCOMPARE(names(loaded), QStringList({"Twin[Sample S001,Sample S002]", "Other[Sample S009]",
+    QCOMPARE(names(loaded), QStringList({"Twin[Sample S001,Sample S002]", "Other[]",
                                          "Twin[Sample S001,Sample S002]"}));
     QCOMPARE(loaded[0].columns[value1Column], QString("1"));
     QCOMPARE(loaded[2].columns[value1Column], QString("3"));
@@ -455,6 +572,13 @@ void tst_measuringFile::hashedMatchesNestedLoops()
             r.columns = item(pool[random.bounded(pool.size())], QString::number(i));
             records << r;
         }
+        // The last record of a file in the writer's order names the root;
+        // one naming "A" keeps the soup out of that order, so that the
+        // names decide.
+        ItemRecord last;
+        last.parentName = "A";
+        last.columns = item(pool[random.bounded(pool.size())], "99");
+        records << last;
         const MeasuringFileTypes expected = quadraticClassification(records, root, 15);
         const MeasuringFileTypes got = classifyMeasuringRecords(records, root, 15);
         QCOMPARE(got.size(), expected.size());
@@ -488,6 +612,11 @@ void tst_measuringFile::coordinates_data()
                                   << "0";
     QTest::newRow("empty") << QString::fromLatin1("") << "0";
     QTest::newRow("null") << QString() << "0";
+    // NaN, infinities and what lies beyond the float range are no numbers either.
+    for (const char *text : {"nan", "NaN", "inf", "-inf", "1e39", "-1e39"})
+        QTest::newRow(text) << text << "0";
+    QTest::newRow("largest floats") << "3e38"
+                                    << "3e+38";
 }
 
 void tst_measuringFile::coordinates()
@@ -495,6 +624,31 @@ void tst_measuringFile::coordinates()
     QFETCH(QString, text);
     QFETCH(QString, loaded);
     QCOMPARE(loadedCoordinateText(text), loaded);
+}
+
+void tst_measuringFile::coordinateSwatch_data()
+{
+    QTest::addColumn<QString>("a");
+    QTest::addColumn<float>("shownAs");
+    QTest::newRow("number") << "12.5" << 12.5f;
+    for (const char *text : {"nan", "inf", "1e39", "-1e39"})
+        QTest::newRow(text) << text << 0.0f;
+}
+
+void tst_measuringFile::coordinateSwatch()
+{
+    // A loaded item's swatch follows the coordinates it shows, also when
+    // the tree is given the texts as they stood in the file.
+    QFETCH(QString, a);
+    QFETCH(float, shownAs);
+    MeasuringFileType t{item("Type T001", "50", a, "20"), {}};
+    t.samples << item("Sample S001", "60", a, "-20");
+    QTreeWidget tree;
+    measurementTreeRk model(&tree);
+    QTreeWidgetItem *typeItem = model.addLoadedType(t.columns, t.samples);
+    QCOMPARE(typeItem->background(swatchColumn).color(), QColor(labToColorName(50, shownAs, 20)));
+    QCOMPARE(typeItem->child(0)->background(swatchColumn).color(),
+             QColor(labToColorName(60, shownAs, -20)));
 }
 
 void tst_measuringFile::loadedColumns()
@@ -861,5 +1015,5 @@ void tst_measuringFile::failingReads()
     QCOMPARE(readMeasuringFile(&closed, nullptr, nullptr), MeasuringFileStatus::ReadError);
 }
 
-QTEST_GUILESS_MAIN(tst_measuringFile)
+QTEST_MAIN(tst_measuringFile)
 #include "tst_measuringFile.moc"
