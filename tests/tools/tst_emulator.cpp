@@ -185,7 +185,9 @@ void tst_emulator::replies()
         QCOMPARE(decoded->b, 3.5f);
     }
     if (code == 0xA9) {
-        QCOMPARE(decoded->a, 1.25f); // the whiteness reply is read without signs
+        // The whiteness reply carries the same sign bytes as the colour replies.
+        QCOMPARE(reply.mid(11, 11), hex("07A120FF0030D4000088B8"));
+        QCOMPARE(decoded->a, -1.25f);
     }
     if (code == 0xA2 || code == 0xA3)
         QCOMPARE(decoded->calibrationResult, 1);
