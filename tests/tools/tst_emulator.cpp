@@ -142,6 +142,7 @@ private slots:
     void corruptedReplies();
     void calibrationFails();
     void hangUp();
+    void hangUpOnRequest();
     void badOptions();
 };
 
@@ -501,6 +502,34 @@ void tst_emulator::hangUp()
     QVERIFY(emulator.stop());
 }
 
+// The instrument pulled out in the middle of a measurement: the request is
+// read, never answered, and the terminal hangs up.
+void tst_emulator::hangUpOnRequest()
+{
+    emulatorRun emulator({"--hangup-on", "C5:2", "--log"});
+    auto port = openPort(emulator.path);
+    QVERIFY(port);
+    bool failed = false;
+    QSerialPort *raw = port.get();
+    connect(raw, &QSerialPort::errorOccurred, raw, [&failed, raw](QSerialPort::SerialPortError e) {
+        if (e == QSerialPort::NoError)
+            return;
+        failed = true;
+        raw->close();
+    });
+    const QByteArray sample = hex("55AA0BC5FFFFFFFF01062D");
+    QCOMPARE(exchange(raw, sample, 23).size(), 23);
+    raw->write(sample);
+    raw->write(hex("55AA05C03B"));
+    QTRY_VERIFY_WITH_TIMEOUT(failed, generous);
+    QVERIFY(raw->readAll().isEmpty());
+    QCOMPARE(emulator.process.state(), QProcess::Running);
+    QVERIFY(emulator.stop());
+    const QByteArray log = emulator.process.readAllStandardError();
+    QCOMPARE(log.count("-> "), 1);
+    QCOMPARE(log.count("met by a hang-up"), 1);
+}
+
 void tst_emulator::badOptions()
 {
     const QList<QStringList> cases = {{"--silent", "B4:1"},
@@ -510,6 +539,7 @@ void tst_emulator::badOptions()
                                       {"--records", "3", "--records-file", "x"},
                                       {"--records-file", "/nonexistent/records.txt"},
                                       {"--colors", "1,2"},
+                                      {"--hangup-on", "C5:0"},
                                       {"stray"}};
     for (const QStringList &arguments : cases) {
         QProcess process;
@@ -524,8 +554,9 @@ void tst_emulator::badOptions()
     QVERIFY(help.waitForFinished(generous));
     QCOMPARE(help.exitCode(), 0);
     const QByteArray text = help.readAllStandardOutput();
-    for (const char *option : {"--silent", "--split", "--garbage", "--bad-checksum",
-                               "--hangup-after", "--records-file", "--colors", "--delay-ms"})
+    for (const char *option :
+         {"--silent", "--split", "--garbage", "--bad-checksum", "--hangup-after", "--hangup-on",
+          "--records-file", "--colors", "--delay-ms"})
         QVERIFY2(text.contains(option), option);
 }
 

@@ -45,7 +45,11 @@ every read finds end of file, so a QSerialPort that stays open reports
 QSerialPort::ReadError over and over (ResourceError, "Input/output error",
 once a write has failed); the terminal is gone, so opening it again fails
 with QSerialPort::DeviceNotFoundError.  A client must close the port on
-the first of these errors.)";
+the first of these errors.
+
+On --hangup-on CODE:N the N-th request of CODE is not answered: the emulator
+hangs up as soon as it has read it, as when the instrument is unplugged in
+the middle of a measurement.)";
 
 const QStringList lightSourceNames = {"A", "D50", "D65", "C", "F2", "F7", "F11", "F12"};
 const QStringList lightSourceLongNames = {"A",       "D50", "D65",       "C",
@@ -322,13 +326,18 @@ bool parseEmulatorArguments(const QStringList &arguments, emulatorConfig *config
         "calibration-fails", "White and black calibration replies report failure.");
     const QCommandLineOption hangup("hangup-after",
                                     "Hang up (close the master) after N answered requests.", "n");
+    const QCommandLineOption hangupOn(
+        "hangup-on",
+        "Hang up instead of answering the N-th request of CODE (C5:1; C5 for the first).",
+        "code:n");
     const QCommandLineOption log("log", "Writes every request (\"<-\"), ignored frame (\"<!\") "
                                         "and reply (\"->\") as hex to stderr.");
     parser.addOptions({help,        model,       caliber,          lightSource,    lightMode,
                        colorSpace,  formula,     typeCapacity,     sampleCapacity, typeCount,
                        sampleCount, colors,      colorsFile,       base,           seed,
                        delay,       recordsFile, recordsCount,     silent,         split,
-                       garbage,     badChecksum, calibrationFails, hangup,         log});
+                       garbage,     badChecksum, calibrationFails, hangup,         hangupOn,
+                       log});
     if (!parser.parse(arguments)) {
         *error = parser.errorText();
         return false;
@@ -488,6 +497,16 @@ bool parseEmulatorArguments(const QStringList &arguments, emulatorConfig *config
     config->calibrationFails = parser.isSet(calibrationFails);
     if (parser.isSet(hangup) && !number(hangup, 1, 1 << 30, &config->hangupAfter))
         return fail(QStringLiteral("bad --hangup-after"));
+    if (parser.isSet(hangupOn)) {
+        const QString value = parser.value(hangupOn);
+        const int colon = value.indexOf(QLatin1Char(':'));
+        int code = 0;
+        bool ok = true;
+        const int nth = colon < 0 ? 1 : value.mid(colon + 1).toInt(&ok);
+        if (!requestCode(colon < 0 ? value : value.left(colon), &code) || !ok || nth < 1)
+            return fail(QStringLiteral("bad --hangup-on \"%1\"").arg(value));
+        config->hangupOn.insert(code, nth);
+    }
     config->log = parser.isSet(log);
     return true;
 }

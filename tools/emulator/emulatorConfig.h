@@ -59,7 +59,8 @@ struct emulatorConfig
     QSet<int> garbage;
     QSet<int> badChecksum;
     bool calibrationFails = false;
-    int hangupAfter = 0; // 0: never
+    int hangupAfter = 0;     // 0: never
+    QMap<int, int> hangupOn; // code -> the request number (1-based) that is met by a hang-up
     bool log = false;
 };
 
