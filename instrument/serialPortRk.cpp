@@ -181,11 +181,40 @@ void serialPortRk::openPort()
 void serialPortRk::closePort(int closeIndex)
 {
     qDebug().nospace() << "serialPortRk::portClose->closeIndex:" << closeIndex;
+    // A measurement outstanding on a port that goes away is abandoned: were
+    // its reply timer left running, the time-out would cycle every two
+    // seconds for as long as the instrument is away and then ask it to
+    // measure, unprompted, the moment it is plugged in again.
+    const bool abandoned = dropPendingMeasurements();
     searchTimer->start(searchMsec);
     keepAliveTimer->stop();
     if (port && port->isOpen())
         port->close();
     getInstrunetInfo();
+    if (abandoned)
+        reportAbandonedMeasurement();
+}
+
+bool serialPortRk::dropPendingMeasurements()
+{
+    const bool pending =
+        typeReplyTimer->isActive() || sampleReplyTimer->isActive() || typeRetry || sampleRetry;
+    if (typeReplyTimer->isActive() || typeRetry)
+        testMode = 0; // a library test that will never be answered
+    typeReplyTimer->stop();
+    sampleReplyTimer->stop();
+    typeRetry = false;
+    sampleRetry = false;
+    return pending;
+}
+
+void serialPortRk::reportAbandonedMeasurement()
+{
+    const QString text = tr("Connection to the instrument lost; the measurement was abandoned.");
+    showInfo(text);
+    // Not from inside closePort: it runs in the port's error signal, and a
+    // modal box there would spin an event loop under the failing port.
+    QTimer::singleShot(0, this, [this, text] { promptRk::warning(this, tr("Tips"), text); });
 }
 
 void serialPortRk::restartPort()
@@ -355,6 +384,21 @@ void serialPortRk::dataProcessing()
         sampleCount = info.sampleCount;
         showInfo(tr("Connected to instrument:") + instrumentModel);
         emit getInstrumentInfoSignal();
+        if (typeRetry || sampleRetry) {
+            // Only now does the receiver know the measuring conditions again
+            // (the search that re-opened the port emptied them); a reading
+            // arriving before this would have been thrown away.
+            const bool type = typeRetry;
+            const bool sample = sampleRetry;
+            typeRetry = false;
+            sampleRetry = false;
+            typeReplyTimer->stop();
+            sampleReplyTimer->stop();
+            if (type)
+                tTestSlot();
+            if (sample)
+                sTestSlot();
+        }
         break;
     }
     case frameCodec::WhiteCalibrationReply:
@@ -497,6 +541,7 @@ void serialPortRk::TTestCheckOK(const QString &lightSource, const QString &, con
 
 void serialPortRk::TTest(const QString &frameText)
 {
+    typeRetry = false;
     keepAliveTimer->stop();
     typeReplyTimer->start(replyMsec);
     portWrite(frameCodec::hexTextToBytes(frameText));
@@ -504,10 +549,36 @@ void serialPortRk::TTest(const QString &frameText)
 
 void serialPortRk::tTestTimeOutSlot()
 {
-    typeReplyTimer->stop();
-    closePort(5);
+    measurementTimedOut(5);
+}
+
+void serialPortRk::measurementTimedOut(int closeIndex)
+{
+    const bool type = closeIndex == 5 || typeReplyTimer->isActive() || typeRetry;
+    const bool sample = closeIndex == 6 || sampleReplyTimer->isActive() || sampleRetry;
+    const int keptTestMode = testMode;
+    // This close is part of asking again, not a loss: forget the pending
+    // measurements first so that closePort does not report them abandoned.
+    dropPendingMeasurements();
+    testMode = keptTestMode;
+    closePort(closeIndex);
     lookForPort();
-    tTestSlot();
+    if (!isPortOpen()) {
+        // The port itself is gone: the instrument was unplugged.
+        if (type)
+            testMode = 0;
+        reportAbandonedMeasurement();
+        return;
+    }
+    // The request is not sent at once: the search has just announced the
+    // disconnected state, and a reply arriving before the instrument
+    // information would find no measuring conditions to make an item with.
+    // It goes out when reply 0xA1 has been handled; until then the reply
+    // timer guards the wait, so an instrument that stays silent still
+    // brings the next close and search two seconds later.
+    typeRetry = type;
+    sampleRetry = sample;
+    (type ? typeReplyTimer : sampleReplyTimer)->start(replyMsec);
 }
 
 void serialPortRk::sTestSlot()
@@ -528,6 +599,7 @@ void serialPortRk::STestCheckOK(const QString &lightSource, const QString &, con
 
 void serialPortRk::STest(const QString &frameText)
 {
+    sampleRetry = false;
     keepAliveTimer->stop();
     sampleReplyTimer->start(replyMsec);
     portWrite(frameCodec::hexTextToBytes(frameText));
@@ -535,10 +607,7 @@ void serialPortRk::STest(const QString &frameText)
 
 void serialPortRk::sTestTimeOutSlot()
 {
-    sampleReplyTimer->stop();
-    closePort(6);
-    lookForPort();
-    sTestSlot();
+    measurementTimedOut(6);
 }
 
 void serialPortRk::testButtonSlot(int mode)

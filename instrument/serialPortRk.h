@@ -138,6 +138,14 @@ private:
     void finishUpload();
     void calibrationReply(bool white, int result);
     void lostWhileOpen();
+    // A Type or Sample reply did not come in time: close, search again and
+    // ask again once the re-opened port has identified the instrument.
+    void measurementTimedOut(int closeIndex);
+    // Stops both reply timers and forgets any measurement waiting to be asked
+    // again; true when one was outstanding.
+    bool dropPendingMeasurements();
+    // The instrument went away with a measurement outstanding: tell the user.
+    void reportAbandonedMeasurement();
 
     // Port and received bytes.
     QSerialPort *port = nullptr;
@@ -162,6 +170,10 @@ private:
     float measuredA = 0;
     float measuredB = 0;
     int testMode = 0;
+    // Measurements whose reply timed out, to be asked again as soon as the
+    // instrument information of the re-opened port has been read.
+    bool typeRetry = false;
+    bool sampleRetry = false;
     bool sendNotify = false;
     bool uploading = false;
     int uploadCounter = 0;

@@ -62,6 +62,43 @@ void answerConditions(serialPortRk *link, const QString &lightSource = "D65",
     });
 }
 
+enum ReadingKind
+{
+    TypeReading,
+    SampleReading,
+    LibraryTestReading,
+};
+
+// Stands in for the main window's side of a measurement: from every search
+// (portClosedSignal) until the instrument information arrives it knows no
+// measuring conditions, and a reading that comes in between is thrown away
+// and the port restarted, as the window does.
+struct windowStandIn
+{
+    explicit windowStandIn(serialPortRk *link)
+    {
+        conditionsKnown = !link->currentInstrumentModel().isEmpty();
+        answerConditions(link);
+        QObject::connect(link, &serialPortRk::portClosedSignal, &context,
+                         [this] { conditionsKnown = false; });
+        QObject::connect(link, &serialPortRk::getInstrumentInfoSignal, &context,
+                         [this] { conditionsKnown = true; });
+        const auto reading = [this, link] {
+            if (conditionsKnown)
+                return;
+            ++readingsDropped;
+            link->restartPort();
+        };
+        QObject::connect(link, &serialPortRk::generateTItemSignal, &context, reading);
+        QObject::connect(link, &serialPortRk::generateSItemSignal, &context, reading);
+        QObject::connect(link, &serialPortRk::testSignal, &context, reading);
+    }
+
+    QObject context;
+    bool conditionsKnown = false;
+    int readingsDropped = 0;
+};
+
 bool fuzzy(float actual, float expected)
 {
     return qAbs(actual - expected) < 0.0005f;
@@ -241,37 +278,120 @@ private slots:
         QVERIFY(fuzzy(tItem.at(0).at(0).toFloat(), 41.f));
     }
 
-    // Without an answer the link closes (reason 5 or 6), searches at once and
-    // asks again, until a reply comes.
-    void replyTimeOutCycle_data()
+    // The first request goes unanswered: the link closes (reason 5 or 6),
+    // searches at once and asks again, but only once the re-opened port has
+    // identified the instrument, when the receiver knows its measuring
+    // conditions again.  Exactly one reading follows, with the measured values.
+    void replyTimeOutRetry_data()
     {
-        QTest::addColumn<bool>("sample");
-        QTest::newRow("Type") << false;
-        QTest::newRow("Sample") << true;
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QStringList>("faults");
+        QTest::newRow("Type") << int(TypeReading) << QStringList{"--silent", "C4:1"};
+        QTest::newRow("Sample") << int(SampleReading) << QStringList{"--silent", "C5:1"};
+        QTest::newRow("library test") << int(LibraryTestReading) << QStringList{"--silent", "C4:1"};
+        // The information request of the re-opened port goes unanswered too:
+        // the wait for it ends by the reply time-out, and the next cycle
+        // gets through.
+        QTest::newRow("Sample, information lost once")
+            << int(SampleReading) << QStringList{"--silent", "C5:1", "--silent", "C1:2"};
     }
 
-    void replyTimeOutCycle()
+    void replyTimeOutRetry()
+    {
+        QFETCH(int, kind);
+        QFETCH(QStringList, faults);
+        const bool sample = kind == SampleReading;
+        const int code = sample ? 0xC5 : 0xC4;
+        QVERIFY(connected(faults + QStringList{"--colors", "55.5,-2.25,7.5"}));
+        windowStandIn window(link.get());
+        QSignalSpy reading(link.get(), kind == TypeReading     ? &serialPortRk::generateTItemSignal
+                                       : kind == SampleReading ? &serialPortRk::generateSItemSignal
+                                                               : &serialPortRk::testSignal);
+        QSignalSpy closed(link.get(), &serialPortRk::portClosedSignal);
+
+        if (kind == TypeReading)
+            link->tTestSlot();
+        else if (kind == SampleReading)
+            link->sTestSlot();
+        else
+            link->testButtonSlot(1);
+        QTRY_COMPARE_WITH_TIMEOUT(reading.count(), 1, 3 * longWait);
+        QCOMPARE(window.readingsDropped, 0);
+        QVERIFY(fuzzy(reading.at(0).at(0).toFloat(), 55.5f));
+        QVERIFY(fuzzy(reading.at(0).at(1).toFloat(), -2.25f));
+        QVERIFY(fuzzy(reading.at(0).at(2).toFloat(), 7.5f));
+        QVERIFY(countLines(QString("serialPortRk::portClose->closeIndex:%1").arg(sample ? 6 : 5)) >=
+                1);
+        QVERIFY(closed.count() >= 1);
+        // The answered request went out after the information request of the
+        // re-opened port (the log may lag behind the reply).
+        QTRY_VERIFY_WITH_TIMEOUT(emu.count(code) >= 2 && emu.requests.lastIndexOf(code) >
+                                                             emu.requests.lastIndexOf(0xC1),
+                                 longWait);
+
+        // Nothing else follows: no second reading, no further request.
+        const int requests = emu.count(code);
+        QTest::qWait(2500); // longer than a reply time-out
+        QCOMPARE(reading.count(), 1);
+        QCOMPARE(emu.count(code), requests);
+        QCOMPARE(link->currentTestMode(), 0);
+        QVERIFY(promptRk::history().isEmpty());
+    }
+
+    // The instrument goes away while a measurement is outstanding, either
+    // with a hung-up terminal or with a port that is simply gone when the
+    // reply time-out closes it.  The measurement is abandoned with one
+    // message; when the instrument is back it is not asked to measure.
+    void unplugAbandonsMeasurement_data()
+    {
+        QTest::addColumn<bool>("sample");
+        QTest::addColumn<bool>("hangUp");
+        QTest::newRow("Sample, hang-up") << true << true;
+        QTest::newRow("Type, hang-up") << false << true;
+        QTest::newRow("Sample, gone at the time-out") << true << false;
+    }
+
+    void unplugAbandonsMeasurement()
     {
         QFETCH(bool, sample);
-        QVERIFY(connected({"--silent", sample ? "C5:1" : "C4:1"}));
+        QFETCH(bool, hangUp);
+        const int code = sample ? 0xC5 : 0xC4;
+        const QString codeText = sample ? "C5" : "C4";
+        QVERIFY(connected(hangUp ? QStringList{"--hangup-on", codeText + ":1"}
+                                 : QStringList{"--silent", codeText + ":*"}));
         answerConditions(link.get());
-        QSignalSpy ask(link.get(),
-                       sample ? &serialPortRk::STestSignal : &serialPortRk::TTestSignal);
-        QSignalSpy item(link.get(), sample ? &serialPortRk::generateSItemSignal
-                                           : &serialPortRk::generateTItemSignal);
-        QSignalSpy closed(link.get(), &serialPortRk::portClosedSignal);
-        const QString closeLine =
-            QString("serialPortRk::portClose->closeIndex:%1").arg(sample ? 6 : 5);
+        QSignalSpy tItem(link.get(), &serialPortRk::generateTItemSignal);
+        QSignalSpy sItem(link.get(), &serialPortRk::generateSItemSignal);
+        QSignalSpy info(link.get(), &serialPortRk::getInstrumentInfoSignal);
 
         if (sample)
             link->sTestSlot();
         else
             link->tTestSlot();
-        QTRY_COMPARE_WITH_TIMEOUT(item.count(), 1, 3 * longWait);
-        QCOMPARE(ask.count(), 2);
-        QCOMPARE(countLines(closeLine), 1);
-        QCOMPARE(closed.count(), 1);
-        QCOMPARE(emu.count(sample ? 0xC5 : 0xC4), 2);
+        QTRY_COMPARE_WITH_TIMEOUT(emu.count(code), 1, longWait);
+        if (!hangUp)
+            qputenv("QCM_SERIAL_PORT", "/nonexistent/qcm-instrument");
+        QTRY_COMPARE_WITH_TIMEOUT(promptRk::history().size(), 1, 2 * longWait);
+        const promptRk::Record box = promptRk::history().first();
+        QCOMPARE(box.kind, promptRk::Warning);
+        QCOMPARE(box.title, QString("Tips"));
+        QCOMPARE(box.text,
+                 QString("Connection to the instrument lost; the measurement was abandoned."));
+        QVERIFY(!link->isPortOpen());
+
+        // Plugged in again.
+        if (hangUp)
+            QVERIFY(emu.start({}));
+        const int requestsBefore = emu.requests.size();
+        qputenv("QCM_SERIAL_PORT", emu.path.toLocal8Bit());
+        QTRY_VERIFY_WITH_TIMEOUT(info.count() >= 1, longWait);
+        QTest::qWait(2500); // longer than a reply time-out
+        const QList<int> after = emu.requests.mid(requestsBefore);
+        QVERIFY2(!after.contains(0xC4) && !after.contains(0xC5),
+                 qPrintable(emu.requestFrames.mid(requestsBefore).join(" | ")));
+        QCOMPARE(tItem.count() + sItem.count(), 0);
+        QCOMPARE(promptRk::history().size(), 1);
+        QCOMPARE(link->currentTestMode(), 0);
         QVERIFY(link->isPortOpen());
     }
 
