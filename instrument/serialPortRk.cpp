@@ -343,13 +343,26 @@ void serialPortRk::readyReadSlot()
     pollTimer->stop();
     QCoreApplication::processEvents();
     QByteArray bytes;
-    if (isPortOpen())
+    if (isPortOpen() && !(uploading && partialFrameWaiting()))
         bytes = port->readAll();
     // The buffer is replaced, never extended.  A read that finds nothing (a
     // watcher tick, a poll) keeps what is waiting for its parse, so that a
     // tick landing in the quiet period does not throw away a whole reply.
     if (!bytes.isEmpty())
         rxBuffer = bytes;
+}
+
+// A record still on its way: the start of a frame whose length byte asks for
+// more than has arrived.  Read now, it would be lost, since the next read
+// replaces the buffer rather than extending it.
+bool serialPortRk::partialFrameWaiting() const
+{
+    const QByteArray head = port->peek(3);
+    if (head.isEmpty() || quint8(head.at(0)) != 0x55)
+        return false;
+    if (head.size() > 1 && quint8(head.at(1)) != 0xAA)
+        return false;
+    return head.size() < 3 || port->bytesAvailable() < quint8(head.at(2));
 }
 
 void serialPortRk::dataProcessing()
@@ -360,6 +373,14 @@ void serialPortRk::dataProcessing()
     const QByteArray buffer = rxBuffer;
     rxBuffer.clear();
     const std::optional<frameCodec::Reply> reply = frameCodec::parseReply(buffer);
+    const bool recordAnswered = reply && (reply->code == frameCodec::RecordReply ||
+                                          reply->code == frameCodec::NoMoreRecordsReply);
+    if (uploading && !recordAnswered && uploadStallTimer->isActive()) {
+        // The record was not complete when the poll looked (a busy machine
+        // or a slow instrument): look again rather than let the upload stall,
+        // until the stall limit gives up on it.
+        pollTimer->start(nextPollMsec);
+    }
     if (!reply)
         return;
 
@@ -689,6 +710,7 @@ void serialPortRk::dataToPCCmd2Slot()
 // records or stopped answering.
 void serialPortRk::finishUpload()
 {
+    pollTimer->stop();
     keepAliveTimer->start(keepAliveMsec);
     uploading = false;
     connectReadyRead();

@@ -133,6 +133,7 @@ private:
     // when a condition has no instrument code.
     bool composeMeasurement(frameCodec::RequestCode code, const QString &lightMode,
                             const QString &lightSource, QString *frameText);
+    bool partialFrameWaiting() const;
     void connectReadyRead();
     void disconnectReadyRead();
     void finishUpload();
