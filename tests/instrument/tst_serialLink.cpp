@@ -395,11 +395,11 @@ private slots:
         QVERIFY(link->isPortOpen());
     }
 
-    // A reply arriving in two bursts 50 ms apart is never accepted: the
+    // A reply arriving in two bursts 500 ms apart is never accepted: the
     // exchange ends by its time-out and is asked again.
     void splitReplyIsNotAccepted()
     {
-        QVERIFY(connected({"--split", "C4:50"}));
+        QVERIFY(connected({"--split", "C4:500"}));
         answerConditions(link.get());
         QSignalSpy ask(link.get(), &serialPortRk::TTestSignal);
         QSignalSpy item(link.get(), &serialPortRk::generateTItemSignal);

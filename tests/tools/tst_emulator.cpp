@@ -136,6 +136,7 @@ private slots:
     void recordsFromFile();
     void generatedRecords();
     void requestsInPiecesAndGarbage();
+    void staleHeaderIsSkipped();
     void reopenAfterClose();
     void silentRequest();
     void splitReply();
@@ -348,7 +349,10 @@ void tst_emulator::generatedRecords()
 
 void tst_emulator::requestsInPiecesAndGarbage()
 {
-    emulatorRun emulator({"--log"});
+    // Pauses between the pieces make them arrive in separate reads; the
+    // stale limit is raised so that a busy machine stretching a pause does
+    // not make a piece stale.
+    emulatorRun emulator({"--log", "--stale-ms", "10000"});
     auto port = openPort(emulator.path);
     QVERIFY(port);
     // Garbage, then a keep-alive split in three writes, a request with a bad
@@ -372,6 +376,18 @@ void tst_emulator::requestsInPiecesAndGarbage()
     const QByteArray log = emulator.process.readAllStandardError();
     QCOMPARE(log.count("<- "), 2);
     QCOMPARE(log.count("<! 55 AA 05 C0 00"), 1);
+}
+
+// A header whose length byte promises more than ever comes holds up the
+// request behind it only until it goes stale.
+void tst_emulator::staleHeaderIsSkipped()
+{
+    emulatorRun emulator({"--log", "--stale-ms", "100"});
+    auto port = openPort(emulator.path);
+    QVERIFY(port);
+    QCOMPARE(exchange(port.get(), hex("55AA20C0 55AA05C03B"), 5), hex("55AA05A05B"));
+    QVERIFY(emulator.stop());
+    QVERIFY(emulator.process.readAllStandardError().contains("stale input dropped"));
 }
 
 void tst_emulator::reopenAfterClose()
@@ -540,6 +556,7 @@ void tst_emulator::badOptions()
                                       {"--records-file", "/nonexistent/records.txt"},
                                       {"--colors", "1,2"},
                                       {"--hangup-on", "C5:0"},
+                                      {"--stale-ms", "0"},
                                       {"stray"}};
     for (const QStringList &arguments : cases) {
         QProcess process;

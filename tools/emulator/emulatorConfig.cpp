@@ -310,6 +310,9 @@ bool parseEmulatorArguments(const QStringList &arguments, emulatorConfig *config
                                   "1");
     const QCommandLineOption delay(
         "delay-ms", "Time a measurement or calibration takes before its reply (0).", "ms", "0");
+    const QCommandLineOption stale(
+        "stale-ms", "Time after which an unfinished request is dropped as stale (250).", "ms",
+        "250");
     const QCommandLineOption recordsFile("records-file", "Stored records from a file.", "path");
     const QCommandLineOption recordsCount("records", "N generated stored records instead.", "n");
     const QCommandLineOption silent(
@@ -332,12 +335,13 @@ bool parseEmulatorArguments(const QStringList &arguments, emulatorConfig *config
         "code:n");
     const QCommandLineOption log("log", "Writes every request (\"<-\"), ignored frame (\"<!\") "
                                         "and reply (\"->\") as hex to stderr.");
-    parser.addOptions({help,        model,       caliber,          lightSource,    lightMode,
-                       colorSpace,  formula,     typeCapacity,     sampleCapacity, typeCount,
-                       sampleCount, colors,      colorsFile,       base,           seed,
-                       delay,       recordsFile, recordsCount,     silent,         split,
-                       garbage,     badChecksum, calibrationFails, hangup,         hangupOn,
-                       log});
+    parser.addOptions({help,           model,       caliber,      lightSource,
+                       lightMode,      colorSpace,  formula,      typeCapacity,
+                       sampleCapacity, typeCount,   sampleCount,  colors,
+                       colorsFile,     base,        seed,         delay,
+                       stale,          recordsFile, recordsCount, silent,
+                       split,          garbage,     badChecksum,  calibrationFails,
+                       hangup,         hangupOn,    log});
     if (!parser.parse(arguments)) {
         *error = parser.errorText();
         return false;
@@ -396,6 +400,8 @@ bool parseEmulatorArguments(const QStringList &arguments, emulatorConfig *config
         return fail(QStringLiteral("bad --base"));
     if (!number(delay, 0, 600000, &config->delayMs))
         return fail(QStringLiteral("bad --delay-ms"));
+    if (!number(stale, 1, 600000, &config->staleMs))
+        return fail(QStringLiteral("bad --stale-ms"));
 
     if (parser.isSet(colors)) {
         const QStringList list = parser.value(colors).split(QLatin1Char(';'), Qt::SkipEmptyParts);

@@ -19,9 +19,6 @@ namespace {
 // Bytes that never contain 0x55 0xAA, sent before a reply by --garbage.
 const char garbageBytes[] = {'\x00', '\x13', '\x37'};
 
-// Input that has not become a whole request within this time is stale.
-constexpr int staleInputMs = 250;
-
 int minimumRequestLength(int code)
 {
     switch (code) {
@@ -195,7 +192,7 @@ void instrumentEmulator::readMaster()
     if (input.isEmpty())
         staleTimer->stop();
     else
-        staleTimer->start(staleInputMs);
+        staleTimer->start(config.staleMs);
 }
 
 void instrumentEmulator::dropStaleInput()
@@ -207,7 +204,7 @@ void instrumentEmulator::dropStaleInput()
     input.remove(0, qMin(2, input.size()));
     processInput();
     if (!input.isEmpty())
-        staleTimer->start(staleInputMs);
+        staleTimer->start(config.staleMs);
 }
 
 void instrumentEmulator::processInput()
