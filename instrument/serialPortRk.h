@@ -4,8 +4,10 @@
 // The serial link to the colorimeter, and the status strip at the top of the
 // main window.  It finds the instrument among the serial ports, keeps the link
 // alive, collects reply frames, runs every request and reply time-out and
-// turns replies into signals.  Replies are acted on by their code alone: the
-// link keeps no record of which request is outstanding.
+// turns replies into signals.  Replies are acted on by their code alone; the
+// only request the link remembers is a Type or Sample measurement whose reply
+// timed out, asked again once the re-opened port has identified the
+// instrument, or abandoned with a message if the port is gone.
 
 #include "frameCodec.h"
 #include "portDiscovery.h"
