@@ -57,7 +57,7 @@ private slots:
     void stopRightAfterStartIsNotLost()
     {
         threadRk watcher;
-        for (int round = 0; round < 20; ++round) {
+        for (int round = 0; round < 10; ++round) {
             watcher.startTicking();
             watcher.requestStop();
             QTRY_VERIFY2_WITH_TIMEOUT(watcher.isFinished(),

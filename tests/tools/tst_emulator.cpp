@@ -143,7 +143,6 @@ private slots:
     void corruptedReplies();
     void calibrationFails();
     void hangUp();
-    void hangUpOnRequest();
     void badOptions();
 };
 
@@ -516,34 +515,6 @@ void tst_emulator::hangUp()
     // The emulator idles until stopped.
     QCOMPARE(emulator.process.state(), QProcess::Running);
     QVERIFY(emulator.stop());
-}
-
-// The instrument pulled out in the middle of a measurement: the request is
-// read, never answered, and the terminal hangs up.
-void tst_emulator::hangUpOnRequest()
-{
-    emulatorRun emulator({"--hangup-on", "C5:2", "--log"});
-    auto port = openPort(emulator.path);
-    QVERIFY(port);
-    bool failed = false;
-    QSerialPort *raw = port.get();
-    connect(raw, &QSerialPort::errorOccurred, raw, [&failed, raw](QSerialPort::SerialPortError e) {
-        if (e == QSerialPort::NoError)
-            return;
-        failed = true;
-        raw->close();
-    });
-    const QByteArray sample = hex("55AA0BC5FFFFFFFF01062D");
-    QCOMPARE(exchange(raw, sample, 23).size(), 23);
-    raw->write(sample);
-    raw->write(hex("55AA05C03B"));
-    QTRY_VERIFY_WITH_TIMEOUT(failed, generous);
-    QVERIFY(raw->readAll().isEmpty());
-    QCOMPARE(emulator.process.state(), QProcess::Running);
-    QVERIFY(emulator.stop());
-    const QByteArray log = emulator.process.readAllStandardError();
-    QCOMPARE(log.count("-> "), 1);
-    QCOMPARE(log.count("met by a hang-up"), 1);
 }
 
 void tst_emulator::badOptions()
