@@ -442,16 +442,13 @@ std::optional<Reply> parseReply(const QByteArray &buffer)
         break;
     case TypeMeasurementReply:
     case SampleMeasurementReply:
+    case WhitenessReply:
+        // The whiteness reply has the measured colour's layout, signs
+        // included: whites with optical brighteners are bluish (b* < 0), and
+        // reading them without sign turns them yellowish.
         reply.L = decodeMagnitude(f + 11);
         reply.a = decodeSignedValue(f[14], f + 15);
         reply.b = decodeSignedValue(f[18], f + 19);
-        break;
-    case WhitenessReply:
-        // The whiteness reply carries sign bytes too, but they are not meant
-        // to be read: the three values are taken as they stand.
-        reply.L = decodeMagnitude(f + 11);
-        reply.a = decodeMagnitude(f + 15);
-        reply.b = decodeMagnitude(f + 19);
         break;
     case RecordReply: {
         StoredRecord &r = reply.record;

@@ -181,11 +181,40 @@ void serialPortRk::openPort()
 void serialPortRk::closePort(int closeIndex)
 {
     qDebug().nospace() << "serialPortRk::portClose->closeIndex:" << closeIndex;
+    // A measurement outstanding on a port that goes away is abandoned: were
+    // its reply timer left running, the time-out would cycle every two
+    // seconds for as long as the instrument is away and then ask it to
+    // measure, unprompted, the moment it is plugged in again.
+    const bool abandoned = dropPendingMeasurements();
     searchTimer->start(searchMsec);
     keepAliveTimer->stop();
     if (port && port->isOpen())
         port->close();
     getInstrunetInfo();
+    if (abandoned)
+        reportAbandonedMeasurement();
+}
+
+bool serialPortRk::dropPendingMeasurements()
+{
+    const bool pending =
+        typeReplyTimer->isActive() || sampleReplyTimer->isActive() || typeRetry || sampleRetry;
+    if (typeReplyTimer->isActive() || typeRetry)
+        testMode = 0; // a library test that will never be answered
+    typeReplyTimer->stop();
+    sampleReplyTimer->stop();
+    typeRetry = false;
+    sampleRetry = false;
+    return pending;
+}
+
+void serialPortRk::reportAbandonedMeasurement()
+{
+    const QString text = tr("Connection to the instrument lost; the measurement was abandoned.");
+    showInfo(text);
+    // Not from inside closePort: it runs in the port's error signal, and a
+    // modal box there would spin an event loop under the failing port.
+    QTimer::singleShot(0, this, [this, text] { promptRk::warning(this, tr("Tips"), text); });
 }
 
 void serialPortRk::restartPort()
@@ -314,13 +343,26 @@ void serialPortRk::readyReadSlot()
     pollTimer->stop();
     QCoreApplication::processEvents();
     QByteArray bytes;
-    if (isPortOpen())
+    if (isPortOpen() && !(uploading && partialFrameWaiting()))
         bytes = port->readAll();
     // The buffer is replaced, never extended.  A read that finds nothing (a
     // watcher tick, a poll) keeps what is waiting for its parse, so that a
     // tick landing in the quiet period does not throw away a whole reply.
     if (!bytes.isEmpty())
         rxBuffer = bytes;
+}
+
+// A record still on its way: the start of a frame whose length byte asks for
+// more than has arrived.  Read now, it would be lost, since the next read
+// replaces the buffer rather than extending it.
+bool serialPortRk::partialFrameWaiting() const
+{
+    const QByteArray head = port->peek(3);
+    if (head.isEmpty() || quint8(head.at(0)) != 0x55)
+        return false;
+    if (head.size() > 1 && quint8(head.at(1)) != 0xAA)
+        return false;
+    return head.size() < 3 || port->bytesAvailable() < quint8(head.at(2));
 }
 
 void serialPortRk::dataProcessing()
@@ -331,6 +373,14 @@ void serialPortRk::dataProcessing()
     const QByteArray buffer = rxBuffer;
     rxBuffer.clear();
     const std::optional<frameCodec::Reply> reply = frameCodec::parseReply(buffer);
+    const bool recordAnswered = reply && (reply->code == frameCodec::RecordReply ||
+                                          reply->code == frameCodec::NoMoreRecordsReply);
+    if (uploading && !recordAnswered && uploadStallTimer->isActive()) {
+        // The record was not complete when the poll looked (a busy machine
+        // or a slow instrument): look again rather than let the upload stall,
+        // until the stall limit gives up on it.
+        pollTimer->start(nextPollMsec);
+    }
     if (!reply)
         return;
 
@@ -355,6 +405,21 @@ void serialPortRk::dataProcessing()
         sampleCount = info.sampleCount;
         showInfo(tr("Connected to instrument:") + instrumentModel);
         emit getInstrumentInfoSignal();
+        if (typeRetry || sampleRetry) {
+            // Only now does the receiver know the measuring conditions again
+            // (the search that re-opened the port emptied them); a reading
+            // arriving before this would have been thrown away.
+            const bool type = typeRetry;
+            const bool sample = sampleRetry;
+            typeRetry = false;
+            sampleRetry = false;
+            typeReplyTimer->stop();
+            sampleReplyTimer->stop();
+            if (type)
+                tTestSlot();
+            if (sample)
+                sTestSlot();
+        }
         break;
     }
     case frameCodec::WhiteCalibrationReply:
@@ -497,6 +562,7 @@ void serialPortRk::TTestCheckOK(const QString &lightSource, const QString &, con
 
 void serialPortRk::TTest(const QString &frameText)
 {
+    typeRetry = false;
     keepAliveTimer->stop();
     typeReplyTimer->start(replyMsec);
     portWrite(frameCodec::hexTextToBytes(frameText));
@@ -504,10 +570,36 @@ void serialPortRk::TTest(const QString &frameText)
 
 void serialPortRk::tTestTimeOutSlot()
 {
-    typeReplyTimer->stop();
-    closePort(5);
+    measurementTimedOut(5);
+}
+
+void serialPortRk::measurementTimedOut(int closeIndex)
+{
+    const bool type = closeIndex == 5 || typeReplyTimer->isActive() || typeRetry;
+    const bool sample = closeIndex == 6 || sampleReplyTimer->isActive() || sampleRetry;
+    const int keptTestMode = testMode;
+    // This close is part of asking again, not a loss: forget the pending
+    // measurements first so that closePort does not report them abandoned.
+    dropPendingMeasurements();
+    testMode = keptTestMode;
+    closePort(closeIndex);
     lookForPort();
-    tTestSlot();
+    if (!isPortOpen()) {
+        // The port itself is gone: the instrument was unplugged.
+        if (type)
+            testMode = 0;
+        reportAbandonedMeasurement();
+        return;
+    }
+    // The request is not sent at once: the search has just announced the
+    // disconnected state, and a reply arriving before the instrument
+    // information would find no measuring conditions to make an item with.
+    // It goes out when reply 0xA1 has been handled; until then the reply
+    // timer guards the wait, so an instrument that stays silent still
+    // brings the next close and search two seconds later.
+    typeRetry = type;
+    sampleRetry = sample;
+    (type ? typeReplyTimer : sampleReplyTimer)->start(replyMsec);
 }
 
 void serialPortRk::sTestSlot()
@@ -528,6 +620,7 @@ void serialPortRk::STestCheckOK(const QString &lightSource, const QString &, con
 
 void serialPortRk::STest(const QString &frameText)
 {
+    sampleRetry = false;
     keepAliveTimer->stop();
     sampleReplyTimer->start(replyMsec);
     portWrite(frameCodec::hexTextToBytes(frameText));
@@ -535,10 +628,7 @@ void serialPortRk::STest(const QString &frameText)
 
 void serialPortRk::sTestTimeOutSlot()
 {
-    sampleReplyTimer->stop();
-    closePort(6);
-    lookForPort();
-    sTestSlot();
+    measurementTimedOut(6);
 }
 
 void serialPortRk::testButtonSlot(int mode)
@@ -620,6 +710,7 @@ void serialPortRk::dataToPCCmd2Slot()
 // records or stopped answering.
 void serialPortRk::finishUpload()
 {
+    pollTimer->stop();
     keepAliveTimer->start(keepAliveMsec);
     uploading = false;
     connectReadyRead();

@@ -4,8 +4,10 @@
 // The serial link to the colorimeter, and the status strip at the top of the
 // main window.  It finds the instrument among the serial ports, keeps the link
 // alive, collects reply frames, runs every request and reply time-out and
-// turns replies into signals.  Replies are acted on by their code alone: the
-// link keeps no record of which request is outstanding.
+// turns replies into signals.  Replies are acted on by their code alone; the
+// only request the link remembers is a Type or Sample measurement whose reply
+// timed out, asked again once the re-opened port has identified the
+// instrument, or abandoned with a message if the port is gone.
 
 #include "frameCodec.h"
 #include "portDiscovery.h"
@@ -133,11 +135,20 @@ private:
     // when a condition has no instrument code.
     bool composeMeasurement(frameCodec::RequestCode code, const QString &lightMode,
                             const QString &lightSource, QString *frameText);
+    bool partialFrameWaiting() const;
     void connectReadyRead();
     void disconnectReadyRead();
     void finishUpload();
     void calibrationReply(bool white, int result);
     void lostWhileOpen();
+    // A Type or Sample reply did not come in time: close, search again and
+    // ask again once the re-opened port has identified the instrument.
+    void measurementTimedOut(int closeIndex);
+    // Stops both reply timers and forgets any measurement waiting to be asked
+    // again; true when one was outstanding.
+    bool dropPendingMeasurements();
+    // The instrument went away with a measurement outstanding: tell the user.
+    void reportAbandonedMeasurement();
 
     // Port and received bytes.
     QSerialPort *port = nullptr;
@@ -162,6 +173,10 @@ private:
     float measuredA = 0;
     float measuredB = 0;
     int testMode = 0;
+    // Measurements whose reply timed out, to be asked again as soon as the
+    // instrument information of the re-opened port has been read.
+    bool typeRetry = false;
+    bool sampleRetry = false;
     bool sendNotify = false;
     bool uploading = false;
     int uploadCounter = 0;

@@ -24,12 +24,17 @@ void threadRk::requestStop()
 
 void threadRk::startTicking()
 {
+    // A run still ending keeps its stop request: starting it again is a no-op.
+    if (isRunning())
+        return;
+    // Cleared here rather than when the run begins, so that a stop asked for
+    // before the new thread gets going is not lost.
+    stopRequested = false;
     start(QThread::TimeCriticalPriority);
 }
 
 void threadRk::run()
 {
-    stopRequested = false;
     while (!destroying) {
         emit portWSSignal();
         if (wakeForDestruction.tryAcquire(1, tickMsec))

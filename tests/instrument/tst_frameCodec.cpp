@@ -40,11 +40,11 @@ QByteArray replyFrame(quint8 code, const QByteArray &payload, int length = -1)
     return f;
 }
 
-QByteArray colourPayload(quint8 signA, const char *aMagnitude)
+QByteArray colourPayload(quint8 signA, const char *aMagnitude, quint8 signB = 0x00)
 {
-    // bytes 4-10 uninterpreted, L* 50 at 11-13, a* with its sign, b* +3.5
+    // bytes 4-10 uninterpreted, L* 50 at 11-13, a* with its sign, b* 3.5 with its sign
     return hex("00000000000200") + hex("07A120") + QByteArray(1, char(signA)) + hex(aMagnitude) +
-           hex("000088B8");
+           QByteArray(1, char(signB)) + hex("0088B8");
 }
 
 QByteArray infoPayload(const QByteArray &model, quint8 source, quint8 caliber, quint8 mode,
@@ -402,25 +402,37 @@ void tst_frameCodec::colourSigns_data()
 {
     QTest::addColumn<int>("code");
     QTest::addColumn<int>("signA");
+    QTest::addColumn<int>("signB");
     QTest::addColumn<float>("expectedA");
-    QTest::newRow("type, FF") << 0xA4 << 0xFF << -1.25f;
-    QTest::newRow("type, 00") << 0xA4 << 0x00 << 1.25f;
-    QTest::newRow("type, FE") << 0xA4 << 0xFE << 1.25f;
-    QTest::newRow("sample, FF") << 0xA5 << 0xFF << -1.25f;
-    QTest::newRow("whiteness, FF") << 0xA9 << 0xFF << 1.25f;
-    QTest::newRow("whiteness, 00") << 0xA9 << 0x00 << 1.25f;
+    QTest::addColumn<float>("expectedB");
+    QTest::newRow("type, FF") << 0xA4 << 0xFF << 0x00 << -1.25f << 3.5f;
+    QTest::newRow("type, 00") << 0xA4 << 0x00 << 0x00 << 1.25f << 3.5f;
+    QTest::newRow("type, FE") << 0xA4 << 0xFE << 0x00 << 1.25f << 3.5f;
+    QTest::newRow("type, b FF") << 0xA4 << 0x00 << 0xFF << 1.25f << -3.5f;
+    QTest::newRow("sample, FF") << 0xA5 << 0xFF << 0x00 << -1.25f << 3.5f;
+    QTest::newRow("sample, both FF") << 0xA5 << 0xFF << 0xFF << -1.25f << -3.5f;
+    // The whiteness reply follows the same sign rule: a bluish white has a
+    // negative b*.
+    QTest::newRow("whiteness, a FF") << 0xA9 << 0xFF << 0x00 << -1.25f << 3.5f;
+    QTest::newRow("whiteness, b FF") << 0xA9 << 0x00 << 0xFF << 1.25f << -3.5f;
+    QTest::newRow("whiteness, both FF") << 0xA9 << 0xFF << 0xFF << -1.25f << -3.5f;
+    QTest::newRow("whiteness, 00") << 0xA9 << 0x00 << 0x00 << 1.25f << 3.5f;
+    QTest::newRow("whiteness, FE") << 0xA9 << 0xFE << 0x01 << 1.25f << 3.5f;
 }
 
 void tst_frameCodec::colourSigns()
 {
     QFETCH(int, code);
     QFETCH(int, signA);
+    QFETCH(int, signB);
     QFETCH(float, expectedA);
-    const auto reply = parseReply(replyFrame(quint8(code), colourPayload(quint8(signA), "0030D4")));
+    QFETCH(float, expectedB);
+    const auto reply =
+        parseReply(replyFrame(quint8(code), colourPayload(quint8(signA), "0030D4", quint8(signB))));
     QVERIFY(reply.has_value());
     QCOMPARE(reply->L, 50.0f);
     QCOMPARE(reply->a, expectedA);
-    QCOMPARE(reply->b, 3.5f);
+    QCOMPARE(reply->b, expectedB);
 }
 
 void tst_frameCodec::instrumentInfo_data()
@@ -584,8 +596,8 @@ void tst_frameCodec::recordedMeasurements()
     QVERIFY(whiteness.has_value());
     QCOMPARE(whiteness->code, WhitenessReply);
     QCOMPARE(whiteness->L, 95.12f);
-    QCOMPARE(whiteness->a, 1.25f);
-    QCOMPARE(whiteness->b, 3.5f);
+    QCOMPARE(whiteness->a, -1.25f);
+    QCOMPARE(whiteness->b, -3.5f);
 
     const QList<QByteArray> px71 = recordedFrames(QStringLiteral("a1_px71.hex"));
     QCOMPARE(px71.size(), 1);

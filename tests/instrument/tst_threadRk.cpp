@@ -1,6 +1,9 @@
 #include "threadRk.h"
 
+#include <QElapsedTimer>
+#include <QVector>
 #include <QtTest>
+#include <atomic>
 
 // The watcher ticks about twice a second until asked to stop; a start while a
 // run is still ending does nothing.
@@ -23,17 +26,43 @@ private slots:
         QCOMPARE(ticks.count(), afterStop);
     }
 
-    // Roughly two ticks a second: in 2.5 s at least 3 and far fewer than 20.
-    void tickRateIsAboutTwoPerSecond()
+    // Ticks come at most about twice a second: between two ticks the run
+    // sleeps 500 ms.  Only that lower bound on the spacing is asserted; how
+    // soon a loaded machine wakes the thread is not.
+    void ticksAreHalfASecondApart()
     {
         threadRk watcher;
-        QSignalSpy ticks(&watcher, &threadRk::portWSSignal);
+        QElapsedTimer clock;
+        clock.start();
+        QVector<qint64> at; // written by the worker, read only once it has ended
+        std::atomic<int> count{0};
+        connect(
+            &watcher, &threadRk::portWSSignal, &watcher,
+            [&] {
+                at << clock.elapsed();
+                ++count;
+            },
+            Qt::DirectConnection);
         watcher.startTicking();
-        QTest::qWait(2500);
+        QTRY_VERIFY_WITH_TIMEOUT(count >= 4, 20000);
         watcher.requestStop();
         QTRY_VERIFY_WITH_TIMEOUT(watcher.isFinished(), 5000);
-        QVERIFY2(ticks.count() >= 3 && ticks.count() < 20,
-                 qPrintable(QString::number(ticks.count())));
+        for (int i = 1; i < at.size(); ++i)
+            QVERIFY2(at[i] - at[i - 1] >= 450,
+                     qPrintable(QString("ticks %1 ms apart").arg(at[i] - at[i - 1])));
+    }
+
+    // A stop asked for right after the start, before the new thread has had
+    // a chance to run, must still end it.
+    void stopRightAfterStartIsNotLost()
+    {
+        threadRk watcher;
+        for (int round = 0; round < 10; ++round) {
+            watcher.startTicking();
+            watcher.requestStop();
+            QTRY_VERIFY2_WITH_TIMEOUT(watcher.isFinished(),
+                                      qPrintable(QString("round %1 ticks on").arg(round)), 5000);
+        }
     }
 
     void stopThenStartWhileRunningEndsTheRun()

@@ -136,6 +136,7 @@ private slots:
     void recordsFromFile();
     void generatedRecords();
     void requestsInPiecesAndGarbage();
+    void staleHeaderIsSkipped();
     void reopenAfterClose();
     void silentRequest();
     void splitReply();
@@ -185,7 +186,9 @@ void tst_emulator::replies()
         QCOMPARE(decoded->b, 3.5f);
     }
     if (code == 0xA9) {
-        QCOMPARE(decoded->a, 1.25f); // the whiteness reply is read without signs
+        // The whiteness reply carries the same sign bytes as the colour replies.
+        QCOMPARE(reply.mid(11, 11), hex("07A120FF0030D4000088B8"));
+        QCOMPARE(decoded->a, -1.25f);
     }
     if (code == 0xA2 || code == 0xA3)
         QCOMPARE(decoded->calibrationResult, 1);
@@ -345,7 +348,10 @@ void tst_emulator::generatedRecords()
 
 void tst_emulator::requestsInPiecesAndGarbage()
 {
-    emulatorRun emulator({"--log"});
+    // Pauses between the pieces make them arrive in separate reads; the
+    // stale limit is raised so that a busy machine stretching a pause does
+    // not make a piece stale.
+    emulatorRun emulator({"--log", "--stale-ms", "10000"});
     auto port = openPort(emulator.path);
     QVERIFY(port);
     // Garbage, then a keep-alive split in three writes, a request with a bad
@@ -369,6 +375,18 @@ void tst_emulator::requestsInPiecesAndGarbage()
     const QByteArray log = emulator.process.readAllStandardError();
     QCOMPARE(log.count("<- "), 2);
     QCOMPARE(log.count("<! 55 AA 05 C0 00"), 1);
+}
+
+// A header whose length byte promises more than ever comes holds up the
+// request behind it only until it goes stale.
+void tst_emulator::staleHeaderIsSkipped()
+{
+    emulatorRun emulator({"--log", "--stale-ms", "100"});
+    auto port = openPort(emulator.path);
+    QVERIFY(port);
+    QCOMPARE(exchange(port.get(), hex("55AA20C0 55AA05C03B"), 5), hex("55AA05A05B"));
+    QVERIFY(emulator.stop());
+    QVERIFY(emulator.process.readAllStandardError().contains("stale input dropped"));
 }
 
 void tst_emulator::reopenAfterClose()
@@ -508,6 +526,8 @@ void tst_emulator::badOptions()
                                       {"--records", "3", "--records-file", "x"},
                                       {"--records-file", "/nonexistent/records.txt"},
                                       {"--colors", "1,2"},
+                                      {"--hangup-on", "C5:0"},
+                                      {"--stale-ms", "0"},
                                       {"stray"}};
     for (const QStringList &arguments : cases) {
         QProcess process;
@@ -522,8 +542,9 @@ void tst_emulator::badOptions()
     QVERIFY(help.waitForFinished(generous));
     QCOMPARE(help.exitCode(), 0);
     const QByteArray text = help.readAllStandardOutput();
-    for (const char *option : {"--silent", "--split", "--garbage", "--bad-checksum",
-                               "--hangup-after", "--records-file", "--colors", "--delay-ms"})
+    for (const char *option :
+         {"--silent", "--split", "--garbage", "--bad-checksum", "--hangup-after", "--hangup-on",
+          "--records-file", "--colors", "--delay-ms"})
         QVERIFY2(text.contains(option), option);
 }
 

@@ -45,7 +45,11 @@ every read finds end of file, so a QSerialPort that stays open reports
 QSerialPort::ReadError over and over (ResourceError, "Input/output error",
 once a write has failed); the terminal is gone, so opening it again fails
 with QSerialPort::DeviceNotFoundError.  A client must close the port on
-the first of these errors.)";
+the first of these errors.
+
+On --hangup-on CODE:N the N-th request of CODE is not answered: the emulator
+hangs up as soon as it has read it, as when the instrument is unplugged in
+the middle of a measurement.)";
 
 const QStringList lightSourceNames = {"A", "D50", "D65", "C", "F2", "F7", "F11", "F12"};
 const QStringList lightSourceLongNames = {"A",       "D50", "D65",       "C",
@@ -306,6 +310,9 @@ bool parseEmulatorArguments(const QStringList &arguments, emulatorConfig *config
                                   "1");
     const QCommandLineOption delay(
         "delay-ms", "Time a measurement or calibration takes before its reply (0).", "ms", "0");
+    const QCommandLineOption stale(
+        "stale-ms", "Time after which an unfinished request is dropped as stale (250).", "ms",
+        "250");
     const QCommandLineOption recordsFile("records-file", "Stored records from a file.", "path");
     const QCommandLineOption recordsCount("records", "N generated stored records instead.", "n");
     const QCommandLineOption silent(
@@ -322,13 +329,19 @@ bool parseEmulatorArguments(const QStringList &arguments, emulatorConfig *config
         "calibration-fails", "White and black calibration replies report failure.");
     const QCommandLineOption hangup("hangup-after",
                                     "Hang up (close the master) after N answered requests.", "n");
+    const QCommandLineOption hangupOn(
+        "hangup-on",
+        "Hang up instead of answering the N-th request of CODE (C5:1; C5 for the first).",
+        "code:n");
     const QCommandLineOption log("log", "Writes every request (\"<-\"), ignored frame (\"<!\") "
                                         "and reply (\"->\") as hex to stderr.");
-    parser.addOptions({help,        model,       caliber,          lightSource,    lightMode,
-                       colorSpace,  formula,     typeCapacity,     sampleCapacity, typeCount,
-                       sampleCount, colors,      colorsFile,       base,           seed,
-                       delay,       recordsFile, recordsCount,     silent,         split,
-                       garbage,     badChecksum, calibrationFails, hangup,         log});
+    parser.addOptions({help,           model,       caliber,      lightSource,
+                       lightMode,      colorSpace,  formula,      typeCapacity,
+                       sampleCapacity, typeCount,   sampleCount,  colors,
+                       colorsFile,     base,        seed,         delay,
+                       stale,          recordsFile, recordsCount, silent,
+                       split,          garbage,     badChecksum,  calibrationFails,
+                       hangup,         hangupOn,    log});
     if (!parser.parse(arguments)) {
         *error = parser.errorText();
         return false;
@@ -387,6 +400,8 @@ bool parseEmulatorArguments(const QStringList &arguments, emulatorConfig *config
         return fail(QStringLiteral("bad --base"));
     if (!number(delay, 0, 600000, &config->delayMs))
         return fail(QStringLiteral("bad --delay-ms"));
+    if (!number(stale, 1, 600000, &config->staleMs))
+        return fail(QStringLiteral("bad --stale-ms"));
 
     if (parser.isSet(colors)) {
         const QStringList list = parser.value(colors).split(QLatin1Char(';'), Qt::SkipEmptyParts);
@@ -488,6 +503,16 @@ bool parseEmulatorArguments(const QStringList &arguments, emulatorConfig *config
     config->calibrationFails = parser.isSet(calibrationFails);
     if (parser.isSet(hangup) && !number(hangup, 1, 1 << 30, &config->hangupAfter))
         return fail(QStringLiteral("bad --hangup-after"));
+    if (parser.isSet(hangupOn)) {
+        const QString value = parser.value(hangupOn);
+        const int colon = value.indexOf(QLatin1Char(':'));
+        int code = 0;
+        bool ok = true;
+        const int nth = colon < 0 ? 1 : value.mid(colon + 1).toInt(&ok);
+        if (!requestCode(colon < 0 ? value : value.left(colon), &code) || !ok || nth < 1)
+            return fail(QStringLiteral("bad --hangup-on \"%1\"").arg(value));
+        config->hangupOn.insert(code, nth);
+    }
     config->log = parser.isSet(log);
     return true;
 }

@@ -51,6 +51,9 @@ struct emulatorConfig
     emulatedColour base{50.0, 10.0, -20.0};
     quint32 seed = 1;
     int delayMs = 0;
+    // Input that has not become a whole request within this time is stale:
+    // its header is skipped and the search for the next one goes on.
+    int staleMs = 250;
 
     // Faults, keyed by request code (0xC0 ... 0xC9).
     QMap<int, QSet<int>> silentNth; // code -> the request numbers (1-based) left unanswered
@@ -59,7 +62,8 @@ struct emulatorConfig
     QSet<int> garbage;
     QSet<int> badChecksum;
     bool calibrationFails = false;
-    int hangupAfter = 0; // 0: never
+    int hangupAfter = 0;     // 0: never
+    QMap<int, int> hangupOn; // code -> the request number (1-based) that is met by a hang-up
     bool log = false;
 };
 

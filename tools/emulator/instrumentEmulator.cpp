@@ -19,9 +19,6 @@ namespace {
 // Bytes that never contain 0x55 0xAA, sent before a reply by --garbage.
 const char garbageBytes[] = {'\x00', '\x13', '\x37'};
 
-// Input that has not become a whole request within this time is stale.
-constexpr int staleInputMs = 250;
-
 int minimumRequestLength(int code)
 {
     switch (code) {
@@ -195,7 +192,7 @@ void instrumentEmulator::readMaster()
     if (input.isEmpty())
         staleTimer->stop();
     else
-        staleTimer->start(staleInputMs);
+        staleTimer->start(config.staleMs);
 }
 
 void instrumentEmulator::dropStaleInput()
@@ -207,7 +204,7 @@ void instrumentEmulator::dropStaleInput()
     input.remove(0, qMin(2, input.size()));
     processInput();
     if (!input.isEmpty())
-        staleTimer->start(staleInputMs);
+        staleTimer->start(config.staleMs);
 }
 
 void instrumentEmulator::processInput()
@@ -251,7 +248,7 @@ void instrumentEmulator::processInput()
 
 void instrumentEmulator::handleRequest(const QByteArray &request)
 {
-    if (hungUp)
+    if (hungUp || hangUpDue)
         return;
     const int code = quint8(request.at(3));
     if (code < 0xC0 || code > 0xC9) {
@@ -264,6 +261,15 @@ void instrumentEmulator::handleRequest(const QByteArray &request)
     }
     logLine(QStringLiteral("<- %1").arg(hexText(request)));
     const int nth = ++requestCounts[code];
+    if (config.hangupOn.value(code) == nth) {
+        logLine(QStringLiteral("   request %1 of %2 met by a hang-up")
+                    .arg(nth)
+                    .arg(code, 2, 16, QLatin1Char('0')));
+        // Not from here: we are inside the read notifier that hangUp deletes.
+        hangUpDue = true;
+        QTimer::singleShot(0, this, &instrumentEmulator::hangUp);
+        return;
+    }
     ++answered;
     const bool last = config.hangupAfter > 0 && answered == config.hangupAfter;
     if (config.silentAll.contains(code) || config.silentNth.value(code).contains(nth)) {

@@ -64,6 +64,7 @@ private:
     QHash<int, int> requestCounts;
     int answered = 0;
     bool hungUp = false;
+    bool hangUpDue = false; // a hang-up is on its way: nothing more is answered
     int recordCursor = 0;
     int colourIndex = 0;
     emulatedColour walk;
