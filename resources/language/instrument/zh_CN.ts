@@ -135,5 +135,9 @@
         <source>Info.:</source>
         <translation>信息:</translation>
     </message>
+    <message>
+        <source>Connection to the instrument lost; the measurement was abandoned.</source>
+        <translation>与仪器的连接已断开，本次测量已放弃。</translation>
+    </message>
 </context>
 </TS>

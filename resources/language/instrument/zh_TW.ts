@@ -135,5 +135,9 @@
         <source>Info.:</source>
         <translation>資訊:</translation>
     </message>
+    <message>
+        <source>Connection to the instrument lost; the measurement was abandoned.</source>
+        <translation>與儀器的連線已中斷，本次測量已放棄。</translation>
+    </message>
 </context>
 </TS>
