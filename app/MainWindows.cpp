@@ -9,6 +9,7 @@
 #include "measurementRoad.h"
 #include "measurementTreeRk.h"
 #include "measuringDocument.h"
+#include "measuringJournal.h"
 #include "platformIntegration.h"
 #include "promptRk.h"
 #include "readingRecorderRk.h"
@@ -22,9 +23,9 @@
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QScreen>
 #include <QLabel>
 #include <QMimeData>
+#include <QScreen>
 #include <QSettings>
 #include <QSplitter>
 #include <QStatusBar>
@@ -76,6 +77,7 @@ void MainWindows::createWidgets()
     m_road = new measurementRoad(m_treeModel, m_recorder, m_state, this, this);
     m_panel = new infoPanelRk(m_treeModel, this);
     m_document = new measuringDocument(m_treeModel, m_state, m_serialPort, this, this);
+    m_journal = new measuringJournal(m_treeModel, m_state, m_document, this);
     m_layout = new mainLayout(m_serialPort, m_tree, m_panel->printInfoTable(),
                               m_panel->parameterTable(), m_panel->colorDataTable(), this);
     m_instrument =
@@ -609,10 +611,39 @@ void MainWindows::closeEvent(QCloseEvent *event)
 {
     if (maybeSave()) {
         writeSettings();
+        m_journal->discard();
         event->accept();
     } else {
         event->ignore();
     }
+}
+
+void MainWindows::startJournal(const QString &folder)
+{
+    QString error;
+    if (!m_journal->open(folder, &error)) {
+        promptRk::warning(
+            this, tr("QCM"),
+            tr("Unsaved measurements cannot be protected against a crash:\n%1").arg(error));
+        return;
+    }
+    if (m_journal->hasLeftover()) {
+        const journal::Measurement &left = m_journal->leftover();
+        const QString file =
+            left.file.isEmpty() ? tr("an untitled measurement") : QFileInfo(left.file).fileName();
+        QString text = tr("QCM was not closed properly. %1 Types and Samples of %2, as they "
+                          "were on %3, were not saved.\nDo you want to restore them?")
+                           .arg(left.itemCount())
+                           .arg(file, left.started.toLocalTime().toString(Qt::ISODate));
+        if (m_journal->leftoverWasCut())
+            text += QLatin1Char('\n') + tr("The last change before the crash could not be read.");
+        if (promptRk::question(this, tr("QCM"), text) == QMessageBox::Yes) {
+            m_journal->restoreLeftover();
+            return;
+        }
+        m_journal->setLeftoverAside();
+    }
+    m_journal->restart();
 }
 
 void MainWindows::dragEnterEvent(QDragEnterEvent *event)

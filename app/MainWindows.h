@@ -21,6 +21,7 @@ class mainLayout;
 class measurementRoad;
 class measurementTreeRk;
 class measuringDocument;
+class measuringJournal;
 class readingRecorderRk;
 class serialPortRk;
 class sharedState;
@@ -48,6 +49,10 @@ public:
     sharedState *state() const { return m_state; }
     measuringDocument *document() const { return m_document; }
     measurementRoad *road() const { return m_road; }
+    measuringJournal *journal() const { return m_journal; }
+    // Keeps the crash-safe journal in `folder`; a journal left there by a
+    // session that did not end cleanly is offered for restoring first.
+    void startJournal(const QString &folder);
     mainLayout *layoutPlaces() const { return m_layout; }
     serialPortRk *serialPort() const { return m_serialPort; }
     measurementTreeRk *treeModel() const { return m_treeModel; }
@@ -198,6 +203,7 @@ private:
     readingRecorderRk *m_recorder = nullptr;
     measurementRoad *m_road = nullptr;
     measuringDocument *m_document = nullptr;
+    measuringJournal *m_journal = nullptr;
     serialPortRk *m_serialPort = nullptr;
 };
 

@@ -9,6 +9,7 @@
 #include <QPixmap>
 #include <QRandomGenerator>
 #include <QSplashScreen>
+#include <QStandardPaths>
 #include <QTime>
 
 namespace {
@@ -26,6 +27,8 @@ void waitPumping(int msec)
 int runQcm(int argc, char **argv)
 {
     QApplication app(argc, argv);
+    QCoreApplication::setOrganizationName(QStringLiteral("SoftWare Inc."));
+    QCoreApplication::setApplicationName(QStringLiteral("qcm"));
     QCoreApplication::addLibraryPath("./imageformats");
     ensureFileAssociation(QCoreApplication::applicationFilePath());
 
@@ -45,6 +48,8 @@ int runQcm(int argc, char **argv)
                         choice.messageColor);
     waitPumping(800);
     window.show();
+    window.startJournal(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
+                        "/journal");
     if (argc > 1)
         window.openFileAtStart(QString::fromLocal8Bit(argv[1]));
     splash->finish(&window);

@@ -12,6 +12,7 @@
 #include <limits>
 
 #include "colorConversions.h"
+#include "journalFormat.h"
 #include "measuringFile.h"
 
 namespace {
@@ -436,6 +437,30 @@ QTreeWidgetItem *measurementTreeRk::addLoadedType(const std::array<QString, 16> 
     }
     // Inserting the children before the Type joins the tree keeps the view
     // from laying out every row one by one.
+    typeItem->addChildren(children);
+    m_root->addChild(typeItem);
+    if (!children.isEmpty())
+        typeItem->setExpanded(true);
+    return typeItem;
+}
+
+QTreeWidgetItem *measurementTreeRk::addRestoredType(const journal::TypeState &type)
+{
+    auto restored = [](const journal::ItemState &state) {
+        QTreeWidgetItem *item = newItem(state.texts, QString());
+        item->setBackground(swatchColumn, QBrush(QColor::fromRgba(state.swatch)));
+        item->setCheckState(nameColumn, Qt::CheckState(state.checkState));
+        return item;
+    };
+    // Marks are set before the items join the tree, so nothing propagates.
+    QTreeWidgetItem *typeItem = restored(type.type);
+    QList<QTreeWidgetItem *> children;
+    children.reserve(type.samples.size());
+    for (const journal::ItemState &sample : type.samples) {
+        QTreeWidgetItem *child = restored(sample);
+        m_seenSampleState.insert(child, child->checkState(nameColumn));
+        children.append(child);
+    }
     typeItem->addChildren(children);
     m_root->addChild(typeItem);
     if (!children.isEmpty())

@@ -14,6 +14,9 @@
 
 class QTreeWidget;
 class QTreeWidgetItem;
+namespace journal {
+struct TypeState;
+}
 
 // The measurement tree: three fixed top-level branches (instrument
 // information, software information, the measurement root) and, under the
@@ -158,6 +161,9 @@ public:
     // to 4 read as L*, a*, b*.
     QTreeWidgetItem *addLoadedType(const std::array<QString, 16> &type,
                                    const QVector<std::array<QString, 16>> &samples);
+    // A Type and its Samples exactly as they were: texts, swatches and check
+    // marks (a measurement rebuilt from the journal).
+    QTreeWidgetItem *addRestoredType(const journal::TypeState &type);
     // Column texts 0 and 2 to 15 of an item.
     static std::array<QString, 16> columnTexts(const QTreeWidgetItem *item);
 

@@ -165,6 +165,7 @@ bool measuringDocument::loadFile(const QString &path)
 void measuringDocument::setCurrentFile(const QString &path)
 {
     m_currentFile = path;
+    m_forcedModified = false;
     m_savedItemCount = path.isEmpty() ? 0 : m_tree->itemCount();
     emit currentFileChanged(path);
     emit titleChanged(windowTitle());
@@ -179,7 +180,7 @@ QString measuringDocument::windowTitle() const
 
 bool measuringDocument::isModified() const
 {
-    return m_tree->itemCount() != m_savedItemCount;
+    return m_forcedModified || m_tree->itemCount() != m_savedItemCount;
 }
 
 bool measuringDocument::maybeSave()

@@ -28,6 +28,9 @@ public:
     void setCurrentFile(const QString &path);
     QString currentFile() const { return m_currentFile; }
     bool isModified() const;
+    // The measurement differs from its file whatever the count says (it was
+    // rebuilt from the journal); until the next save, open or new.
+    void markModified() { m_forcedModified = true; }
     // Asks whether to save a modified measurement; false when the user cancels
     // or the save fails.
     bool maybeSave();
@@ -77,6 +80,7 @@ private:
     QString m_currentFile;
     int m_savedItemCount = 0;
     bool m_loading = false;
+    bool m_forcedModified = false;
 };
 
 #endif

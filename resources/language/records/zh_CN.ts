@@ -317,6 +317,17 @@ Do you want to save your changes?</source>
     </message>
 </context>
 <context>
+    <name>measuringJournal</name>
+    <message>
+        <source>Cannot make the folder %1.</source>
+        <translation>无法创建文件夹 %1。</translation>
+    </message>
+    <message>
+        <source>Every journal in %1 is in use.</source>
+        <translation>%1 中的所有日志都在使用中。</translation>
+    </message>
+</context>
+<context>
     <name>readingRecorderRk</name>
     <message>
         <source>Tips</source>

@@ -1,0 +1,214 @@
+// The journal's records on their own: what is written reads back, a torn or
+// damaged tail is cut off at the last intact record, and replaying the
+// records rebuilds the measurement or stops where a record does not fit.
+
+#include "journalFormat.h"
+
+#include <QBuffer>
+#include <QTest>
+
+using namespace journal;
+
+namespace {
+
+ItemState item(const QString &name, float L, Qt::CheckState check = Qt::Unchecked)
+{
+    ItemState state;
+    state.texts[nameColumn] = name;
+    state.texts[value1Column] = QString::number(double(L));
+    state.texts[value2Column] = QStringLiteral("1.5");
+    state.texts[value3Column] = QStringLiteral("-2");
+    state.texts[colorSpaceColumn] = QStringLiteral("CIE1976L*a*b*");
+    state.texts[timeColumn] = QStringLiteral("2026-12-09 08:00:00");
+    state.swatch = qRgb(120, 80, int(L));
+    state.checkState = quint8(check);
+    return state;
+}
+
+Record begin(const QString &file)
+{
+    Record r;
+    r.kind = Kind::Begin;
+    r.file = file;
+    r.started = QDateTime(QDate(2026, 12, 9), QTime(8, 0), Qt::UTC);
+    return r;
+}
+
+Record insert(int typeRow, int sampleRow, const ItemState &state,
+              const QVector<ItemState> &children = {})
+{
+    Record r;
+    r.kind = Kind::Insert;
+    r.typeRow = typeRow;
+    r.sampleRow = sampleRow;
+    r.item = state;
+    r.children = children;
+    return r;
+}
+
+Record change(int typeRow, int sampleRow, const ItemState &state)
+{
+    Record r = insert(typeRow, sampleRow, state);
+    r.kind = Kind::Change;
+    return r;
+}
+
+Record remove(int typeRow, int sampleRow, int count)
+{
+    Record r;
+    r.kind = Kind::Remove;
+    r.typeRow = typeRow;
+    r.sampleRow = sampleRow;
+    r.count = count;
+    return r;
+}
+
+QVector<Record> session()
+{
+    Record tolerance;
+    tolerance.kind = Kind::Tolerance;
+    tolerance.texts = QStringList{"1.50", "1.00", "1.00", "0.80", "0.80", "0.60", "0.60"};
+    Record print;
+    print.kind = Kind::PrintInfo;
+    print.texts = QStringList{"Lot 5", "ACME", "", "Lab", "Ann", "Yarn"};
+    print.timeFlag = true;
+    return {begin("/data/lot5.qcm"),
+            tolerance,
+            print,
+            insert(0, -1, item("Type T001", 50), {item("Sample S001", 51)}),
+            insert(0, 1, item("Sample S002", 52)),
+            insert(1, -1, item("Type T002", 60)),
+            change(0, 1, item("Sample S002", 52, Qt::Checked)),
+            insert(1, 0, item("Sample S001", 61)),
+            remove(0, 0, 1),
+            change(0, -1, item("Red", 50, Qt::PartiallyChecked))};
+}
+
+QByteArray bytesOf(const QVector<Record> &records)
+{
+    QByteArray bytes;
+    for (const Record &record : records)
+        bytes += encode(record);
+    return bytes;
+}
+
+ReadResult readBytes(const QByteArray &bytes)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    return read(&buffer);
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(QVector<journal::Record>)
+
+class tst_journalFormat : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void replayRebuildsTheMeasurement()
+    {
+        const ReadResult read = readBytes(bytesOf(session()));
+        QCOMPARE(read.records.size(), session().size());
+        QCOMPARE(read.discardedBytes, qint64(0));
+        Measurement m;
+        int applied = 0;
+        QVERIFY(replay(read.records, &m, &applied));
+        QCOMPARE(applied, session().size());
+        QCOMPARE(m.file, QString("/data/lot5.qcm"));
+        QCOMPARE(m.tolerance.delatE, QString("1.50"));
+        QCOMPARE(m.printInfo.measurementName, QString("Lot 5"));
+        QVERIFY(m.printInfo.timeFlag);
+        QCOMPARE(m.types.size(), 2);
+        QCOMPARE(m.types[0].type, item("Red", 50, Qt::PartiallyChecked));
+        QCOMPARE(m.types[0].samples.size(), 1);
+        QCOMPARE(m.types[0].samples[0], item("Sample S002", 52, Qt::Checked));
+        QCOMPARE(m.types[1].samples, QVector<ItemState>{item("Sample S001", 61)});
+        QCOMPARE(m.itemCount(), 4);
+    }
+
+    void tornTailKeepsEveryWholeRecord()
+    {
+        // Cut anywhere inside the last record: all records before it stay.
+        const QVector<Record> records = session();
+        const QByteArray whole = bytesOf(records);
+        const int lastStart = whole.size() - encode(records.last()).size();
+        for (int cut = lastStart; cut < whole.size(); ++cut) {
+            const ReadResult read = readBytes(whole.left(cut));
+            QCOMPARE(read.records.size(), records.size() - 1);
+            QCOMPARE(read.discardedBytes, qint64(cut - lastStart));
+        }
+    }
+
+    void damagedRecordEndsTheJournal_data()
+    {
+        QTest::addColumn<int>("damagedRecord");
+        QTest::addColumn<int>("offset"); // into that record
+        QTest::newRow("payload of the last") << 9 << 20;
+        QTest::newRow("checksum of the last") << 9 << -1;
+        QTest::newRow("length of the fourth") << 3 << 4;
+        QTest::newRow("magic of the second") << 1 << 0;
+        QTest::newRow("kind of the fifth") << 4 << 2;
+    }
+    void damagedRecordEndsTheJournal()
+    {
+        QFETCH(int, damagedRecord);
+        QFETCH(int, offset);
+        const QVector<Record> records = session();
+        QByteArray bytes;
+        int at = 0;
+        for (int i = 0; i < records.size(); ++i) {
+            const QByteArray one = encode(records[i]);
+            if (i == damagedRecord)
+                at = bytes.size() + (offset < 0 ? one.size() + offset : offset);
+            bytes += one;
+        }
+        bytes[at] = char(bytes[at] ^ 0x5A);
+        const ReadResult read = readBytes(bytes);
+        QCOMPARE(read.records.size(), damagedRecord);
+        QVERIFY(read.discardedBytes > 0);
+    }
+
+    void hugeDeclaredLengthIsNotAllocated()
+    {
+        QByteArray bytes = bytesOf({begin("x")});
+        bytes += QByteArray::fromHex("514A04FFFFFFF0") + QByteArray(16, 'x');
+        const ReadResult read = readBytes(bytes);
+        QCOMPARE(read.records.size(), 1);
+    }
+
+    void replayStopsAtAnImpossibleRecord_data()
+    {
+        QTest::addColumn<QVector<Record>>("records");
+        QTest::addColumn<int>("applied");
+        QTest::addColumn<bool>("whole");
+        const Record type = insert(0, -1, item("Type T001", 50));
+        QTest::newRow("no beginning") << QVector<Record>{type} << 0 << false;
+        QTest::newRow("Sample of a missing Type")
+            << QVector<Record>{begin(""), insert(1, 0, item("Sample S001", 51))} << 1 << false;
+        QTest::newRow("Type far beyond the end")
+            << QVector<Record>{begin(""), insert(3, -1, item("Type T004", 1))} << 1 << false;
+        QTest::newRow("removing too many")
+            << QVector<Record>{begin(""), type, remove(0, -1, 2)} << 2 << false;
+        QTest::newRow("change of a missing Sample")
+            << QVector<Record>{begin(""), type, change(0, 0, item("S", 1))} << 2 << false;
+        QTest::newRow("a second beginning starts over")
+            << QVector<Record>{begin("a"), type, begin("b")} << 3 << true;
+    }
+    void replayStopsAtAnImpossibleRecord()
+    {
+        QFETCH(QVector<Record>, records);
+        QFETCH(int, applied);
+        QFETCH(bool, whole);
+        Measurement m;
+        int done = -1;
+        QCOMPARE(replay(records, &m, &done), whole);
+        QCOMPARE(done, applied);
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_journalFormat)
+#include "tst_journalFormat.moc"
