@@ -14,6 +14,7 @@ class QLabel;
 class QSplitter;
 class QTreeWidget;
 class QTreeWidgetItem;
+class exportCommand;
 class infoPanelRk;
 class instrumentDisplay;
 class languageSwitcher;
@@ -47,6 +48,7 @@ public:
 
     sharedState *state() const { return m_state; }
     measuringDocument *document() const { return m_document; }
+    exportCommand *exporter() const { return m_export; }
     measurementRoad *road() const { return m_road; }
     mainLayout *layoutPlaces() const { return m_layout; }
     serialPortRk *serialPort() const { return m_serialPort; }
@@ -97,6 +99,11 @@ public slots:
     bool save();
     bool saveAs();
     void openRecentFile();
+
+    // Export of the marked items (the work is exportCommand's).
+    void exportToExcelFcn();
+    void exportToCsvFcn();
+    void exportToExcelInfoSlot(QList<Qt::CheckState> states);
 
     void EnglishFcn();
     void SimplifyFcn();
@@ -175,6 +182,7 @@ private:
     void connectTreeAndPanel();
     void connectSharedState();
     void connectDocument();
+    void connectExport();
     void readSettings();
     void writeSettings();
     void switchLanguage(const QString &code);
@@ -198,6 +206,7 @@ private:
     readingRecorderRk *m_recorder = nullptr;
     measurementRoad *m_road = nullptr;
     measuringDocument *m_document = nullptr;
+    exportCommand *m_export = nullptr;
     serialPortRk *m_serialPort = nullptr;
 };
 

@@ -399,6 +399,14 @@
         <source>Succeed to set tolerance.</source>
         <translation>容差设置成功。</translation>
     </message>
+    <message>
+        <source>Export to &amp;CSV…</source>
+        <translation>导出为 &amp;CSV…</translation>
+    </message>
+    <message>
+        <source>Data export to CSV!</source>
+        <translation>数据导出到CSV!</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

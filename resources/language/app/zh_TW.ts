@@ -399,6 +399,14 @@
         <source>Succeed to set tolerance.</source>
         <translation>容差設定成功。</translation>
     </message>
+    <message>
+        <source>Export to &amp;CSV…</source>
+        <translation>匯出為 &amp;CSV…</translation>
+    </message>
+    <message>
+        <source>Data export to CSV!</source>
+        <translation>資料匯出到CSV!</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
