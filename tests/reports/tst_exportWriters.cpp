@@ -401,7 +401,7 @@ private slots:
         }
         Measurement m;
         QTreeWidgetItem *type = m.type("Type T001", 50, 0, 0);
-        for (int s = 1; s <= 3000; ++s)
+        for (int s = 1; s <= 300; ++s)
             m.sample(type, measurementTreeRk::sampleName(s), 50, s * 0.01f, 0);
         m.check(type);
         const ExportData data = m.data(allFields());
