@@ -1,6 +1,8 @@
 #include "MainWindows.h"
 
+#include "checkExportToExcelRk.h"
 #include "colorConversions.h"
+#include "exportCommand.h"
 #include "fixedSizeDialog.h"
 #include "infoPanelRk.h"
 #include "instrumentDisplay.h"
@@ -78,6 +80,7 @@ void MainWindows::createWidgets()
     m_panel = new infoPanelRk(m_treeModel, this);
     m_document = new measuringDocument(m_treeModel, m_state, m_serialPort, this, this);
     m_journal = new measuringJournal(m_treeModel, m_state, m_document, this);
+    m_export = new exportCommand(m_treeModel, m_state, this, this);
     m_layout = new mainLayout(m_serialPort, m_tree, m_panel->printInfoTable(),
                               m_panel->parameterTable(), m_panel->colorDataTable(), this);
     m_instrument =
@@ -118,6 +121,7 @@ void MainWindows::makeConnections()
     connectTreeAndPanel();
     connectSharedState();
     connectDocument();
+    connectExport();
 }
 
 void MainWindows::connectInstrument()
@@ -187,6 +191,22 @@ void MainWindows::connectDocument()
     connect(m_document, &measuringDocument::statusMessage, statusBar(), &QStatusBar::showMessage);
     connect(m_document, &measuringDocument::measurementCleared, this,
             [this] { m_panel->clearValues(m_state->conditions().colorDiffFormula); });
+}
+
+void MainWindows::connectExport()
+{
+    connect(m_export->fieldDialog(), &checkExportToExcelRk::checkInfoSignal, this,
+            &MainWindows::exportToExcelInfoSlot);
+    connect(m_export, &exportCommand::startWatcher, m_serialPort, &serialPortRk::startWatcher);
+    connect(m_export, &exportCommand::stopWatcher, m_serialPort, &serialPortRk::stopWatcher);
+    connect(m_export, &exportCommand::progressStarted, m_serialPort, &serialPortRk::startProgress);
+    connect(m_export, &exportCommand::progressChanged, m_serialPort,
+            &serialPortRk::setProgressValue);
+    connect(m_export, &exportCommand::progressFinished, m_serialPort,
+            &serialPortRk::finishProgress);
+    connect(m_export, &exportCommand::progressAbandoned, m_serialPort,
+            &serialPortRk::progressbarSlot);
+    connect(m_export, &exportCommand::message, m_serialPort, &serialPortRk::showInfo);
 }
 
 // --- Settings ----------------------------------------------------------------
@@ -593,6 +613,21 @@ void MainWindows::open()
 void MainWindows::newFile()
 {
     m_document->newFile();
+}
+
+void MainWindows::exportToExcelFcn()
+{
+    m_export->chooseFields(exportCommand::Workbook);
+}
+
+void MainWindows::exportToCsvFcn()
+{
+    m_export->chooseFields(exportCommand::Csv);
+}
+
+void MainWindows::exportToExcelInfoSlot(QList<Qt::CheckState> states)
+{
+    m_export->exportChosen(states);
 }
 
 void MainWindows::openRecentFile()

@@ -14,6 +14,7 @@ class QLabel;
 class QSplitter;
 class QTreeWidget;
 class QTreeWidgetItem;
+class exportCommand;
 class infoPanelRk;
 class instrumentDisplay;
 class languageSwitcher;
@@ -48,6 +49,7 @@ public:
 
     sharedState *state() const { return m_state; }
     measuringDocument *document() const { return m_document; }
+    exportCommand *exporter() const { return m_export; }
     measurementRoad *road() const { return m_road; }
     measuringJournal *journal() const { return m_journal; }
     // Keeps the crash-safe journal in `folder`; a journal left there by a
@@ -102,6 +104,11 @@ public slots:
     bool save();
     bool saveAs();
     void openRecentFile();
+
+    // Export of the marked items (the work is exportCommand's).
+    void exportToExcelFcn();
+    void exportToCsvFcn();
+    void exportToExcelInfoSlot(QList<Qt::CheckState> states);
 
     void EnglishFcn();
     void SimplifyFcn();
@@ -180,6 +187,7 @@ private:
     void connectTreeAndPanel();
     void connectSharedState();
     void connectDocument();
+    void connectExport();
     void readSettings();
     void writeSettings();
     void switchLanguage(const QString &code);
@@ -204,6 +212,7 @@ private:
     measurementRoad *m_road = nullptr;
     measuringDocument *m_document = nullptr;
     measuringJournal *m_journal = nullptr;
+    exportCommand *m_export = nullptr;
     serialPortRk *m_serialPort = nullptr;
 };
 

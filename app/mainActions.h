@@ -19,6 +19,7 @@ enum class ActionId
     saveAs,
     printFcn,
     exportToExcelFcn,
+    exportToCsvFcn,
     exit,
     whiteCalibrationFcn,
     blackCalibrationFcn,

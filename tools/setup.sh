@@ -11,7 +11,8 @@ packages=(
   cmake g++ make pkg-config
   qtbase5-dev qtbase5-dev-tools libqt5serialport5-dev
   qttools5-dev qttools5-dev-tools qttranslations5-l10n
-  libxlsxwriter-dev
+  libxlsxwriter-dev zlib1g-dev
+  python3 python3-openpyxl
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   socat desktop-file-utils appstream

@@ -378,6 +378,24 @@ const QHash<QString, Painter> &painters()
              p.drawRect(sheet);
              arrow(p, QPointF(30, 44), QPointF(61, 44), t.accent, 7, 10);
          }},
+        {"18 file.png",
+         [](QPainter &p, const Theme &t) {
+             // A page of comma-separated fields: a coloured header row, then
+             // rows of fields, each field followed by its comma.
+             page(p, t, QRectF(5, 5, 40, 52), 11);
+             for (int row = 0; row < 4; ++row) {
+                 const double y = 17 + row * 8;
+                 const QColor field = row == 0 ? t.primary : t.light.darker(125);
+                 p.setPen(strokePen(field, 3.0));
+                 p.drawLine(QPointF(10, y), QPointF(17, y));
+                 p.drawLine(QPointF(23, y), QPointF(31, y));
+                 p.setPen(Qt::NoPen);
+                 p.setBrush(t.dark);
+                 for (double x : {20.0, 34.0})
+                     p.drawEllipse(QPointF(x, y + 1.2), 1.4, 1.4);
+             }
+             arrow(p, QPointF(30, 50), QPointF(61, 50), t.accent, 7, 10);
+         }},
         {"17 file.png",
          [](QPainter &p, const Theme &t) {
              p.setPen(outlinePen(t));
@@ -659,13 +677,13 @@ QList<Theme> themes()
 
 QStringList actionIconFiles()
 {
-    return {"11 file.png",    "12 file.png",    "13 file.png",    "14 file.png",
-            "15 file.png",    "16 file.png",    "17 file.png",    "21 operate.png",
-            "22 operate.png", "23 operate.png", "24 operate.png", "25 operate.png",
-            "26 operate.png", "27 operate.png", "31 cal.png",     "32 cal.png",
-            "41 setting.png", "42 setting.png", "43 setting.png", "44 setting.png",
-            "51 measure.png", "52 measure.png", "53 measure.png", "54 measure.png",
-            "55 measure.png", "61 data.png",    "71 library.png", "81 about.png"};
+    return {
+        "11 file.png",    "12 file.png",    "13 file.png",    "14 file.png",    "15 file.png",
+        "16 file.png",    "17 file.png",    "18 file.png",    "21 operate.png", "22 operate.png",
+        "23 operate.png", "24 operate.png", "25 operate.png", "26 operate.png", "27 operate.png",
+        "31 cal.png",     "32 cal.png",     "41 setting.png", "42 setting.png", "43 setting.png",
+        "44 setting.png", "51 measure.png", "52 measure.png", "53 measure.png", "54 measure.png",
+        "55 measure.png", "61 data.png",    "71 library.png", "81 about.png"};
 }
 
 QStringList blueOnlyIconFiles()

@@ -423,6 +423,14 @@ Do you want to restore them?</source>
         <source>The last change before the crash could not be read.</source>
         <translation>崩溃前的最后一项更改无法读取。</translation>
     </message>
+    <message>
+        <source>Export to &amp;CSV…</source>
+        <translation>导出为 &amp;CSV…</translation>
+    </message>
+    <message>
+        <source>Data export to CSV!</source>
+        <translation>数据导出到CSV!</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

@@ -423,6 +423,14 @@ Do you want to restore them?</source>
         <source>The last change before the crash could not be read.</source>
         <translation>當機前的最後一項變更無法讀取。</translation>
     </message>
+    <message>
+        <source>Export to &amp;CSV…</source>
+        <translation>匯出為 &amp;CSV…</translation>
+    </message>
+    <message>
+        <source>Data export to CSV!</source>
+        <translation>資料匯出到CSV!</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

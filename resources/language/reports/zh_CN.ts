@@ -1,0 +1,192 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN">
+<context>
+    <name>checkExportToExcelRk</name>
+    <message>
+        <source>Data Export</source>
+        <translation>数据导出</translation>
+    </message>
+    <message>
+        <source>Data Export to CSV</source>
+        <translation>数据导出到 CSV</translation>
+    </message>
+    <message>
+        <source>Data Export to Excel</source>
+        <translation>数据导出到 Excel</translation>
+    </message>
+    <message>
+        <source>Measuring Conditions</source>
+        <translation>测量条件</translation>
+    </message>
+    <message>
+        <source>Measuring Info.</source>
+        <translation>测量信息</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>全选</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>导出</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>exportCommand</name>
+    <message>
+        <source>QCM</source>
+        <translation>QCM</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 已存在。
+要替换它吗？</translation>
+    </message>
+    <message>
+        <source>Data is exported to CSV...</source>
+        <translation>正在导出数据到CSV...</translation>
+    </message>
+    <message>
+        <source>Export failed!</source>
+        <translation>导出失败!</translation>
+    </message>
+    <message>
+        <source>Cannot write file %1:
+%2.</source>
+        <translation>无法写入文件 %1：
+%2。</translation>
+    </message>
+    <message>
+        <source>Finished</source>
+        <translation>完成</translation>
+    </message>
+    <message>
+        <source>File has been exported, is it open now?</source>
+        <translation>文件已导出，现在打开吗？</translation>
+    </message>
+    <message>
+        <source>Cannot open file %1.</source>
+        <translation>无法打开文件 %1。</translation>
+    </message>
+</context>
+<context>
+    <name>exportFields</name>
+    <message>
+        <source>Instrument Model</source>
+        <translation>仪器型号</translation>
+    </message>
+    <message>
+        <source>Standard Light Source</source>
+        <translation>标准光源</translation>
+    </message>
+    <message>
+        <source>Observer</source>
+        <translation>观察者</translation>
+    </message>
+    <message>
+        <source>Illumination Mode</source>
+        <translation>照明方式</translation>
+    </message>
+    <message>
+        <source>Caliber</source>
+        <translation>口径</translation>
+    </message>
+    <message>
+        <source>Containing Light Mode</source>
+        <translation>包含镜面光方式</translation>
+    </message>
+    <message>
+        <source>Color Space</source>
+        <translation>颜色空间</translation>
+    </message>
+    <message>
+        <source>Color Difference Formula</source>
+        <translation>色差公式</translation>
+    </message>
+    <message>
+        <source>Single/Average Measurement</source>
+        <translation>单次/平均测量</translation>
+    </message>
+    <message>
+        <source>Measurement Times</source>
+        <translation>测量次数</translation>
+    </message>
+    <message>
+        <source>Measuring Time</source>
+        <translation>测量时间</translation>
+    </message>
+    <message>
+        <source>Current Tolerance</source>
+        <translation>当前容差</translation>
+    </message>
+    <message>
+        <source>Tolerance</source>
+        <translation>容差</translation>
+    </message>
+    <message>
+        <source>Company</source>
+        <translation>公司</translation>
+    </message>
+    <message>
+        <source>Department</source>
+        <translation>部门</translation>
+    </message>
+    <message>
+        <source>Measurement Person</source>
+        <translation>测量人员</translation>
+    </message>
+    <message>
+        <source>Product Tested</source>
+        <translation>被测产品</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名称</translation>
+    </message>
+    <message>
+        <source>Color Difference Value</source>
+        <translation>色差值</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>类别</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>标样</translation>
+    </message>
+    <message>
+        <source>Sample</source>
+        <translation>试样</translation>
+    </message>
+    <message>
+        <source>Value %1</source>
+        <translation>数值 %1</translation>
+    </message>
+    <message>
+        <source>%1 Deviation</source>
+        <translation>%1 偏差</translation>
+    </message>
+    <message>
+        <source>Judging Result</source>
+        <translation>判定结果</translation>
+    </message>
+    <message>
+        <source>Text cut to fit the cell: %1 of its %2 characters are kept.</source>
+        <translation>文字超出单元格容量，已截断：保留 %2 个字符中的 %1 个。</translation>
+    </message>
+</context>
+<context>
+    <name>workbookPackage</name>
+    <message>
+        <source>the workbook came out incomplete (%1)</source>
+        <translation>工作簿写入不完整（%1）</translation>
+    </message>
+</context>
+</TS>

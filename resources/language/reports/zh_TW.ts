@@ -1,0 +1,192 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_TW">
+<context>
+    <name>checkExportToExcelRk</name>
+    <message>
+        <source>Data Export</source>
+        <translation>資料匯出</translation>
+    </message>
+    <message>
+        <source>Data Export to CSV</source>
+        <translation>資料匯出到 CSV</translation>
+    </message>
+    <message>
+        <source>Data Export to Excel</source>
+        <translation>資料匯出到 Excel</translation>
+    </message>
+    <message>
+        <source>Measuring Conditions</source>
+        <translation>量測條件</translation>
+    </message>
+    <message>
+        <source>Measuring Info.</source>
+        <translation>量測資訊</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>全選</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>匯出</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>exportCommand</name>
+    <message>
+        <source>QCM</source>
+        <translation>QCM</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 已存在。
+要取代它嗎？</translation>
+    </message>
+    <message>
+        <source>Data is exported to CSV...</source>
+        <translation>正在匯出資料到CSV...</translation>
+    </message>
+    <message>
+        <source>Export failed!</source>
+        <translation>匯出失敗!</translation>
+    </message>
+    <message>
+        <source>Cannot write file %1:
+%2.</source>
+        <translation>無法寫入檔案 %1：
+%2。</translation>
+    </message>
+    <message>
+        <source>Finished</source>
+        <translation>完成</translation>
+    </message>
+    <message>
+        <source>File has been exported, is it open now?</source>
+        <translation>檔案已匯出，現在開啟嗎？</translation>
+    </message>
+    <message>
+        <source>Cannot open file %1.</source>
+        <translation>無法開啟檔案 %1。</translation>
+    </message>
+</context>
+<context>
+    <name>exportFields</name>
+    <message>
+        <source>Instrument Model</source>
+        <translation>儀器型號</translation>
+    </message>
+    <message>
+        <source>Standard Light Source</source>
+        <translation>標準光源</translation>
+    </message>
+    <message>
+        <source>Observer</source>
+        <translation>觀察者</translation>
+    </message>
+    <message>
+        <source>Illumination Mode</source>
+        <translation>照明方式</translation>
+    </message>
+    <message>
+        <source>Caliber</source>
+        <translation>口徑</translation>
+    </message>
+    <message>
+        <source>Containing Light Mode</source>
+        <translation>包含鏡面光方式</translation>
+    </message>
+    <message>
+        <source>Color Space</source>
+        <translation>顏色空間</translation>
+    </message>
+    <message>
+        <source>Color Difference Formula</source>
+        <translation>色差公式</translation>
+    </message>
+    <message>
+        <source>Single/Average Measurement</source>
+        <translation>單次/平均量測</translation>
+    </message>
+    <message>
+        <source>Measurement Times</source>
+        <translation>量測次數</translation>
+    </message>
+    <message>
+        <source>Measuring Time</source>
+        <translation>量測時間</translation>
+    </message>
+    <message>
+        <source>Current Tolerance</source>
+        <translation>目前容差</translation>
+    </message>
+    <message>
+        <source>Tolerance</source>
+        <translation>容差</translation>
+    </message>
+    <message>
+        <source>Company</source>
+        <translation>公司</translation>
+    </message>
+    <message>
+        <source>Department</source>
+        <translation>部門</translation>
+    </message>
+    <message>
+        <source>Measurement Person</source>
+        <translation>量測人員</translation>
+    </message>
+    <message>
+        <source>Product Tested</source>
+        <translation>受測產品</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名稱</translation>
+    </message>
+    <message>
+        <source>Color Difference Value</source>
+        <translation>色差值</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>類別</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>標樣</translation>
+    </message>
+    <message>
+        <source>Sample</source>
+        <translation>試樣</translation>
+    </message>
+    <message>
+        <source>Value %1</source>
+        <translation>數值 %1</translation>
+    </message>
+    <message>
+        <source>%1 Deviation</source>
+        <translation>%1 偏差</translation>
+    </message>
+    <message>
+        <source>Judging Result</source>
+        <translation>判定結果</translation>
+    </message>
+    <message>
+        <source>Text cut to fit the cell: %1 of its %2 characters are kept.</source>
+        <translation>文字超出儲存格容量，已截斷：保留 %2 個字元中的 %1 個。</translation>
+    </message>
+</context>
+<context>
+    <name>workbookPackage</name>
+    <message>
+        <source>the workbook came out incomplete (%1)</source>
+        <translation>活頁簿寫入不完整（%1）</translation>
+    </message>
+</context>
+</TS>
