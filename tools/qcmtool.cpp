@@ -1,4 +1,5 @@
-// qcmtool: the colour computations of QCM on the command line.
+// qcmtool: the colour computations of QCM on the command line, and its
+// measuring files shown and exported for scripts and statistics.
 //
 // Numbers are parsed strictly: a decimal number with an optional sign,
 // fraction and exponent, nothing before or after it. "nan", "inf" and numbers
@@ -10,6 +11,7 @@
 #include "colorDifference.h"
 #include "colorVocabulary.h"
 #include "judgement.h"
+#include "qcmtoolFiles.h"
 #include "whiteness.h"
 
 #include <QByteArray>
@@ -50,6 +52,17 @@ const char kUsage[] =
     "      (three words, then the verdicts of dE, d1, d2, d3)\n"
     "  whiteness L a b\n"
     "      yellowness YI, Hunter whiteness, Ganz whiteness and blue whiteness\n"
+    "  show FILE.qcm\n"
+    "      the measurement as text: name, tolerance, every Type and its Samples\n"
+    "      with coordinates, colour difference, deviation words and verdict\n"
+    "  export FILE.qcm --csv OUT [--fields LIST]\n"
+    "      every Type and Sample as CSV, as the window's CSV export writes the\n"
+    "      marked ones; LIST: field numbers 0-14 separated by commas, or all\n"
+    "  export FILE.qcm --json OUT\n"
+    "      the whole measurement as JSON; OUT may be - for standard output\n"
+    "\n"
+    "A damaged file is shown or exported as far as it could be read; what was\n"
+    "lost is said on standard error and the exit code is 3.\n"
     "\n"
     "Numbers are plain decimals such as 50, -79.7751 or 1.5e1.\n";
 
@@ -264,6 +277,10 @@ int main(int argc, char **argv)
         rc = judgeCommand(n, args);
     else if (std::strcmp(command, "whiteness") == 0)
         rc = whitenessCommand(n, args);
+    else if (std::strcmp(command, "show") == 0)
+        rc = showCommand(n, args);
+    else if (std::strcmp(command, "export") == 0)
+        rc = exportCommand(n, args);
     else {
         fail(std::string("unknown command '") + command + "'; try qcmtool --help");
         return 1;

@@ -1,0 +1,292 @@
+#include "qcmtoolFiles.h"
+
+#include "colorVocabulary.h"
+#include "csvWriter.h"
+#include "exportFields.h"
+#include "judgement.h"
+#include "measuringFile.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSaveFile>
+#include <QTextStream>
+
+#include <cstdio>
+
+namespace {
+
+const int damaged = 3;
+
+void complain(const QString &message)
+{
+    std::fflush(stdout);
+    std::fprintf(stderr, "qcmtool: %s\n", message.toLocal8Bit().constData());
+}
+
+// A measuring file read and sorted into Types and Samples the way the window
+// reads it.
+struct Measurement
+{
+    MeasuringFileHeader header;
+    MeasuringFileTypes types;
+    bool intact = true;
+    int records = 0;
+};
+
+// 0, 1 (not readable) or `damaged`.
+int readMeasurement(const QString &path, Measurement *out)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        complain(QString("cannot read %1: %2").arg(path, file.errorString()));
+        return 1;
+    }
+    QVector<ItemRecord> records;
+    const MeasuringFileStatus status =
+        readMeasuringFile(&file, &out->header, &records, &out->intact);
+    if (status == MeasuringFileStatus::NotAQcmFile) {
+        complain(QString("%1 is not a measuring file").arg(path));
+        return 1;
+    }
+    out->records = records.size();
+    const QString rootText = measuringNamePrefix("en_US") + out->header.measurementName;
+    out->types = classifyMeasuringRecords(records, rootText, measuringNamePrefixLength("en_US"));
+    int items = 0;
+    for (const MeasuringFileType &type : out->types)
+        items += 1 + type.samples.size();
+    if (status == MeasuringFileStatus::ReadError || !out->intact) {
+        complain(QString("%1 is damaged: %2 of its records could be read, %3 items are shown; "
+                         "what follows the damage is lost")
+                     .arg(path)
+                     .arg(records.size())
+                     .arg(items));
+        return damaged;
+    }
+    return 0;
+}
+
+Tolerance toleranceOf(const MeasuringFileHeader &header)
+{
+    return Tolerance::fromList(header.toleranceTexts());
+}
+
+// Every Type with every Sample: a file keeps no check marks.
+QVector<MarkedType> everything(const Measurement &m)
+{
+    QVector<MarkedType> all;
+    all.reserve(m.types.size());
+    for (const MeasuringFileType &type : m.types) {
+        MarkedType copy;
+        copy.type = type.columns;
+        copy.samples = type.samples;
+        all.append(copy);
+    }
+    return all;
+}
+
+// What the panel shows of a Sample against its Type.
+struct Judged
+{
+    float deltaE;
+    QStringList words;    // three deviation words
+    QStringList verdicts; // ΔE, then the three coordinates
+};
+
+Judged judge(const ItemTexts &type, const ItemTexts &sample, const Tolerance &tolerance)
+{
+    const ColorTriple t = itemValues(type);
+    const ColorTriple s = itemValues(sample);
+    Judged j;
+    j.deltaE = sampleDifference(type, sample);
+    const QStringList texts = judgementTexts(j.deltaE, s[0] - t[0], s[1] - t[1], s[2] - t[2],
+                                             sample[colorSpaceColumn], tolerance);
+    j.words = texts.mid(0, 3);
+    j.verdicts = texts.mid(3, 4);
+    return j;
+}
+
+bool writeOut(const QString &target, const QByteArray &bytes)
+{
+    if (target == "-") {
+        QFile out;
+        if (!out.open(stdout, QIODevice::WriteOnly) || out.write(bytes) != bytes.size() ||
+            !out.flush()) {
+            complain("cannot write to standard output");
+            return false;
+        }
+        return true;
+    }
+    QSaveFile file(target);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        complain(QString("cannot write %1: %2").arg(target, file.errorString()));
+        return false;
+    }
+    return true;
+}
+
+QJsonObject itemObject(const ItemTexts &item)
+{
+    static const char *const names[] = {"name",         "",           "value1",
+                                        "value2",       "value3",     "time",
+                                        "lightSource",  "model",      "caliber",
+                                        "lightMode",    "colorSpace", "formula",
+                                        "illumination", "observer",   "readingsPerAverage",
+                                        "readingsTaken"};
+    QJsonObject object;
+    for (int c = 0; c < int(item.size()); ++c) {
+        if (c != swatchColumn)
+            object.insert(names[c], item[c]);
+    }
+    return object;
+}
+
+QByteArray jsonOf(const Measurement &m)
+{
+    const Tolerance tolerance = toleranceOf(m.header);
+    QJsonObject tol;
+    const QStringList keys = Tolerance::keys();
+    const QStringList values = tolerance.toList();
+    for (int i = 0; i < keys.size(); ++i)
+        tol.insert(keys[i], values[i]);
+    QJsonObject print{{"measurementName", m.header.measurementName},
+                      {"company", m.header.company},
+                      {"printTime", m.header.printTime},
+                      {"department", m.header.department},
+                      {"measurementPerson", m.header.measurementPerson},
+                      {"productTested", m.header.productTested}};
+    QJsonArray types;
+    for (const MeasuringFileType &type : m.types) {
+        QJsonObject t = itemObject(type.columns);
+        QJsonArray samples;
+        for (const ItemTexts &sample : type.samples) {
+            QJsonObject s = itemObject(sample);
+            const Judged j = judge(type.columns, sample, tolerance);
+            // A difference that cannot be computed has no number: null.
+            s.insert("colorDifference",
+                     qIsFinite(j.deltaE) ? QJsonValue(double(j.deltaE)) : QJsonValue());
+            s.insert("deviation", QJsonArray::fromStringList(j.words));
+            s.insert("verdict", j.verdicts.value(0));
+            samples.append(s);
+        }
+        t.insert("samples", samples);
+        types.append(t);
+    }
+    QJsonObject root{
+        {"tolerance", tol}, {"printInformation", print}, {"types", types}, {"intact", m.intact}};
+    return QJsonDocument(root).toJson(QJsonDocument::Indented);
+}
+
+// "0,9,14" or "all" into the fifteen flags.
+bool parseFields(const QString &text, QVector<bool> *flags)
+{
+    flags->fill(false, exportFieldCount);
+    if (text == "all") {
+        flags->fill(true, exportFieldCount);
+        return true;
+    }
+    if (text.isEmpty() || text == "none")
+        return true;
+    for (const QString &part : text.split(',')) {
+        bool ok = false;
+        const int field = part.toInt(&ok);
+        if (!ok || field < 0 || field >= exportFieldCount)
+            return false;
+        (*flags)[field] = true;
+    }
+    return true;
+}
+
+} // namespace
+
+int showCommand(int argc, char **argv)
+{
+    if (argc != 1) {
+        complain("show takes one measuring file");
+        return 1;
+    }
+    Measurement m;
+    const int read = readMeasurement(QString::fromLocal8Bit(argv[0]), &m);
+    if (read == 1)
+        return 1;
+    const Tolerance tolerance = toleranceOf(m.header);
+    QTextStream out(stdout);
+    out.setCodec("UTF-8");
+    out << "Measurement: " << m.header.measurementName << '\n';
+    out << "Tolerance: " << toleranceRowTexts(tolerance).join("  ") << '\n';
+    for (const MeasuringFileType &type : m.types) {
+        const ItemTexts &t = type.columns;
+        const QStringList labels = componentNames(t[colorSpaceColumn]);
+        const ColorTriple tv = itemValues(t);
+        auto coordinates = [&labels](const ColorTriple &v) {
+            QStringList parts;
+            for (int i = 0; i < 3; ++i)
+                parts << labels.value(i, QString("v%1").arg(i + 1)) + '=' + twoDecimalText(v[i]);
+            return parts.join(' ');
+        };
+        out << '\n'
+            << t[nameColumn] << "  " << coordinates(tv) << "  " << t[colorSpaceColumn] << "  "
+            << t[lightSourceColumn] << "  " << t[timeColumn] << '\n';
+        for (const ItemTexts &sample : type.samples) {
+            const Judged j = judge(t, sample, tolerance);
+            out << "  " << sample[nameColumn] << "  " << coordinates(itemValues(sample)) << "  "
+                << sample[formulaColumn] << '=' << twoDecimalText(j.deltaE) << "  "
+                << j.words.join(", ") << "  " << j.verdicts.value(0) << '\n';
+        }
+    }
+    out.flush();
+    return read;
+}
+
+int exportCommand(int argc, char **argv)
+{
+    // FILE.qcm (--csv OUT | --json OUT) [--fields LIST]
+    if (argc != 3 && argc != 5) {
+        complain("export takes FILE.qcm --csv OUT or --json OUT, and --fields LIST for CSV");
+        return 1;
+    }
+    const QString source = QString::fromLocal8Bit(argv[0]);
+    const QString format = QString::fromLocal8Bit(argv[1]);
+    const QString target = QString::fromLocal8Bit(argv[2]);
+    QVector<bool> flags;
+    if (argc == 5 && (QString::fromLocal8Bit(argv[3]) != "--fields" ||
+                      !parseFields(QString::fromLocal8Bit(argv[4]), &flags))) {
+        complain("--fields takes field numbers 0 to 14 separated by commas, \"all\" or \"none\"");
+        return 1;
+    }
+    if (flags.isEmpty())
+        flags.fill(false, exportFieldCount);
+    if (format != "--csv" && format != "--json") {
+        complain("export writes --csv or --json");
+        return 1;
+    }
+    Measurement m;
+    const int read = readMeasurement(source, &m);
+    if (read == 1)
+        return 1;
+    QByteArray bytes;
+    if (format == "--json") {
+        bytes = jsonOf(m);
+    } else {
+        ExportData data;
+        data.title = m.header.measurementName;
+        data.marked = everything(m);
+        data.fields = flags;
+        data.tolerance = toleranceOf(m.header);
+        data.company = m.header.company;
+        data.department = m.header.department;
+        data.measurementPerson = m.header.measurementPerson;
+        data.productTested = m.header.productTested;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        if (!writeCsv(&buffer, data, currentExportTexts(), [](int) {})) {
+            complain("cannot make the CSV text");
+            return 1;
+        }
+    }
+    if (!writeOut(target, bytes))
+        return 1;
+    return read;
+}
