@@ -1,0 +1,498 @@
+// The library file, its value texts and its folder, without widgets.
+// Expected files are assembled byte by byte here, never by the writer under
+// test.
+
+#include "libraryFile.h"
+#include "libraryFolder.h"
+#include "libraryValue.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QRandomGenerator>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <climits>
+
+namespace {
+
+// Big-endian bytes as the file holds them.
+class Bytes
+{
+public:
+    Bytes &i32(qint32 v)
+    {
+        const quint32 u = quint32(v);
+        for (int shift = 24; shift >= 0; shift -= 8)
+            data.append(char((u >> shift) & 0xFF));
+        return *this;
+    }
+    Bytes &text(const QString &s)
+    {
+        if (s.isNull())
+            return i32(-1);
+        i32(s.size() * 2);
+        for (QChar c : s)
+            data.append(char(c.unicode() >> 8)).append(char(c.unicode() & 0xFF));
+        return *this;
+    }
+    // One entry; returns the end offset of each of its fifteen fields.
+    QVector<int> entry(const LibraryEntry &e)
+    {
+        QVector<int> ends;
+        auto number = [&](qint32 v) { ends << i32(v).data.size(); };
+        auto string = [&](const QString &t) { ends << text(t).data.size(); };
+        number(e.order);
+        for (const QString *t : {&e.name, &e.info, &e.colorSpace, &e.value})
+            string(*t);
+        for (qint32 c : {e.red, e.green, e.blue})
+            number(c);
+        for (const QString *t : {&e.lightSource, &e.observer, &e.illuminationMode, &e.caliber,
+                                 &e.lightMode, &e.averageTimes, &e.measurementTime})
+            string(*t);
+        return ends;
+    }
+    QByteArray data;
+};
+
+LibraryEntry labEntry()
+{
+    LibraryEntry e;
+    e.order = 7;
+    e.name = QStringLiteral("标样 T001");
+    e.info = QStringLiteral("ΔE00=0.52");
+    e.colorSpace = QStringLiteral("CIE1976L*a*b*");
+    e.value = QStringLiteral("L52.34  a-1.20  b3.45");
+    e.red = 120;
+    e.green = 130;
+    e.blue = 140;
+    e.lightSource = QStringLiteral("F11(TL84)");
+    e.observer = QStringLiteral("CIE 10°");
+    e.illuminationMode = QStringLiteral("8/d");
+    e.caliber = QStringLiteral("8mm");
+    e.lightMode = QStringLiteral("SCI");
+    e.averageTimes = QStringLiteral("3");
+    e.measurementTime = QStringLiteral("2026-03-05 09:07:03");
+    return e;
+}
+
+LibraryEntry hunterEntry()
+{
+    LibraryEntry e = labEntry();
+    e.order = 3; // orders need not be consecutive nor ascending
+    e.name = QStringLiteral("Type T010");
+    e.info = QStringLiteral("");
+    e.colorSpace = QStringLiteral("HunterLAB");
+    e.value = QStringLiteral("HunterL52.34  HunterA-1.20  HunterB3.45");
+    e.red = 0;
+    e.green = 255;
+    e.blue = 9;
+    e.lightMode = QStringLiteral("SCE");
+    return e;
+}
+
+QByteArray magic()
+{
+    return QByteArray::fromHex("55AA3535");
+}
+
+LibraryReadResult readBytes(const QByteArray &bytes)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    return readLibraryFile(&buffer);
+}
+
+QByteArray writeBytes(const QVector<LibraryEntry> &entries)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    if (!writeLibraryFile(&buffer, entries))
+        return QByteArray("write failed");
+    return buffer.data();
+}
+
+// Reads fail and writes fail once `limit` bytes have gone through.
+class FailingDevice : public QIODevice
+{
+public:
+    explicit FailingDevice(qint64 limit) : m_limit(limit) { open(QIODevice::ReadWrite); }
+    QByteArray data;
+
+protected:
+    qint64 readData(char *out, qint64 max) override
+    {
+        const qint64 n = qMin(max, qMin(m_limit, qint64(data.size())) - m_read);
+        if (n <= 0)
+            return m_read < data.size() ? -1 : 0;
+        memcpy(out, data.constData() + m_read, size_t(n));
+        m_read += n;
+        return n;
+    }
+    qint64 writeData(const char *in, qint64 len) override
+    {
+        if (data.size() + len > m_limit)
+            return -1;
+        data.append(in, int(len));
+        return len;
+    }
+    bool isSequential() const override { return true; }
+
+private:
+    qint64 m_limit;
+    qint64 m_read = 0;
+};
+
+} // namespace
+
+class tst_libraryFile : public QObject
+{
+    Q_OBJECT
+private slots:
+    void magicAloneIsAnEmptyLibrary()
+    {
+        const LibraryReadResult r = readBytes(magic());
+        QCOMPARE(r.status, LibraryReadStatus::Ok);
+        QVERIFY(r.entries.isEmpty());
+        QVERIFY(!r.damaged);
+        QCOMPARE(writeBytes({}), magic());
+    }
+
+    void notALibraryFile_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("three bytes") << QByteArray::fromHex("55AA35");
+        QTest::newRow("other byte order") << QByteArray::fromHex("3535AA55");
+        QTest::newRow("measuring file") << QByteArray::fromHex("55AA343400000000");
+    }
+    void notALibraryFile()
+    {
+        QFETCH(QByteArray, bytes);
+        const LibraryReadResult r = readBytes(bytes);
+        QCOMPARE(r.status, LibraryReadStatus::NotALibraryFile);
+        QVERIFY(r.entries.isEmpty());
+    }
+
+    void handAssembledFile()
+    {
+        Bytes file;
+        file.data = magic();
+        file.entry(labEntry());
+        file.entry(hunterEntry());
+        const LibraryReadResult r = readBytes(file.data);
+        QCOMPARE(r.status, LibraryReadStatus::Ok);
+        QCOMPARE(r.entries.size(), 2);
+        QCOMPARE(r.completeEntries, 2);
+        QVERIFY(!r.damaged);
+        QCOMPARE(r.entries.at(0), labEntry());
+        QCOMPARE(r.entries.at(1), hunterEntry());
+        // The writer gives exactly these bytes back.
+        QCOMPARE(writeBytes(r.entries), file.data);
+        // Magic, order 7, then "标样 T" with its byte count 14, code units big-endian.
+        QCOMPARE(file.data.left(20),
+                 QByteArray::fromHex("55AA3535000000070000000E6807683700200054"));
+    }
+
+    void nullTextsReadAsEmptyAndAreWrittenEmpty()
+    {
+        LibraryEntry e = labEntry();
+        e.info = QString();
+        e.observer = QString();
+        Bytes withNulls;
+        withNulls.data = magic();
+        withNulls.entry(e);
+        QVERIFY(withNulls.data.contains(QByteArray::fromHex("FFFFFFFF")));
+        const LibraryReadResult r = readBytes(withNulls.data);
+        QCOMPARE(r.entries.size(), 1);
+        QVERIFY(r.entries.at(0).info.isEmpty());
+        QVERIFY(r.entries.at(0).observer.isEmpty());
+
+        e.info = QStringLiteral("");
+        e.observer = QStringLiteral("");
+        Bytes withEmpty;
+        withEmpty.data = magic();
+        withEmpty.entry(e);
+        QCOMPARE(writeBytes(r.entries), withEmpty.data);
+    }
+
+    // A file cut at any byte of its second entry: the first entry stays
+    // whole, the second keeps the fields read before the cut, and the reader
+    // says it stopped at damage.
+    void truncatedAnywhere()
+    {
+        Bytes file;
+        file.data = magic();
+        const QVector<int> firstEnds = file.entry(labEntry());
+        const LibraryEntry second = hunterEntry();
+        const QVector<int> ends = file.entry(second);
+        const int start = firstEnds.last();
+        for (int cut = start + 1; cut < ends.last(); ++cut) {
+            const LibraryReadResult r = readBytes(file.data.left(cut));
+            const QByteArray where = QByteArray::number(cut);
+            QVERIFY2(r.status == LibraryReadStatus::Ok, where);
+            QVERIFY2(r.damaged, where);
+            QCOMPARE(r.completeEntries, 1);
+            QCOMPARE(r.entries.first(), labEntry());
+            const int fieldsRead =
+                int(std::count_if(ends.begin(), ends.end(), [cut](int end) { return end <= cut; }));
+            QCOMPARE(r.entries.size(), fieldsRead > 0 ? 2 : 1);
+            if (fieldsRead == 0)
+                continue;
+            const LibraryEntry &p = r.entries.last();
+            QCOMPARE(p.order, second.order);
+            QCOMPARE(p.name, fieldsRead > 1 ? second.name : QString());
+            QCOMPARE(p.value, fieldsRead > 4 ? second.value : QString());
+            QCOMPARE(p.green, fieldsRead > 6 ? second.green : 0);
+            QCOMPARE(p.blue, fieldsRead > 7 ? second.blue : 0);
+            QCOMPARE(p.lightMode, fieldsRead > 12 ? second.lightMode : QString());
+            QVERIFY(p.measurementTime.isEmpty());
+        }
+        const LibraryReadResult whole = readBytes(file.data);
+        QVERIFY(!whole.damaged);
+        QCOMPARE(whole.completeEntries, 2);
+    }
+
+    void oddByteCountStopsReading()
+    {
+        Bytes file;
+        file.data = magic();
+        file.entry(labEntry());
+        file.i32(9).text("Type T002").text("");
+        file.i32(5).data.append("ABCDE"); // colour space: no whole UTF-16 text
+        file.entry(hunterEntry());        // never reached
+        const LibraryReadResult r = readBytes(file.data);
+        QCOMPARE(r.status, LibraryReadStatus::Ok);
+        QVERIFY(r.damaged);
+        QCOMPARE(r.completeEntries, 1);
+        QCOMPARE(r.entries.size(), 2);
+        QCOMPARE(r.entries.at(1).order, 9);
+        QCOMPARE(r.entries.at(1).name, QString("Type T002"));
+        QVERIFY(r.entries.at(1).colorSpace.isEmpty());
+    }
+
+    void hugeDeclaredLengthIsDamageNotAllocation()
+    {
+        Bytes file;
+        file.data = magic();
+        file.i32(1).i32(0x7FFFFFFE);
+        const LibraryReadResult r = readBytes(file.data);
+        QVERIFY(r.damaged);
+        QCOMPARE(r.entries.size(), 1);
+        QCOMPARE(r.entries.at(0).order, 1);
+    }
+
+    void coloursAreClamped_data()
+    {
+        QTest::addColumn<int>("stored");
+        QTest::addColumn<int>("read");
+        QTest::newRow("below") << -5 << 0;
+        QTest::newRow("lowest") << INT_MIN << 0;
+        QTest::newRow("zero") << 0 << 0;
+        QTest::newRow("top") << 255 << 255;
+        QTest::newRow("above") << 256 << 255;
+        QTest::newRow("highest") << INT_MAX << 255;
+    }
+    void coloursAreClamped()
+    {
+        QFETCH(int, stored);
+        QFETCH(int, read);
+        LibraryEntry e = labEntry();
+        e.red = stored;
+        e.blue = stored;
+        Bytes file;
+        file.data = magic();
+        file.entry(e);
+        const LibraryReadResult r = readBytes(file.data);
+        QCOMPARE(r.entries.size(), 1);
+        QCOMPARE(r.entries.at(0).red, read);
+        QCOMPARE(r.entries.at(0).green, 130);
+        QCOMPARE(r.entries.at(0).blue, read);
+    }
+
+    void sixteenMegabytesAtMost()
+    {
+        // Exactly the limit: the magic and one entry with a long name.
+        Bytes file;
+        file.data = magic();
+        LibraryEntry e = labEntry();
+        file.entry(e);
+        const int nameBytes = int(libraryFile::maxFileBytes) - file.data.size() + e.name.size() * 2;
+        e.name = QString(nameBytes / 2, QLatin1Char('n'));
+        file.data = magic();
+        file.entry(e);
+        QCOMPARE(file.data.size(), libraryFile::maxFileBytes);
+        LibraryReadResult r = readBytes(file.data);
+        QCOMPARE(r.status, LibraryReadStatus::Ok);
+        QCOMPARE(r.entries.at(0).name.size(), nameBytes / 2);
+
+        file.data.append('\0');
+        r = readBytes(file.data);
+        QCOMPARE(r.status, LibraryReadStatus::TooLarge);
+        QVERIFY(r.entries.isEmpty());
+
+        // A device of unknown size is refused after the limit, too.
+        FailingDevice stream(LLONG_MAX);
+        stream.data = file.data;
+        QCOMPARE(readLibraryFile(&stream).status, LibraryReadStatus::TooLarge);
+    }
+
+    void failingDevices()
+    {
+        Bytes file;
+        file.data = magic();
+        file.entry(labEntry());
+        FailingDevice reading(10);
+        reading.data = file.data;
+        QCOMPARE(readLibraryFile(&reading).status, LibraryReadStatus::ReadError);
+        QCOMPARE(readLibraryFile(nullptr).status, LibraryReadStatus::ReadError);
+
+        for (qint64 limit :
+             {qint64(0), qint64(3), qint64(4), qint64(60), qint64(file.data.size()) - 1}) {
+            FailingDevice writing(limit);
+            QVERIFY2(!writeLibraryFile(&writing, {labEntry()}), QByteArray::number(limit));
+        }
+        FailingDevice enough(file.data.size());
+        QVERIFY(writeLibraryFile(&enough, {labEntry()}));
+        QCOMPARE(enough.data, file.data);
+    }
+
+    void randomRoundTrips()
+    {
+        QRandomGenerator random(13);
+        auto someText = [&random] {
+            QString s;
+            const int n = int(random.bounded(12));
+            for (int i = 0; i < n; ++i)
+                s.append(QChar(ushort(random.bounded(0x20, 0xD7FF))));
+            return s;
+        };
+        for (int round = 0; round < 50; ++round) {
+            QVector<LibraryEntry> entries;
+            const int count = int(random.bounded(6));
+            for (int i = 0; i < count; ++i) {
+                LibraryEntry e;
+                e.order = qint32(random.generate());
+                for (QString *t : {&e.name, &e.info, &e.colorSpace, &e.value, &e.lightSource,
+                                   &e.observer, &e.illuminationMode, &e.caliber, &e.lightMode,
+                                   &e.averageTimes, &e.measurementTime})
+                    *t = someText();
+                e.red = int(random.bounded(256));
+                e.green = int(random.bounded(256));
+                e.blue = int(random.bounded(256));
+                entries << e;
+            }
+            const QByteArray bytes = writeBytes(entries);
+            const LibraryReadResult r = readBytes(bytes);
+            QCOMPARE(r.status, LibraryReadStatus::Ok);
+            QVERIFY(!r.damaged);
+            QCOMPARE(r.entries, entries);
+            QCOMPARE(writeBytes(r.entries), bytes);
+        }
+    }
+
+    void valueTexts_data()
+    {
+        QTest::addColumn<QString>("space");
+        QTest::addColumn<float>("v1");
+        QTest::addColumn<float>("v2");
+        QTest::addColumn<float>("v3");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("L*a*b*") << "CIE1976L*a*b*" << 52.34f << -1.2f << 3.45f
+                                << "L52.34  a-1.20  b3.45";
+        QTest::newRow("instrument's L*a*b*")
+            << "CIE1976LAB" << 52.34f << -1.2f << 3.45f << "L52.34  a-1.20  b3.45";
+        QTest::newRow("LCh") << "CIELCH" << 60.0f << 25.5f << 314.0f << "L60.00  c25.50  H314.00";
+        QTest::newRow("LCh alias")
+            << "CIEL*CH" << 60.0f << 25.5f << 4.0f << "L60.00  c25.50  H4.00";
+        QTest::newRow("XYZ") << "CIEXYZ" << 19.8f << 20.1f << 22.0f << "X19.80  Y20.10  Z22.00";
+        QTest::newRow("Luv") << "CIELUV" << 52.0f << -0.5f << 10.25f << "L52.00  U-0.50  V10.25";
+        QTest::newRow("Hunter") << "HunterLAB" << 52.34f << -1.2f << 3.45f
+                                << "HunterL52.34  HunterA-1.20  HunterB3.45";
+        QTest::newRow("sRGB") << "sRGB" << 255.0f << -3.0f << 0.0f << "R255.00  G-3.00  B0.00";
+    }
+    void valueTexts()
+    {
+        QFETCH(QString, space);
+        QFETCH(float, v1);
+        QFETCH(float, v2);
+        QFETCH(float, v3);
+        QFETCH(QString, text);
+        const QStringList labels = libraryValueLabels(space);
+        QCOMPARE(libraryValueText(labels, {v1, v2, v3}), text);
+        const LibraryValue parsed = parseLibraryValue(text);
+        QCOMPARE(parsed.labels, labels);
+        QCOMPARE(parsed.values[0], QString::number(double(v1), 'f', 2).toFloat());
+        QCOMPARE(parsed.values[1], QString::number(double(v2), 'f', 2).toFloat());
+        QCOMPARE(parsed.values[2], QString::number(double(v3), 'f', 2).toFloat());
+    }
+
+    void unusualValueTexts()
+    {
+        QVERIFY(libraryValueLabels("CIEL*u*v*").isEmpty());
+        LibraryValue v = parseLibraryValue("L1.5 a2 b-3");
+        QCOMPARE(v.labels, QStringList({"L", "a", "b"}));
+        QCOMPARE(v.values[2], -3.0f);
+        v = parseLibraryValue("L50.00");
+        QCOMPARE(v.labels, QStringList({"L", "", ""}));
+        QCOMPARE(v.values[1], 0.0f);
+        v = parseLibraryValue("Lx  ay  bz");
+        QCOMPARE(v.values[0], 0.0f);
+        v = parseLibraryValue("Q12.5  W1  E2");
+        QCOMPARE(v.labels, QStringList({"Q", "W", "E"}));
+        QCOMPARE(v.values[0], 12.5f);
+    }
+
+    void defaultFolder()
+    {
+        QTemporaryDir application;
+        QVERIFY(application.isValid());
+        const QString appData = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+        QVERIFY(!appData.isEmpty());
+        QCOMPARE(defaultLibraryFolder(application.path()), QDir(appData).filePath("Library"));
+        QCOMPARE(effectiveLibraryFolder("", application.path()), QDir(appData).filePath("Library"));
+        QCOMPARE(effectiveLibraryFolder("/x/y", application.path()), QString("/x/y"));
+        // A portable installation carries its library beside the program.
+        QVERIFY(QDir(application.path()).mkdir("Library"));
+        QCOMPARE(defaultLibraryFolder(application.path()),
+                 QDir(application.path()).filePath("Library"));
+    }
+
+    void filesOfAFolder()
+    {
+        QTemporaryDir folder;
+        for (const char *name : {"beta.scl", "Alpha.scl", "gamma.SCL.txt", "notes.txt", ".h.scl"}) {
+            QFile file(folder.filePath(name));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        QVERIFY(QDir(folder.path()).mkdir("dir.scl"));
+        QCOMPARE(libraryFileNames(folder.path()), QStringList({"Alpha.scl", "beta.scl"}));
+    }
+
+    void newFileNames_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("valid");
+        QTest::newRow("plain") << "Spring 2026" << true;
+        QTest::newRow("Chinese") << "标样库" << true;
+        QTest::newRow("empty") << "" << false;
+        QTest::newRow("blank") << "   " << false;
+        QTest::newRow("untrimmed") << " x " << false;
+        QTest::newRow("parent") << "../x" << false;
+        QTest::newRow("slash") << "a/b" << false;
+        QTest::newRow("backslash") << "a\\b" << false;
+        QTest::newRow("hidden") << ".x" << false;
+    }
+    void newFileNames()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, valid);
+        QCOMPARE(isValidLibraryFileName(name), valid);
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_libraryFile)
+#include "tst_libraryFile.moc"
