@@ -2,6 +2,7 @@
 // Expected files are assembled byte by byte here, never by the writer under
 // test.
 
+#include "libraryBytes.h"
 #include "libraryFile.h"
 #include "libraryFolder.h"
 #include "libraryValue.h"
@@ -17,45 +18,6 @@
 #include <climits>
 
 namespace {
-
-// Big-endian bytes as the file holds them.
-class Bytes
-{
-public:
-    Bytes &i32(qint32 v)
-    {
-        const quint32 u = quint32(v);
-        for (int shift = 24; shift >= 0; shift -= 8)
-            data.append(char((u >> shift) & 0xFF));
-        return *this;
-    }
-    Bytes &text(const QString &s)
-    {
-        if (s.isNull())
-            return i32(-1);
-        i32(s.size() * 2);
-        for (QChar c : s)
-            data.append(char(c.unicode() >> 8)).append(char(c.unicode() & 0xFF));
-        return *this;
-    }
-    // One entry; returns the end offset of each of its fifteen fields.
-    QVector<int> entry(const LibraryEntry &e)
-    {
-        QVector<int> ends;
-        auto number = [&](qint32 v) { ends << i32(v).data.size(); };
-        auto string = [&](const QString &t) { ends << text(t).data.size(); };
-        number(e.order);
-        for (const QString *t : {&e.name, &e.info, &e.colorSpace, &e.value})
-            string(*t);
-        for (qint32 c : {e.red, e.green, e.blue})
-            number(c);
-        for (const QString *t : {&e.lightSource, &e.observer, &e.illuminationMode, &e.caliber,
-                                 &e.lightMode, &e.averageTimes, &e.measurementTime})
-            string(*t);
-        return ends;
-    }
-    QByteArray data;
-};
 
 LibraryEntry labEntry()
 {
@@ -91,11 +53,6 @@ LibraryEntry hunterEntry()
     e.blue = 9;
     e.lightMode = QStringLiteral("SCE");
     return e;
-}
-
-QByteArray magic()
-{
-    return QByteArray::fromHex("55AA3535");
 }
 
 LibraryReadResult readBytes(const QByteArray &bytes)
@@ -154,11 +111,11 @@ class tst_libraryFile : public QObject
 private slots:
     void magicAloneIsAnEmptyLibrary()
     {
-        const LibraryReadResult r = readBytes(magic());
+        const LibraryReadResult r = readBytes(libraryMagic());
         QCOMPARE(r.status, LibraryReadStatus::Ok);
         QVERIFY(r.entries.isEmpty());
         QVERIFY(!r.damaged);
-        QCOMPARE(writeBytes({}), magic());
+        QCOMPARE(writeBytes({}), libraryMagic());
     }
 
     void notALibraryFile_data()
@@ -180,7 +137,7 @@ private slots:
     void handAssembledFile()
     {
         Bytes file;
-        file.data = magic();
+        file.data = libraryMagic();
         file.entry(labEntry());
         file.entry(hunterEntry());
         const LibraryReadResult r = readBytes(file.data);
@@ -203,7 +160,7 @@ private slots:
         e.info = QString();
         e.observer = QString();
         Bytes withNulls;
-        withNulls.data = magic();
+        withNulls.data = libraryMagic();
         withNulls.entry(e);
         QVERIFY(withNulls.data.contains(QByteArray::fromHex("FFFFFFFF")));
         const LibraryReadResult r = readBytes(withNulls.data);
@@ -214,7 +171,7 @@ private slots:
         e.info = QStringLiteral("");
         e.observer = QStringLiteral("");
         Bytes withEmpty;
-        withEmpty.data = magic();
+        withEmpty.data = libraryMagic();
         withEmpty.entry(e);
         QCOMPARE(writeBytes(r.entries), withEmpty.data);
     }
@@ -225,7 +182,7 @@ private slots:
     void truncatedAnywhere()
     {
         Bytes file;
-        file.data = magic();
+        file.data = libraryMagic();
         const QVector<int> firstEnds = file.entry(labEntry());
         const LibraryEntry second = hunterEntry();
         const QVector<int> ends = file.entry(second);
@@ -259,7 +216,7 @@ private slots:
     void oddByteCountStopsReading()
     {
         Bytes file;
-        file.data = magic();
+        file.data = libraryMagic();
         file.entry(labEntry());
         file.i32(9).text("Type T002").text("");
         file.i32(5).data.append("ABCDE"); // colour space: no whole UTF-16 text
@@ -277,7 +234,7 @@ private slots:
     void hugeDeclaredLengthIsDamageNotAllocation()
     {
         Bytes file;
-        file.data = magic();
+        file.data = libraryMagic();
         file.i32(1).i32(0x7FFFFFFE);
         const LibraryReadResult r = readBytes(file.data);
         QVERIFY(r.damaged);
@@ -304,7 +261,7 @@ private slots:
         e.red = stored;
         e.blue = stored;
         Bytes file;
-        file.data = magic();
+        file.data = libraryMagic();
         file.entry(e);
         const LibraryReadResult r = readBytes(file.data);
         QCOMPARE(r.entries.size(), 1);
@@ -317,12 +274,12 @@ private slots:
     {
         // Exactly the limit: the magic and one entry with a long name.
         Bytes file;
-        file.data = magic();
+        file.data = libraryMagic();
         LibraryEntry e = labEntry();
         file.entry(e);
         const int nameBytes = int(libraryFile::maxFileBytes) - file.data.size() + e.name.size() * 2;
         e.name = QString(nameBytes / 2, QLatin1Char('n'));
-        file.data = magic();
+        file.data = libraryMagic();
         file.entry(e);
         QCOMPARE(file.data.size(), libraryFile::maxFileBytes);
         LibraryReadResult r = readBytes(file.data);
@@ -343,7 +300,7 @@ private slots:
     void failingDevices()
     {
         Bytes file;
-        file.data = magic();
+        file.data = libraryMagic();
         file.entry(labEntry());
         FailingDevice reading(10);
         reading.data = file.data;
