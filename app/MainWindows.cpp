@@ -5,6 +5,7 @@
 #include "infoPanelRk.h"
 #include "instrumentDisplay.h"
 #include "languageSwitcher.h"
+#include "libraryTreeLink.h"
 #include "mainLayout.h"
 #include "measurementRoad.h"
 #include "measurementTreeRk.h"
@@ -15,6 +16,7 @@
 #include "resourcePath.h"
 #include "serialPortRk.h"
 #include "sharedState.h"
+#include "standardLibraryRk.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -22,9 +24,9 @@
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QScreen>
 #include <QLabel>
 #include <QMimeData>
+#include <QScreen>
 #include <QSettings>
 #include <QSplitter>
 #include <QStatusBar>
@@ -80,6 +82,7 @@ void MainWindows::createWidgets()
                               m_panel->parameterTable(), m_panel->colorDataTable(), this);
     m_instrument =
         new instrumentDisplay(m_serialPort, m_treeModel, m_state, m_actions, statusBar(), this);
+    m_library = new standardLibraryRk(m_state, this);
 }
 
 QLabel *MainWindows::stateLabel() const
@@ -116,6 +119,7 @@ void MainWindows::makeConnections()
     connectTreeAndPanel();
     connectSharedState();
     connectDocument();
+    connectLibrary();
 }
 
 void MainWindows::connectInstrument()
@@ -185,6 +189,26 @@ void MainWindows::connectDocument()
     connect(m_document, &measuringDocument::statusMessage, statusBar(), &QStatusBar::showMessage);
     connect(m_document, &measuringDocument::measurementCleared, this,
             [this] { m_panel->clearValues(m_state->conditions().colorDiffFormula); });
+}
+
+void MainWindows::connectLibrary()
+{
+    standardLibraryRk *library = m_library;
+    connect(this, &MainWindows::standardLibraryParameter, library,
+            &standardLibraryRk::standardLibraryParameterFcn);
+    connect(this, &MainWindows::saveOneStandardLibrarySignal, library, &standardLibraryRk::setData);
+    connect(this, &MainWindows::testButtonIndexSignal, library,
+            &standardLibraryRk::getColorParameter);
+    connect(library, &standardLibraryRk::sendTDataSignal, this, &MainWindows::recieveTDataSlot);
+    connect(library, &standardLibraryRk::fileDirectorySignal, this,
+            &MainWindows::setFileDirectorySlot);
+    connect(library, &standardLibraryRk::testSignal, m_serialPort, &serialPortRk::testButtonSlot);
+    // The Test button measures: it works while the instrument is there.
+    connect(m_serialPort, &serialPortRk::getInstrumentInfoSignal, library,
+            [library] { library->setTestEnabled(true); });
+    connect(m_serialPort, &serialPortRk::portClosedSignal, library,
+            [library] { library->setTestEnabled(false); });
+    library->setLibraryFolder(m_state->libraryDirectory());
 }
 
 // --- Settings ----------------------------------------------------------------
@@ -541,6 +565,43 @@ void MainWindows::setComponentHeaders(const QString &colorSpace, const QString &
     m_panel->setComponentHeaders(colorSpace, formula);
 }
 
+// --- Type data library ----------------------------------------------------------
+
+void MainWindows::standardLibraryFcn()
+{
+    m_library->show();
+    emit standardLibraryParameter(m_state->conditions().colorSpace,
+                                  m_state->conditions().colorDiffFormula);
+}
+
+void MainWindows::saveAsStandardFcn()
+{
+    if (QTreeWidgetItem *item = libraryTreeLink::selectedItem(*m_treeModel, this)) {
+        m_library->show();
+        emit saveOneStandardLibrarySignal(item);
+    }
+}
+
+void MainWindows::saveAsStandard2Fcn()
+{
+    const QList<QTreeWidgetItem *> items = libraryTreeLink::checkedItems(*m_treeModel);
+    if (items.isEmpty())
+        return;
+    m_library->show();
+    for (QTreeWidgetItem *item : items)
+        emit saveOneStandardLibrarySignal(item);
+}
+
+void MainWindows::recieveTDataSlot(QList<QString> data, QBrush color)
+{
+    libraryTreeLink::launchType(m_treeModel, m_state->conditions().instrumentModel, data, color);
+}
+
+void MainWindows::setFileDirectorySlot(QString existFileDirectory)
+{
+    m_state->setLibraryDirectory(existFileDirectory);
+}
+
 // --- Measuring files -----------------------------------------------------------
 
 bool MainWindows::saveFile(const QString &path)
@@ -608,6 +669,8 @@ bool MainWindows::openFileAtStart(const QString &path)
 void MainWindows::closeEvent(QCloseEvent *event)
 {
     if (maybeSave()) {
+        // The library writes its changes even while its dialog is hidden.
+        m_library->saveChanges();
         writeSettings();
         event->accept();
     } else {

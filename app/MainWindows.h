@@ -5,6 +5,7 @@
 #include "measuringConditions.h"
 #include "recentFileList.h"
 
+#include <QBrush>
 #include <QMainWindow>
 #include <QStringList>
 #include <QVector>
@@ -24,6 +25,7 @@ class measuringDocument;
 class readingRecorderRk;
 class serialPortRk;
 class sharedState;
+class standardLibraryRk;
 struct PrintInfo;
 struct Tolerance;
 
@@ -54,6 +56,7 @@ public:
     infoPanelRk *infoPanel() const { return m_panel; }
     readingRecorderRk *recorder() const { return m_recorder; }
     QTreeWidget *measurementTree() const { return m_tree; }
+    standardLibraryRk *libraryDialog() const { return m_library; }
     QSplitter *chartArea() const;
     QLabel *stateLabel() const;
     QLabel *connectionLabel() const;
@@ -139,6 +142,13 @@ public slots:
     void showPrintInfo();
     void setComponentHeaders(const QString &colorSpace, const QString &formula);
 
+    // Type data library.
+    void standardLibraryFcn();
+    void saveAsStandardFcn();
+    void saveAsStandard2Fcn();
+    void recieveTDataSlot(QList<QString> data, QBrush color);
+    void setFileDirectorySlot(QString existFileDirectory);
+
 signals:
     void tTestSignal();
     void sTestSignal();
@@ -154,6 +164,7 @@ signals:
     void whiteYellowValueSignal(QVector<float> values);
     void testButtonIndexSignal(float v1, float v2, float v3);
     void standardLibraryParameter(QString colorSpacePC, QString colorDiffFormulaPC);
+    void saveOneStandardLibrarySignal(QTreeWidgetItem *item);
     // Colour space and the six deviation bounds, for the deviation charts.
     void toPainterDeltaLabSignal(const QString &colorSpace, const QString &pDelatL,
                                  const QString &nDelatL, const QString &pDelata,
@@ -175,6 +186,7 @@ private:
     void connectTreeAndPanel();
     void connectSharedState();
     void connectDocument();
+    void connectLibrary();
     void readSettings();
     void writeSettings();
     void switchLanguage(const QString &code);
@@ -199,6 +211,7 @@ private:
     measurementRoad *m_road = nullptr;
     measuringDocument *m_document = nullptr;
     serialPortRk *m_serialPort = nullptr;
+    standardLibraryRk *m_library = nullptr;
 };
 
 #endif
