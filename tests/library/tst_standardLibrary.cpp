@@ -20,6 +20,7 @@
 #include <QSignalSpy>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QTranslator>
 #include <QTreeWidget>
 #include <QtTest>
 
@@ -576,22 +577,44 @@ private slots:
         QCOMPARE(launched.at(1).at(1).value<QBrush>().color(), swatch);
     }
 
-    // What the user sees: the size, the colour cell, the red mark.
+    // What the user sees, in English and in Chinese: the size, whole texts,
+    // the colour cell, the red mark.
+    void lookOfTheTable_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("English") << ""
+                                 << "Type Data Library";
+        QTest::newRow("Simplified Chinese") << "zh_CN"
+                                            << "标样数据库";
+        QTest::newRow("Traditional Chinese") << "zh_TW"
+                                             << "標樣資料庫";
+    }
     void lookOfTheTable()
     {
+        QFETCH(QString, language);
+        QFETCH(QString, title);
+        QTranslator translator;
+        if (!language.isEmpty()) {
+            QVERIFY(translator.load("./language/" + language + ".qm"));
+            QCoreApplication::installTranslator(&translator);
+        }
+        const auto removeTranslator =
+            qScopeGuard([&translator] { QCoreApplication::removeTranslator(&translator); });
         const QString folder =
             folderWith({{"a.scl", handMade({entry(1, "Type T001"), entry(12, "Type T002")})}});
         standardLibraryRk dialog;
         dialog.setLibraryFolder(folder);
+        dialog.retranslateFor(!language.isEmpty());
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         QCOMPARE(dialog.size(), QSize(1080, 600));
-        dialog.retranslateFor(true);
-        QCOMPARE(dialog.size(), QSize(1080, 600));
-        QCOMPARE(dialog.windowTitle(), QString("Type Data Library"));
+        QCOMPARE(dialog.windowTitle(), title);
+        QCOMPARE(dialog.newFileDialog()->size(), QSize(240, 80));
         QTableView *view = dialog.tableView();
-        QCOMPARE(view->model()->headerData(12, Qt::Horizontal, Qt::ToolTipRole).toString(),
-                 QString("Measurement Times"));
+        if (language.isEmpty())
+            QCOMPARE(view->model()->headerData(12, Qt::Horizontal, Qt::ToolTipRole).toString(),
+                     QString("Measurement Times"));
         QVERIFY(view->horizontalHeader()->stretchLastSection());
         // No text is cut: every cell and header line fits its column.
         const QFontMetrics metrics(view->font());
@@ -615,7 +638,7 @@ private slots:
         QCOMPARE(image.pixelColor(name.left() + 3, name.top() + 3), QColor(255, 0, 0));
         const QString artifacts = qEnvironmentVariable("QCM_BUILD_DIR") + "/tests/artifacts";
         QDir().mkpath(artifacts);
-        dialog.grab().save(artifacts + "/standardLibrary.png");
+        dialog.grab().save(artifacts + "/standardLibrary" + language + ".png");
     }
 };
 
