@@ -53,7 +53,7 @@ int libraryTableModel::columnCount(const QModelIndex &parent) const
     return parent.isValid() ? 0 : ColumnCount;
 }
 
-QString libraryTableModel::text(const Row &row, int column) const
+QString libraryTableModel::text(const Row &row, int column)
 {
     const LibraryEntry &e = row.entry;
     switch (column) {

@@ -48,6 +48,8 @@ public:
     void setEntries(const QVector<LibraryEntry> &entries);
     QVector<LibraryEntry> entries() const;
     const LibraryEntry &entry(int row) const { return m_rows.at(row).entry; }
+    // The text a cell shows (none for the colour cell).
+    QString cellText(int row, int column) const { return text(m_rows.at(row), column); }
     // The value text split once, when the row was made.
     const LibraryValue &parsedValue(int row) const { return m_rows.at(row).value; }
     void appendEntry(const LibraryEntry &entry);
@@ -74,7 +76,7 @@ private:
         bool checked = false;
     };
     static Row makeRow(const LibraryEntry &entry);
-    QString text(const Row &row, int column) const;
+    static QString text(const Row &row, int column);
     void rowChanged(int row, int firstColumn, int lastColumn);
 
     QVector<Row> m_rows;

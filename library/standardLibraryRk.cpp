@@ -30,6 +30,8 @@
 #include <QTreeWidgetItem>
 #include <QVBoxLayout>
 
+#include <vector>
+
 namespace {
 
 const int columnWidths[libraryTableModel::ColumnCount] = {40, 70, 100, 100, 150, 60, 40,
@@ -53,6 +55,31 @@ QLineEdit *numberEdit(const QString &objectName, QObject *parent)
     edit->setMaximumWidth(70);
     return edit;
 }
+
+// Text widths of a font, character by character, so that a library of
+// thousands of entries is measured in one pass without laying out each text.
+// Kerning and ligatures only narrow a text; two pixels cover the rare pair
+// set wider.
+class charWidths
+{
+public:
+    explicit charWidths(const QFont &font) : m_metrics(font), m_widths(0x10000, -1) {}
+    int of(const QString &text)
+    {
+        int sum = 2;
+        for (QChar c : text) {
+            short &width = m_widths[c.unicode()];
+            if (width < 0)
+                width = short(m_metrics.horizontalAdvance(c));
+            sum += width;
+        }
+        return sum;
+    }
+
+private:
+    QFontMetrics m_metrics;
+    std::vector<short> m_widths;
+};
 
 QPushButton *button(const char *objectName)
 {
@@ -214,7 +241,7 @@ void standardLibraryRk::retranslate()
 
 void standardLibraryRk::fitColumns(int firstRow, int lastRow)
 {
-    const QFontMetrics cell(m_table->font());
+    charWidths cell(m_table->font());
     const QFontMetrics header(m_table->horizontalHeader()->font());
     // The delegate keeps a margin of the focus frame plus one on each side.
     const int padding = 2 * (m_table->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1) + 4;
@@ -229,11 +256,10 @@ void standardLibraryRk::fitColumns(int firstRow, int lastRow)
         }
         if (column != libraryTableModel::ColorColumn) {
             const int extra = column == libraryTableModel::OrderColumn ? box : 0;
-            for (int row = firstRow; row < end; ++row) {
-                const QString text =
-                    m_model->data(m_model->index(row, column), Qt::DisplayRole).toString();
-                width = qMax(width, cell.horizontalAdvance(text) + padding + extra);
-            }
+            int widest = 0;
+            for (int row = firstRow; row < end; ++row)
+                widest = qMax(widest, cell.of(m_model->cellText(row, column)));
+            width = qMax(width, widest + padding + extra);
         }
         m_table->setColumnWidth(column, width);
     }
