@@ -570,6 +570,7 @@ void MainWindows::setComponentHeaders(const QString &colorSpace, const QString &
 void MainWindows::standardLibraryFcn()
 {
     m_library->show();
+    m_library->raise();
     emit standardLibraryParameter(m_state->conditions().colorSpace,
                                   m_state->conditions().colorDiffFormula);
 }
