@@ -1,6 +1,6 @@
 // The library with the main window: Types saved from the tree and launched
 // back, the search by value against the information panel's own colour
-// difference, the library folder setting and files that must stay untouched.
+// difference, and the library folder setting.
 
 #include "../support/settingsStore.h"
 #include "MainWindows.h"
@@ -62,12 +62,6 @@ void select(MainWindows &window, QTreeWidgetItem *item)
     window.measurementTree()->clearSelection();
     window.measurementTree()->setCurrentItem(item);
     item->setSelected(true);
-}
-
-QByteArray fileBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
 }
 
 } // namespace
@@ -310,33 +304,6 @@ private slots:
         QCOMPARE(QSettings("SoftWare Inc.", "qcm").value("fileDirectory").toString(), second);
         MainWindows again;
         QCOMPARE(again.libraryDialog()->libraryFolder(), second);
-    }
-
-    void unreadableFileSurvivesTheProgram()
-    {
-        const QString folder = freshFolder();
-        QDir().mkpath(folder);
-        const QByteArray broken = QByteArray::fromHex("55AA3434000000020041");
-        QFile file(folder + "/a.scl");
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(broken);
-        file.close();
-        {
-            MainWindows window;
-            QCOMPARE(promptRk::history().size(), 2);
-            QCOMPARE(promptRk::history().last().text, QString("Failed to read library file!"));
-            window.action("standardLibraryFcn")->trigger();
-            window.libraryDialog()->close();
-            window.close();
-        }
-        QCOMPARE(fileBytes(folder + "/a.scl"), broken);
-    }
-
-    void testButtonNeedsTheInstrument()
-    {
-        freshFolder();
-        MainWindows window;
-        QVERIFY(!window.libraryDialog()->findChild<QPushButton *>("testButton")->isEnabled());
     }
 };
 

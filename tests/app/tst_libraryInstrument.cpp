@@ -56,6 +56,7 @@ private slots:
         MainWindows window;
         standardLibraryRk *dialog = window.libraryDialog();
         QPushButton *test = dialog->findChild<QPushButton *>("testButton");
+        QVERIFY(!test->isEnabled());
         window.action("standardLibraryFcn")->trigger();
         dialog->findChild<QComboBox *>("findStyleBox")->setCurrentIndex(1);
         QVERIFY(test->isVisible());
