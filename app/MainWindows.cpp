@@ -7,6 +7,7 @@
 #include "infoPanelRk.h"
 #include "instrumentDisplay.h"
 #include "languageSwitcher.h"
+#include "libraryTreeLink.h"
 #include "mainLayout.h"
 #include "measurementRoad.h"
 #include "measurementTreeRk.h"
@@ -18,6 +19,7 @@
 #include "resourcePath.h"
 #include "serialPortRk.h"
 #include "sharedState.h"
+#include "standardLibraryRk.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -85,6 +87,7 @@ void MainWindows::createWidgets()
                               m_panel->parameterTable(), m_panel->colorDataTable(), this);
     m_instrument =
         new instrumentDisplay(m_serialPort, m_treeModel, m_state, m_actions, statusBar(), this);
+    m_library = new standardLibraryRk(m_state, this);
 }
 
 QLabel *MainWindows::stateLabel() const
@@ -122,6 +125,7 @@ void MainWindows::makeConnections()
     connectSharedState();
     connectDocument();
     connectExport();
+    connectLibrary();
 }
 
 void MainWindows::connectInstrument()
@@ -207,6 +211,26 @@ void MainWindows::connectExport()
     connect(m_export, &exportCommand::progressAbandoned, m_serialPort,
             &serialPortRk::progressbarSlot);
     connect(m_export, &exportCommand::message, m_serialPort, &serialPortRk::showInfo);
+}
+
+void MainWindows::connectLibrary()
+{
+    standardLibraryRk *library = m_library;
+    connect(this, &MainWindows::standardLibraryParameter, library,
+            &standardLibraryRk::standardLibraryParameterFcn);
+    connect(this, &MainWindows::saveOneStandardLibrarySignal, library, &standardLibraryRk::setData);
+    connect(this, &MainWindows::testButtonIndexSignal, library,
+            &standardLibraryRk::getColorParameter);
+    connect(library, &standardLibraryRk::sendTDataSignal, this, &MainWindows::recieveTDataSlot);
+    connect(library, &standardLibraryRk::fileDirectorySignal, this,
+            &MainWindows::setFileDirectorySlot);
+    connect(library, &standardLibraryRk::testSignal, m_serialPort, &serialPortRk::testButtonSlot);
+    // The Test button measures: it works while the instrument is there.
+    connect(m_serialPort, &serialPortRk::getInstrumentInfoSignal, library,
+            [library] { library->setTestEnabled(true); });
+    connect(m_serialPort, &serialPortRk::portClosedSignal, library,
+            [library] { library->setTestEnabled(false); });
+    library->setLibraryFolder(m_state->libraryDirectory());
 }
 
 // --- Settings ----------------------------------------------------------------
@@ -563,6 +587,44 @@ void MainWindows::setComponentHeaders(const QString &colorSpace, const QString &
     m_panel->setComponentHeaders(colorSpace, formula);
 }
 
+// --- Type data library ----------------------------------------------------------
+
+void MainWindows::standardLibraryFcn()
+{
+    m_library->show();
+    m_library->raise();
+    emit standardLibraryParameter(m_state->conditions().colorSpace,
+                                  m_state->conditions().colorDiffFormula);
+}
+
+void MainWindows::saveAsStandardFcn()
+{
+    if (QTreeWidgetItem *item = libraryTreeLink::selectedItem(*m_treeModel, this)) {
+        m_library->show();
+        emit saveOneStandardLibrarySignal(item);
+    }
+}
+
+void MainWindows::saveAsStandard2Fcn()
+{
+    const QList<QTreeWidgetItem *> items = libraryTreeLink::checkedItems(*m_treeModel);
+    if (items.isEmpty())
+        return;
+    m_library->show();
+    for (QTreeWidgetItem *item : items)
+        emit saveOneStandardLibrarySignal(item);
+}
+
+void MainWindows::recieveTDataSlot(QList<QString> data, QBrush color)
+{
+    libraryTreeLink::launchType(m_treeModel, m_state->conditions().instrumentModel, data, color);
+}
+
+void MainWindows::setFileDirectorySlot(QString existFileDirectory)
+{
+    m_state->setLibraryDirectory(existFileDirectory);
+}
+
 // --- Measuring files -----------------------------------------------------------
 
 bool MainWindows::saveFile(const QString &path)
@@ -645,6 +707,8 @@ bool MainWindows::openFileAtStart(const QString &path)
 void MainWindows::closeEvent(QCloseEvent *event)
 {
     if (maybeSave()) {
+        // The library writes its changes even while its dialog is hidden.
+        m_library->saveChanges();
         writeSettings();
         m_journal->discard();
         event->accept();

@@ -5,6 +5,7 @@
 #include "measuringConditions.h"
 #include "recentFileList.h"
 
+#include <QBrush>
 #include <QMainWindow>
 #include <QStringList>
 #include <QVector>
@@ -26,6 +27,7 @@ class measuringJournal;
 class readingRecorderRk;
 class serialPortRk;
 class sharedState;
+class standardLibraryRk;
 struct PrintInfo;
 struct Tolerance;
 
@@ -61,6 +63,7 @@ public:
     infoPanelRk *infoPanel() const { return m_panel; }
     readingRecorderRk *recorder() const { return m_recorder; }
     QTreeWidget *measurementTree() const { return m_tree; }
+    standardLibraryRk *libraryDialog() const { return m_library; }
     QSplitter *chartArea() const;
     QLabel *stateLabel() const;
     QLabel *connectionLabel() const;
@@ -151,6 +154,13 @@ public slots:
     void showPrintInfo();
     void setComponentHeaders(const QString &colorSpace, const QString &formula);
 
+    // Type data library.
+    void standardLibraryFcn();
+    void saveAsStandardFcn();
+    void saveAsStandard2Fcn();
+    void recieveTDataSlot(QList<QString> data, QBrush color);
+    void setFileDirectorySlot(QString existFileDirectory);
+
 signals:
     void tTestSignal();
     void sTestSignal();
@@ -166,6 +176,7 @@ signals:
     void whiteYellowValueSignal(QVector<float> values);
     void testButtonIndexSignal(float v1, float v2, float v3);
     void standardLibraryParameter(QString colorSpacePC, QString colorDiffFormulaPC);
+    void saveOneStandardLibrarySignal(QTreeWidgetItem *item);
     // Colour space and the six deviation bounds, for the deviation charts.
     void toPainterDeltaLabSignal(const QString &colorSpace, const QString &pDelatL,
                                  const QString &nDelatL, const QString &pDelata,
@@ -188,6 +199,7 @@ private:
     void connectSharedState();
     void connectDocument();
     void connectExport();
+    void connectLibrary();
     void readSettings();
     void writeSettings();
     void switchLanguage(const QString &code);
@@ -214,6 +226,7 @@ private:
     measuringJournal *m_journal = nullptr;
     exportCommand *m_export = nullptr;
     serialPortRk *m_serialPort = nullptr;
+    standardLibraryRk *m_library = nullptr;
 };
 
 #endif

@@ -1,0 +1,153 @@
+#ifndef QCM_STANDARDLIBRARYRK_H
+#define QCM_STANDARDLIBRARYRK_H
+
+#include "fixedSizeDialog.h"
+#include "libraryFile.h"
+
+#include <QBrush>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTableView;
+class QTreeWidgetItem;
+class createNewLibraryFile;
+class libraryTableModel;
+class sharedState;
+struct MeasuringConditions;
+
+// The dialog "Type Data Library": one library file of the library folder
+// shown as a table, the files of the folder to switch between, create and
+// delete, the folder itself, Types added from the measurement tree, searches
+// by name and by colour difference, and checked rows launched into the tree.
+//
+// The shown file is written back when the table has changed and another file
+// is chosen, a new file or another folder is made current, or the dialog
+// closes; a file whose reading failed is never written, and every write goes
+// through an atomic save.
+class standardLibraryRk : public fixedSizeDialog
+{
+    Q_OBJECT
+public:
+    // `state` (optional) gives the colour space and formula at start and
+    // whenever they change.
+    explicit standardLibraryRk(const sharedState *state = nullptr, QWidget *parent = nullptr);
+
+    // At start-up: the setting's folder (empty: the default folder), created
+    // when missing; its files are listed and the first is read.
+    void setLibraryFolder(const QString &folder);
+    // The Test button needs the instrument.
+    void setTestEnabled(bool enabled);
+    // Writes the shown file when the table changed since it was read or last
+    // written; false (after the message) when that write failed.
+    bool saveChanges();
+
+    QString libraryFolder() const { return m_folder; }
+    QString shownFile() const { return m_shownFile; }
+    // The shown file was read (or made) whole or in part; false when its
+    // reading failed, so that it is never written.
+    bool shownFileWritable() const { return m_shownWritable; }
+    bool hasUnsavedChanges() const { return m_dirty; }
+    int searchCursor() const { return m_searchCursor; }
+    QStringList valueLabels() const { return m_valueLabels; }
+    QString thresholdLabel() const { return m_formula + QStringLiteral("<"); }
+    libraryTableModel *tableModel() const { return m_model; }
+    QTableView *tableView() const { return m_table; }
+    createNewLibraryFile *newFileDialog() const { return m_newFileDialog; }
+
+    // Closing writes the changes.
+    void reject() override;
+
+signals:
+    void testSignal(int mode);
+    void sendTDataSignal(QList<QString> data, QBrush color);
+    void fileDirectorySignal(QString existFileDirectory);
+    void testWhiteYellowSignal();
+
+public slots:
+    void findStyleFcn(int index);
+    void standardLibraryParameterFcn(const QString &colorSpace, const QString &formula);
+    void testButtonFcn();
+    void getColorParameter(float vL, float va, float vb);
+    void creatNewFile();
+    bool newFile(const QString &fileName);
+    void deleteFile();
+    void generateItem(const QBrush &itemColor);
+    void setData(QTreeWidgetItem *item);
+    void deleteItem();
+    void checkCheckBox(bool checked);
+    void fileNameBoxChanged(int index);
+    void findButtonFcn();
+    void sendOutButtonFcn();
+    void setFileDirectoryFcn();
+
+protected:
+    void retranslate() override;
+
+private:
+    void buildWidgets();
+    void followConditions(const MeasuringConditions &conditions);
+    QString filePath(const QString &fileName) const;
+    // Creates the folder when missing ("Create Folder" box on failure).
+    void ensureFolder();
+    // Lists the folder's files into the selector (making "default.scl" in a
+    // folder without any) and reads the first.
+    void fillFileSelector();
+    void selectInSelector(const QString &fileName);
+    // Reads a file into the table; on failure the table is emptied and the
+    // file marked as never to be written.
+    bool loadFile(const QString &fileName);
+    // Writes entries to a file through an atomic save ("scl" box on failure).
+    bool writeFile(const QString &path, const QVector<LibraryEntry> &entries);
+    // Columns at least as wide as the listed widths and as their texts, so
+    // that nothing is cut.  From row 0 the widths start afresh; from a later
+    // row only the rows from there to `lastRow` (-1: the last) can widen them.
+    void fitColumns(int firstRow, int lastRow = -1);
+    void markRow(int row);
+    bool findByName();
+    bool findByValue();
+    float fieldValue(const QLineEdit *edit) const;
+
+    const sharedState *m_state;
+    libraryTableModel *m_model;
+    createNewLibraryFile *m_newFileDialog;
+
+    QString m_folder;
+    QString m_shownFile;
+    bool m_shownWritable = false;
+    bool m_dirty = false;
+    int m_searchCursor = 0;
+    int m_searchStyle = 0;
+    QStringList m_valueLabels{"L", "a", "b"};
+    QString m_colorSpace;
+    QString m_formula;
+    LibraryEntry m_pending;
+
+    QLabel *m_heading = nullptr;
+    QLabel *m_fileLabel = nullptr;
+    QComboBox *m_fileBox = nullptr;
+    QLabel *m_styleLabel = nullptr;
+    QComboBox *m_styleBox = nullptr;
+    QPushButton *m_addFileButton = nullptr;
+    QPushButton *m_deleteFileButton = nullptr;
+    QPushButton *m_pathButton = nullptr;
+    QLineEdit *m_nameEdit = nullptr;
+    QLabel *m_valueLabelWidgets[3] = {};
+    QLineEdit *m_valueEdits[3] = {};
+    QLabel *m_thresholdLabel = nullptr;
+    QLineEdit *m_thresholdEdit = nullptr;
+    QPushButton *m_testButton = nullptr;
+    QPushButton *m_findButton = nullptr;
+    QTableView *m_table = nullptr;
+    QCheckBox *m_selectAllBox = nullptr;
+    QPushButton *m_deleteButton = nullptr;
+    QPushButton *m_launchButton = nullptr;
+    QPushButton *m_exitButton = nullptr;
+};
+
+#endif
