@@ -1,6 +1,9 @@
 #include "MainWindows.h"
 
+#include "chartSet.h"
 #include "colorConversions.h"
+#include "deviationCharts.h"
+#include "fakeColorRk.h"
 #include "fixedSizeDialog.h"
 #include "infoPanelRk.h"
 #include "instrumentDisplay.h"
@@ -9,6 +12,7 @@
 #include "measurementRoad.h"
 #include "measurementTreeRk.h"
 #include "measuringDocument.h"
+#include "painterLabRk.h"
 #include "platformIntegration.h"
 #include "promptRk.h"
 #include "readingRecorderRk.h"
@@ -22,9 +26,9 @@
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QScreen>
 #include <QLabel>
 #include <QMimeData>
+#include <QScreen>
 #include <QSettings>
 #include <QSplitter>
 #include <QStatusBar>
@@ -80,6 +84,10 @@ void MainWindows::createWidgets()
                               m_panel->parameterTable(), m_panel->colorDataTable(), this);
     m_instrument =
         new instrumentDisplay(m_serialPort, m_treeModel, m_state, m_actions, statusBar(), this);
+    // The charts take the values read from the settings: they exist and
+    // listen before readSettings() ends.
+    m_charts = new chartSet(m_state, this);
+    connectCharts();
 }
 
 QLabel *MainWindows::stateLabel() const
@@ -187,6 +195,23 @@ void MainWindows::connectDocument()
             [this] { m_panel->clearValues(m_state->conditions().colorDiffFormula); });
 }
 
+void MainWindows::connectCharts()
+{
+    mainLayout::fill(m_layout->swatchPlace(), m_charts->swatch());
+    mainLayout::fill(m_layout->colourChartPlace(), m_charts->colourChart());
+    mainLayout::fill(m_layout->trendPlotPlace(), m_charts->trendPlot());
+    mainLayout::fill(m_layout->lightnessChartPlace(), m_charts->lightnessChart());
+    mainLayout::fill(m_layout->chromaticChartPlace(), m_charts->chromaticChart());
+    m_charts->follow(m_panel, m_document);
+    connect(m_panel, &infoPanelRk::trendItem, this, &MainWindows::updateTrendPlot);
+    connect(this, &MainWindows::toPainterDeltaLabSignal, m_charts->lightnessChart(),
+            &painterDeltaLLabRk::updateDeltaLab);
+    connect(this, &MainWindows::toPainterDeltaLabSignal, m_charts->chromaticChart(),
+            &painterDeltaabLabRk::updateDeltaLab);
+    connect(this, &MainWindows::trendToleranceSignal, m_charts->trendPlot(),
+            &Plotter::setToleranceLine);
+}
+
 // --- Settings ----------------------------------------------------------------
 
 void MainWindows::readSettings()
@@ -230,6 +255,7 @@ void MainWindows::writeSettings()
 void MainWindows::sendChartSettings()
 {
     // The last step of reading the settings, once the conditions are known.
+    m_charts->applySettings();
     emit trendToleranceSignal(m_state->tolerance().delatE.toFloat(),
                               m_state->conditions().colorDiffFormula);
     emitDeviationBounds(m_state->conditions().colorSpace);
@@ -528,6 +554,11 @@ void MainWindows::treeItemSelectionChanged()
 {
     for (QTreeWidgetItem *item : m_treeModel->selectedItemsLastFirst())
         treeItemIsPressed(item, 0);
+}
+
+void MainWindows::updateTrendPlot(QTreeWidgetItem *item)
+{
+    m_charts->updateTrendPlot(item);
 }
 
 void MainWindows::showPrintInfo()

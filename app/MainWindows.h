@@ -14,6 +14,7 @@ class QLabel;
 class QSplitter;
 class QTreeWidget;
 class QTreeWidgetItem;
+class chartSet;
 class infoPanelRk;
 class instrumentDisplay;
 class languageSwitcher;
@@ -53,6 +54,7 @@ public:
     measurementTreeRk *treeModel() const { return m_treeModel; }
     infoPanelRk *infoPanel() const { return m_panel; }
     readingRecorderRk *recorder() const { return m_recorder; }
+    chartSet *charts() const { return m_charts; }
     QTreeWidget *measurementTree() const { return m_tree; }
     QSplitter *chartArea() const;
     QLabel *stateLabel() const;
@@ -138,6 +140,8 @@ public slots:
     void treeItemSelectionChanged();
     void showPrintInfo();
     void setComponentHeaders(const QString &colorSpace, const QString &formula);
+    // The ΔE trend of the pressed item's Type.
+    void updateTrendPlot(QTreeWidgetItem *item);
 
 signals:
     void tTestSignal();
@@ -175,6 +179,7 @@ private:
     void connectTreeAndPanel();
     void connectSharedState();
     void connectDocument();
+    void connectCharts();
     void readSettings();
     void writeSettings();
     void switchLanguage(const QString &code);
@@ -199,6 +204,7 @@ private:
     measurementRoad *m_road = nullptr;
     measuringDocument *m_document = nullptr;
     serialPortRk *m_serialPort = nullptr;
+    chartSet *m_charts = nullptr;
 };
 
 #endif
