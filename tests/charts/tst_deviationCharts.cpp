@@ -36,8 +36,9 @@ QImage render(Paint paint, const Data &data, const QSize &size,
             paint(p, r, data, style);
         },
         kBackground);
-    saveArtifact(image, QStringLiteral("deviation-%1-%2")
-                            .arg(QTest::currentTestFunction(), QTest::currentDataTag()));
+    saveArtifact(image, QStringLiteral("deviation-%1-%2-%3")
+                            .arg(QTest::currentTestFunction(), QTest::currentDataTag())
+                            .arg(size.width()));
     return image;
 }
 
