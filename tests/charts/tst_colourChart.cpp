@@ -1,6 +1,6 @@
-// The colour-coordinate chart drawn into images: every diagram at the pixel
-// geometry it is specified with, its legends, and values it cannot place;
-// and the simulation swatch beside it.
+// The colour-coordinate chart drawn into images: every diagram at its pixel
+// geometry, its legends, and values it cannot place; and the simulation
+// swatch beside it.
 
 #include "../support/chartImage.h"
 #include "fakeColorRk.h"
