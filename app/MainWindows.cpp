@@ -3,6 +3,10 @@
 #include "checkExportToExcelRk.h"
 #include "colorConversions.h"
 #include "exportCommand.h"
+#include "chartSet.h"
+#include "colorConversions.h"
+#include "deviationCharts.h"
+#include "fakeColorRk.h"
 #include "fixedSizeDialog.h"
 #include "infoPanelRk.h"
 #include "instrumentDisplay.h"
@@ -13,6 +17,7 @@
 #include "measurementTreeRk.h"
 #include "measuringDocument.h"
 #include "measuringJournal.h"
+#include "painterLabRk.h"
 #include "platformIntegration.h"
 #include "promptRk.h"
 #include "readingRecorderRk.h"
@@ -88,6 +93,10 @@ void MainWindows::createWidgets()
     m_instrument =
         new instrumentDisplay(m_serialPort, m_treeModel, m_state, m_actions, statusBar(), this);
     m_library = new standardLibraryRk(m_state, this);
+    // The charts take the values read from the settings: they exist and
+    // listen before readSettings() ends.
+    m_charts = new chartSet(m_state, this);
+    connectCharts();
 }
 
 QLabel *MainWindows::stateLabel() const
@@ -233,6 +242,23 @@ void MainWindows::connectLibrary()
     library->setLibraryFolder(m_state->libraryDirectory());
 }
 
+void MainWindows::connectCharts()
+{
+    mainLayout::fill(m_layout->swatchPlace(), m_charts->swatch());
+    mainLayout::fill(m_layout->colourChartPlace(), m_charts->colourChart());
+    mainLayout::fill(m_layout->trendPlotPlace(), m_charts->trendPlot());
+    mainLayout::fill(m_layout->lightnessChartPlace(), m_charts->lightnessChart());
+    mainLayout::fill(m_layout->chromaticChartPlace(), m_charts->chromaticChart());
+    m_charts->follow(m_panel, m_document);
+    connect(m_panel, &infoPanelRk::trendItem, this, &MainWindows::updateTrendPlot);
+    connect(this, &MainWindows::toPainterDeltaLabSignal, m_charts->lightnessChart(),
+            &painterDeltaLLabRk::updateDeltaLab);
+    connect(this, &MainWindows::toPainterDeltaLabSignal, m_charts->chromaticChart(),
+            &painterDeltaabLabRk::updateDeltaLab);
+    connect(this, &MainWindows::trendToleranceSignal, m_charts->trendPlot(),
+            &Plotter::setToleranceLine);
+}
+
 // --- Settings ----------------------------------------------------------------
 
 void MainWindows::readSettings()
@@ -276,6 +302,7 @@ void MainWindows::writeSettings()
 void MainWindows::sendChartSettings()
 {
     // The last step of reading the settings, once the conditions are known.
+    m_charts->applySettings();
     emit trendToleranceSignal(m_state->tolerance().delatE.toFloat(),
                               m_state->conditions().colorDiffFormula);
     emitDeviationBounds(m_state->conditions().colorSpace);
@@ -574,6 +601,11 @@ void MainWindows::treeItemSelectionChanged()
 {
     for (QTreeWidgetItem *item : m_treeModel->selectedItemsLastFirst())
         treeItemIsPressed(item, 0);
+}
+
+void MainWindows::updateTrendPlot(QTreeWidgetItem *item)
+{
+    m_charts->updateTrendPlot(item);
 }
 
 void MainWindows::showPrintInfo()

@@ -16,6 +16,7 @@ class QSplitter;
 class QTreeWidget;
 class QTreeWidgetItem;
 class exportCommand;
+class chartSet;
 class infoPanelRk;
 class instrumentDisplay;
 class languageSwitcher;
@@ -62,6 +63,7 @@ public:
     measurementTreeRk *treeModel() const { return m_treeModel; }
     infoPanelRk *infoPanel() const { return m_panel; }
     readingRecorderRk *recorder() const { return m_recorder; }
+    chartSet *charts() const { return m_charts; }
     QTreeWidget *measurementTree() const { return m_tree; }
     standardLibraryRk *libraryDialog() const { return m_library; }
     QSplitter *chartArea() const;
@@ -153,6 +155,8 @@ public slots:
     void treeItemSelectionChanged();
     void showPrintInfo();
     void setComponentHeaders(const QString &colorSpace, const QString &formula);
+    // The ΔE trend of the pressed item's Type.
+    void updateTrendPlot(QTreeWidgetItem *item);
 
     // Type data library.
     void standardLibraryFcn();
@@ -200,6 +204,7 @@ private:
     void connectDocument();
     void connectExport();
     void connectLibrary();
+    void connectCharts();
     void readSettings();
     void writeSettings();
     void switchLanguage(const QString &code);
@@ -227,6 +232,7 @@ private:
     exportCommand *m_export = nullptr;
     serialPortRk *m_serialPort = nullptr;
     standardLibraryRk *m_library = nullptr;
+    chartSet *m_charts = nullptr;
 };
 
 #endif
