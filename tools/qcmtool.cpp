@@ -60,6 +60,8 @@ const char kUsage[] =
     "      marked ones; LIST: field numbers 0-14 separated by commas, or all\n"
     "  export FILE.qcm --json OUT\n"
     "      the whole measurement as JSON; OUT may be - for standard output\n"
+    "  library FILE.scl [--csv OUT | --json OUT]\n"
+    "      the reference colours of a library file as text, CSV or JSON\n"
     "\n"
     "A damaged file is shown or exported as far as it could be read; what was\n"
     "lost is said on standard error and the exit code is 3.\n"
@@ -281,6 +283,8 @@ int main(int argc, char **argv)
         rc = showCommand(n, args);
     else if (std::strcmp(command, "export") == 0)
         rc = exportCommand(n, args);
+    else if (std::strcmp(command, "library") == 0)
+        rc = libraryCommand(n, args);
     else {
         fail(std::string("unknown command '") + command + "'; try qcmtool --help");
         return 1;

@@ -4,6 +4,8 @@
 #include "csvWriter.h"
 #include "exportFields.h"
 #include "judgement.h"
+#include "libraryFile.h"
+#include "libraryValue.h"
 #include "measuringFile.h"
 
 #include <QBuffer>
@@ -289,4 +291,121 @@ int exportCommand(int argc, char **argv)
     if (!writeOut(target, bytes))
         return 1;
     return read;
+}
+
+namespace {
+
+struct LibraryColumn
+{
+    const char *key;
+    QString (*value)(const LibraryEntry &);
+};
+
+const LibraryColumn libraryColumns[] = {
+    {"order", [](const LibraryEntry &e) { return QString::number(e.order); }},
+    {"name", [](const LibraryEntry &e) { return e.name; }},
+    {"colorSpace", [](const LibraryEntry &e) { return e.colorSpace; }},
+    {"value", [](const LibraryEntry &e) { return e.value; }},
+    {"rgb",
+     [](const LibraryEntry &e) { return QString("%1,%2,%3").arg(e.red).arg(e.green).arg(e.blue); }},
+    {"lightSource", [](const LibraryEntry &e) { return e.lightSource; }},
+    {"observer", [](const LibraryEntry &e) { return e.observer; }},
+    {"illuminationMode", [](const LibraryEntry &e) { return e.illuminationMode; }},
+    {"caliber", [](const LibraryEntry &e) { return e.caliber; }},
+    {"lightMode", [](const LibraryEntry &e) { return e.lightMode; }},
+    {"averageTimes", [](const LibraryEntry &e) { return e.averageTimes; }},
+    {"measurementTime", [](const LibraryEntry &e) { return e.measurementTime; }},
+};
+
+} // namespace
+
+int libraryCommand(int argc, char **argv)
+{
+    // FILE.scl [--csv OUT | --json OUT]
+    if (argc != 1 && argc != 3) {
+        complain("library takes FILE.scl, and --csv OUT or --json OUT");
+        return 1;
+    }
+    const QString path = QString::fromLocal8Bit(argv[0]);
+    const QString format = argc == 3 ? QString::fromLocal8Bit(argv[1]) : QString();
+    if (argc == 3 && format != "--csv" && format != "--json") {
+        complain("library writes --csv or --json");
+        return 1;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        complain(QString("cannot read %1: %2").arg(path, file.errorString()));
+        return 1;
+    }
+    const LibraryReadResult read = readLibraryFile(&file);
+    switch (read.status) {
+    case LibraryReadStatus::NotALibraryFile:
+        complain(QString("%1 is not a library file").arg(path));
+        return 1;
+    case LibraryReadStatus::TooLarge:
+        complain(QString("%1 is larger than a library file can be").arg(path));
+        return 1;
+    case LibraryReadStatus::ReadError:
+        complain(QString("cannot read %1: %2").arg(path, file.errorString()));
+        return 1;
+    case LibraryReadStatus::Ok:
+        break;
+    }
+    int rc = 0;
+    if (read.damaged) {
+        complain(QString("%1 is damaged: %2 whole entries could be read%3; what follows the "
+                         "damage is lost")
+                     .arg(path)
+                     .arg(read.completeEntries)
+                     .arg(read.entries.size() > read.completeEntries
+                              ? QString(", and the readable part of one more")
+                              : QString()));
+        rc = damaged;
+    }
+
+    QByteArray bytes;
+    if (format == "--json") {
+        QJsonArray entries;
+        for (const LibraryEntry &e : read.entries) {
+            QJsonObject object;
+            for (const LibraryColumn &column : libraryColumns)
+                object.insert(column.key, column.value(e));
+            object.insert("order", e.order);
+            object.insert("rgb", QJsonArray{e.red, e.green, e.blue});
+            const LibraryValue value = parseLibraryValue(e.value);
+            // The text holds two decimals: the number it means, not its float.
+            QJsonArray coordinates;
+            for (float v : value.values)
+                coordinates.append(QString::number(double(v), 'f', 2).toDouble());
+            object.insert("coordinates", coordinates);
+            entries.append(object);
+        }
+        bytes = QJsonDocument(QJsonObject{{"entries", entries}, {"intact", !read.damaged}})
+                    .toJson(QJsonDocument::Indented);
+    } else if (format == "--csv") {
+        bytes = "\xEF\xBB\xBF";
+        QList<QByteArray> header;
+        for (const LibraryColumn &column : libraryColumns)
+            header << csvField(QString::fromLatin1(column.key));
+        bytes += header.join(',') + "\r\n";
+        for (const LibraryEntry &e : read.entries) {
+            QList<QByteArray> row;
+            for (const LibraryColumn &column : libraryColumns)
+                row << csvField(column.value(e));
+            bytes += row.join(',') + "\r\n";
+        }
+    } else {
+        QString text;
+        QTextStream out(&text);
+        for (const LibraryEntry &e : read.entries) {
+            out << e.order << "  " << e.name << "  " << e.value << "  " << e.colorSpace << "  "
+                << QString("rgb(%1,%2,%3)").arg(e.red).arg(e.green).arg(e.blue) << "  "
+                << e.lightSource << "  " << e.lightMode << "  " << e.measurementTime << '\n';
+        }
+        out.flush();
+        bytes = text.toUtf8();
+    }
+    if (!writeOut(format.isEmpty() ? QStringLiteral("-") : QString::fromLocal8Bit(argv[2]), bytes))
+        return 1;
+    return rc;
 }

@@ -8,5 +8,6 @@
 
 int showCommand(int argc, char **argv);
 int exportCommand(int argc, char **argv);
+int libraryCommand(int argc, char **argv);
 
 #endif

@@ -9,11 +9,14 @@
 #include "measurementTreeRk.h"
 #include "promptRk.h"
 
+#include <QAction>
+#include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
@@ -182,6 +185,65 @@ private slots:
             }
         }
         QCOMPARE(i, panel.size());
+    }
+
+    void libraryAsTextCsvAndJson()
+    {
+        // The window saves two checked Types into its library and writes it at close.
+        const QString folder = dir.filePath("library");
+        QDir().mkpath(folder);
+        resetStore({{"fileDirectory", folder}});
+        {
+            MainWindows window;
+            QTreeWidgetItem *a = window.addTypeItem(52.34f, -1.2f, 3.45f, "Red, dark",
+                                                    columns("CIE1976L*a*b*", "ΔE00"));
+            QTreeWidgetItem *b =
+                window.addTypeItem(52.34f, -1.2f, 3.45f, "标样 T002", columns("HunterLAB", "ΔE00"));
+            a->setCheckState(0, Qt::Checked);
+            b->setCheckState(0, Qt::Checked);
+            window.action("saveAsStandard2Fcn")->trigger();
+            window.close();
+        }
+        const QString library = folder + "/default.scl";
+        QVERIFY(QFile::exists(library));
+
+        const Run text = qcmtool({"library", library});
+        QCOMPARE(text.exitCode, 0);
+        QVERIFY2(text.out.contains("Red, dark  L52.34  a-1.20  b3.45  CIE1976L*a*b*"),
+                 text.out.constData());
+
+        const Run csv = qcmtool({"library", library, "--csv", "-"});
+        QCOMPARE(csv.exitCode, 0);
+        QVERIFY(csv.out.startsWith("\xEF\xBB\xBForder,name,colorSpace,value,"));
+        QVERIFY(csv.out.contains("\"Red, dark\",CIE1976L*a*b*,L52.34  a-1.20  b3.45,"));
+
+        const Run json = qcmtool({"library", library, "--json", "-"});
+        QCOMPARE(json.exitCode, 0);
+        QJsonParseError error;
+        const QJsonArray entries = QJsonDocument::fromJson(json.out, &error)["entries"].toArray();
+        QCOMPARE(error.error, QJsonParseError::NoError);
+        QCOMPARE(entries.size(), 2);
+        // Both Types are saved, the checked ones from the last to the first.
+        QSet<QString> names;
+        for (const QJsonValue &entry : entries)
+            names << entry["name"].toString();
+        QCOMPARE(names, (QSet<QString>{"Red, dark", "标样 T002"}));
+        for (const QJsonValue &entry : entries) {
+            const QJsonArray c = entry["coordinates"].toArray();
+            QCOMPARE(c.at(0).toDouble(), 52.34);
+            QCOMPARE(c.at(1).toDouble(), -1.2);
+        }
+
+        // Damaged: cut inside the last entry.
+        const QByteArray whole = fileBytes(library);
+        QFile cut(dir.filePath("cut.scl"));
+        QVERIFY(cut.open(QIODevice::WriteOnly));
+        cut.write(whole.left(whole.size() - 21));
+        cut.close();
+        const Run damaged = qcmtool({"library", cut.fileName()});
+        QCOMPARE(damaged.exitCode, 3);
+        QVERIFY2(damaged.err.contains("1 whole entries"), qPrintable(damaged.err));
+        QCOMPARE(qcmtool({"library", path}).exitCode, 1); // a measuring file is no library
     }
 
     void damagedAndForeignFiles()
