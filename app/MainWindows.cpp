@@ -1,9 +1,12 @@
 #include "MainWindows.h"
 
 #include "colorConversions.h"
+#include "fastFindRk.h"
 #include "fixedSizeDialog.h"
 #include "infoPanelRk.h"
 #include "instrumentDisplay.h"
+#include "itemOperationsRk.h"
+#include "itemRenameRk.h"
 #include "languageSwitcher.h"
 #include "mainLayout.h"
 #include "measurementRoad.h"
@@ -15,6 +18,8 @@
 #include "resourcePath.h"
 #include "serialPortRk.h"
 #include "sharedState.h"
+#include "uploadRecorderRk.h"
+#include "writeTRk.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -80,6 +85,10 @@ void MainWindows::createWidgets()
                               m_panel->parameterTable(), m_panel->colorDataTable(), this);
     m_instrument =
         new instrumentDisplay(m_serialPort, m_treeModel, m_state, m_actions, statusBar(), this);
+    m_operations = new itemOperationsRk(m_treeModel, m_state, m_serialPort, this, this);
+    m_uploader =
+        new uploadRecorderRk(m_treeModel, m_serialPort, &m_state->conditions(), this, this);
+    m_writeT = new writeTRk(this);
 }
 
 QLabel *MainWindows::stateLabel() const
@@ -116,6 +125,7 @@ void MainWindows::makeConnections()
     connectTreeAndPanel();
     connectSharedState();
     connectDocument();
+    connectOperations();
 }
 
 void MainWindows::connectInstrument()
@@ -185,6 +195,48 @@ void MainWindows::connectDocument()
     connect(m_document, &measuringDocument::statusMessage, statusBar(), &QStatusBar::showMessage);
     connect(m_document, &measuringDocument::measurementCleared, this,
             [this] { m_panel->clearValues(m_state->conditions().colorDiffFormula); });
+}
+
+void MainWindows::connectOperations()
+{
+    serialPortRk *link = m_serialPort;
+    connect(this, &MainWindows::itemRenameSignal, m_operations->renameDialog(),
+            &itemRenameRk::setItemNewName);
+    connect(m_operations->renameDialog(), &itemRenameRk::setItemNewNameSignal, this,
+            &MainWindows::setItemNewNameFcn);
+    connect(this, &MainWindows::fastFindTreeSignal, m_operations->findDialog(),
+            &fastFindRk::getFastFindTree);
+    connect(m_operations->findDialog(), &fastFindRk::fastFindItemSignal, this,
+            &MainWindows::fastFindItem);
+
+    connect(this, &MainWindows::writeTSignal, m_writeT, &writeTRk::setParameter);
+    connect(m_writeT, &writeTRk::sendWriteTSignal, link, &serialPortRk::sendTDataToYiQi);
+    connect(m_writeT, &writeTRk::refusedSignal, link, &serialPortRk::showInfo);
+    connect(m_writeT, &writeTRk::TtoAppSignal, this, &MainWindows::dataToAppSlot);
+
+    m_uploader->setTests([this] { return instrumentConnected(); },
+                         [this] { return m_recorder->averagingActive(); });
+    connect(this, &MainWindows::dataToPCSignal, link, &serialPortRk::dataToPCCmd1Slot);
+    connect(link, &serialPortRk::dataToPCFinished0Signal, this,
+            &MainWindows::dataToPCFinished0Slot);
+    connect(this, &MainWindows::dataToPCContinueSignal, link, &serialPortRk::dataToPCCmd2Slot);
+    connect(link, &serialPortRk::dataToPCFinished1Signal, this,
+            &MainWindows::dataToPCFinished1Slot);
+    connect(m_uploader, &uploadRecorderRk::runningChanged, this, [this](bool running) {
+        m_instrument->holdActions(running);
+        for (ActionId id : {ActionId::newFile, ActionId::open})
+            action(id)->setEnabled(!running);
+        for (QAction *recent : recentFileActions())
+            recent->setEnabled(!running);
+    });
+}
+
+bool MainWindows::uploadBlocksFiles()
+{
+    if (!m_uploader->running())
+        return false;
+    m_serialPort->showInfo(tr("Please wait until the upload has finished."));
+    return true;
 }
 
 // --- Settings ----------------------------------------------------------------
@@ -541,6 +593,85 @@ void MainWindows::setComponentHeaders(const QString &colorSpace, const QString &
     m_panel->setComponentHeaders(colorSpace, formula);
 }
 
+// --- Upload and manual Type input ----------------------------------------------
+
+void MainWindows::dataToPCFcn()
+{
+    if (m_uploader->confirmStart())
+        emit dataToPCSignal();
+}
+
+void MainWindows::dataToPCFinished0Slot(QVector<QString> record, float L, float a, float b)
+{
+    m_uploader->addRecord(record, L, a, b);
+    emit dataToPCContinueSignal();
+}
+
+void MainWindows::dataToPCFinished1Slot()
+{
+    m_uploader->finish();
+}
+
+void MainWindows::writeTFcn()
+{
+    m_writeT->show();
+    m_writeT->raise();
+    emit writeTSignal(m_state->conditions().instrumentModel, m_state->conditions().caliber);
+}
+
+void MainWindows::dataToAppSlot(QVector<QString> str)
+{
+    m_operations->addManualType(str);
+}
+
+// --- Item operations -----------------------------------------------------------
+
+void MainWindows::deleteChooseItemFcn()
+{
+    m_operations->deleteCheckedItems();
+}
+
+void MainWindows::deleteAllItemFcn()
+{
+    m_operations->deleteSamplesOfSelectedTypes();
+}
+
+void MainWindows::itemRenameFcn()
+{
+    if (QTreeWidgetItem *item = m_operations->startRename())
+        emit itemRenameSignal(item);
+}
+
+void MainWindows::setItemNewNameFcn(QTreeWidgetItem *item, const QString &str)
+{
+    m_operations->rename(item, str);
+}
+
+void MainWindows::fastFindFcn()
+{
+    emit fastFindTreeSignal(m_operations->startQuickSearch());
+}
+
+void MainWindows::fastFindItem(QTreeWidgetItem *item)
+{
+    m_operations->showFoundItem(item);
+}
+
+void MainWindows::selectionAllFcn()
+{
+    m_operations->invertCheckMarks();
+}
+
+void MainWindows::itemSetAsNewTypeFcn()
+{
+    m_operations->setAsNewType();
+}
+
+void MainWindows::itemSetAsCheckItemSampleFcn()
+{
+    m_operations->setAsSampleOfCheckedTypes();
+}
+
 // --- Measuring files -----------------------------------------------------------
 
 bool MainWindows::saveFile(const QString &path)
@@ -585,18 +716,22 @@ bool MainWindows::saveAs()
 
 void MainWindows::open()
 {
+    if (uploadBlocksFiles())
+        return;
     m_document->open();
 }
 
 void MainWindows::newFile()
 {
+    if (uploadBlocksFiles())
+        return;
     m_document->newFile();
 }
 
 void MainWindows::openRecentFile()
 {
     auto *recent = qobject_cast<QAction *>(sender());
-    if (recent && maybeSave())
+    if (recent && !uploadBlocksFiles() && maybeSave())
         openFileAtStart(recent->data().toString());
 }
 
@@ -627,6 +762,6 @@ void MainWindows::dropEvent(QDropEvent *event)
     if (urls.isEmpty())
         return;
     const QString path = urls.first().toLocalFile();
-    if (!path.isEmpty() && maybeSave())
+    if (!path.isEmpty() && !uploadBlocksFiles() && maybeSave())
         openFileAtStart(path);
 }

@@ -16,6 +16,7 @@ class QTreeWidget;
 class QTreeWidgetItem;
 class infoPanelRk;
 class instrumentDisplay;
+class itemOperationsRk;
 class languageSwitcher;
 class mainLayout;
 class measurementRoad;
@@ -24,6 +25,8 @@ class measuringDocument;
 class readingRecorderRk;
 class serialPortRk;
 class sharedState;
+class uploadRecorderRk;
+class writeTRk;
 struct PrintInfo;
 struct Tolerance;
 
@@ -53,6 +56,9 @@ public:
     measurementTreeRk *treeModel() const { return m_treeModel; }
     infoPanelRk *infoPanel() const { return m_panel; }
     readingRecorderRk *recorder() const { return m_recorder; }
+    itemOperationsRk *operations() const { return m_operations; }
+    uploadRecorderRk *uploader() const { return m_uploader; }
+    writeTRk *writeTDialog() const { return m_writeT; }
     QTreeWidget *measurementTree() const { return m_tree; }
     QSplitter *chartArea() const;
     QLabel *stateLabel() const;
@@ -139,7 +145,30 @@ public slots:
     void showPrintInfo();
     void setComponentHeaders(const QString &colorSpace, const QString &formula);
 
+    // Stored-data upload, manual Type input.
+    void dataToPCFcn();
+    void dataToPCFinished0Slot(QVector<QString> record, float L, float a, float b);
+    void dataToPCFinished1Slot();
+    void writeTFcn();
+    void dataToAppSlot(QVector<QString> str);
+
+    // Item operations.
+    void deleteChooseItemFcn();
+    void deleteAllItemFcn();
+    void itemRenameFcn();
+    void setItemNewNameFcn(QTreeWidgetItem *item, const QString &str);
+    void fastFindFcn();
+    void fastFindItem(QTreeWidgetItem *item);
+    void selectionAllFcn();
+    void itemSetAsNewTypeFcn();
+    void itemSetAsCheckItemSampleFcn();
+
 signals:
+    void dataToPCSignal();
+    void dataToPCContinueSignal();
+    void writeTSignal(const QString &colorSpace, const QString &testArea);
+    void itemRenameSignal(QTreeWidgetItem *item);
+    void fastFindTreeSignal(QTreeWidgetItem *item);
     void tTestSignal();
     void sTestSignal();
     void TTestCheckSignal(const QString &, const QString &, const QString &, const QString &,
@@ -175,6 +204,9 @@ private:
     void connectTreeAndPanel();
     void connectSharedState();
     void connectDocument();
+    void connectOperations();
+    // New, Open and dropped files wait for a running upload (with a word).
+    bool uploadBlocksFiles();
     void readSettings();
     void writeSettings();
     void switchLanguage(const QString &code);
@@ -199,6 +231,9 @@ private:
     measurementRoad *m_road = nullptr;
     measuringDocument *m_document = nullptr;
     serialPortRk *m_serialPort = nullptr;
+    itemOperationsRk *m_operations = nullptr;
+    uploadRecorderRk *m_uploader = nullptr;
+    writeTRk *m_writeT = nullptr;
 };
 
 #endif

@@ -399,6 +399,10 @@
         <source>Succeed to set tolerance.</source>
         <translation>容差设置成功。</translation>
     </message>
+    <message>
+        <source>Please wait until the upload has finished.</source>
+        <translation>请等待上传完成。</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

@@ -399,6 +399,10 @@
         <source>Succeed to set tolerance.</source>
         <translation>容差設定成功。</translation>
     </message>
+    <message>
+        <source>Please wait until the upload has finished.</source>
+        <translation>請等待上傳完成。</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
