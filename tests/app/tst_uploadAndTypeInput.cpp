@@ -308,7 +308,7 @@ private slots:
                                            << "Send Failed!";
         // A keep-alive probe sent while the instrument is busy would be
         // answered right behind reply 0xA8 and take its place.
-        QTest::newRow("slow instrument") << QStringList{"--reply-delay", "C8:1900"}
+        QTest::newRow("slow instrument") << QStringList{"--reply-delay", "C8:1200"}
                                          << "Send success, in the instrument name is T012!"
                                          << "Send success!";
     }
@@ -332,6 +332,11 @@ private slots:
         QTest::keyClicks(dialog->aEdit(), "-1.25");
         QTest::keyClicks(dialog->bEdit(), "3.5");
         QTest::keyClicks(dialog->averageEdit(), "1");
+        // Sent 2.1 s after a keep-alive probe, so that the next probe (3 s
+        // apart) would fall within the wait for a slow reply.
+        const int probes = emulator.count(0xC0);
+        QTRY_VERIFY_WITH_TIMEOUT(emulator.count(0xC0) > probes, connectTimeout);
+        QTest::qWait(2100);
         promptRk::clearHistory();
         QTest::mouseClick(dialog->toInstrumentButton(), Qt::LeftButton);
         QTRY_VERIFY_WITH_TIMEOUT(emulator.count(0xC8) == 1, connectTimeout);
