@@ -64,7 +64,8 @@ QTreeWidgetItem *itemAt(MainWindows &window, const QString &path)
     return item;
 }
 
-// "Type T001[Sample S001,Sample S002] ..." with the check states as x, ~, -.
+// "T001x[S001x,S002-] T002~[...]": names without their word, check states
+// as x (checked), ~ (partially) and - (unchecked).
 QString structure(MainWindows &window)
 {
     auto mark = [](const QTreeWidgetItem *item) {
@@ -86,7 +87,7 @@ QString structure(MainWindows &window)
             samples << type->child(s)->text(nameColumn) + mark(type->child(s));
         types << type->text(nameColumn) + mark(type) + "[" + samples.join(',') + "]";
     }
-    return types.join(' ');
+    return types.join(' ').remove("Type ").remove("Sample ");
 }
 
 void selectOnly(MainWindows &window, const QString &path)
@@ -127,24 +128,22 @@ private slots:
         QTest::addColumn<int>("answer");
         QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("after");
-        const QString all = "Type T001-[Sample S001-,Sample S002-] "
-                            "Type T002-[Sample S001-,Sample S002-]";
+        const QString all = "T001-[S001-,S002-] T002-[S001-,S002-]";
         QTest::newRow("nothing checked")
             << QStringList() << int(QMessageBox::Yes) << "There is no selected item!" << all;
         QTest::newRow("answer No")
             << QStringList{"0"} << int(QMessageBox::No) << "Do you want to delete the selected?"
-            << "Type T001x[Sample S001x,Sample S002x] "
-               "Type T002-[Sample S001-,Sample S002-]";
+            << "T001x[S001x,S002x] T002-[S001-,S002-]";
         QTest::newRow("whole Type")
             << QStringList{"0"} << int(QMessageBox::Yes) << "Do you want to delete the selected?"
-            << "Type T002-[Sample S001-,Sample S002-]";
+            << "T002-[S001-,S002-]";
         QTest::newRow("one of two Samples")
             << QStringList{"1/1"} << int(QMessageBox::Yes) << "Do you want to delete the selected?"
-            << "Type T001-[Sample S001-,Sample S002-] Type T002-[Sample S001-]";
+            << "T001-[S001-,S002-] T002-[S001-]";
         QTest::newRow("Samples of both Types")
             << QStringList{"0/0", "1/0", "1/1"} << int(QMessageBox::Yes)
             << "Do you want to delete the selected?"
-            << "Type T001-[Sample S002-]";
+            << "T001-[S002-]";
     }
     void deleteChecked()
     {
@@ -169,16 +168,12 @@ private slots:
         QTest::addColumn<QString>("selected");
         QTest::addColumn<int>("answer");
         QTest::addColumn<QString>("after");
-        QTest::newRow("a Type") << "0" << int(QMessageBox::Yes)
-                                << "Type T001-[] Type T002-[Sample S001-,Sample S002-]";
-        QTest::newRow("a Sample") << "1/1" << int(QMessageBox::Yes)
-                                  << "Type T001-[Sample S001-,Sample S002-] Type T002-[]";
+        QTest::newRow("a Type") << "0" << int(QMessageBox::Yes) << "T001-[] T002-[S001-,S002-]";
+        QTest::newRow("a Sample") << "1/1" << int(QMessageBox::Yes) << "T001-[S001-,S002-] T002-[]";
         QTest::newRow("No") << "0" << int(QMessageBox::No)
-                            << "Type T001-[Sample S001-,Sample S002-] "
-                               "Type T002-[Sample S001-,Sample S002-]";
-        QTest::newRow("nothing selected") << "" << int(QMessageBox::Yes)
-                                          << "Type T001-[Sample S001-,Sample S002-] "
-                                             "Type T002-[Sample S001-,Sample S002-]";
+                            << "T001-[S001-,S002-] T002-[S001-,S002-]";
+        QTest::newRow("nothing selected")
+            << "" << int(QMessageBox::Yes) << "T001-[S001-,S002-] T002-[S001-,S002-]";
     }
     void deleteAllSamples()
     {
@@ -333,36 +328,27 @@ private slots:
         QTest::addColumn<QString>("once");
         QTest::addColumn<QString>("twice");
         QTest::newRow("nothing checked")
-            << QStringList() << "Type T001x[Sample S001x,Sample S002x] Type T002x[Sample S001x]"
-            << "Type T001-[Sample S001-,Sample S002-] Type T002-[Sample S001-]";
+            << QStringList() << "T001x[S001x,S002x] T002x[S001x] T003x[]"
+            << "T001-[S001-,S002-] T002-[S001-] T003-[]";
         QTest::newRow("one Sample of two")
-            << QStringList{"0/0"}
-            << "Type T001~[Sample S001-,Sample S002x] Type T002x[Sample S001x]"
-            << "Type T001~[Sample S001x,Sample S002-] Type T002-[Sample S001-]";
+            << QStringList{"0/0"} << "T001~[S001-,S002x] T002x[S001x] T003x[]"
+            << "T001~[S001x,S002-] T002-[S001-] T003-[]";
     }
     void invert()
     {
         QFETCH(QStringList, checks);
         MainWindows window;
         fillTree(window);
-        // The second Type keeps one Sample: its own mark is the one toggled.
+        // The second Type keeps one Sample and the third has none: their own
+        // marks are the ones toggled.
         window.treeModel()->deleteItem(itemAt(window, "1/1"));
+        window.addTypeItem(50, 1, 2, "Type T003", conditions());
         for (const QString &path : checks)
             itemAt(window, path)->setCheckState(nameColumn, Qt::Checked);
         window.action("selectionAllFcn")->trigger();
         QTEST(structure(window), "once");
         window.action("selectionAllFcn")->trigger();
         QTEST(structure(window), "twice");
-    }
-
-    void invertTypeWithoutSamples()
-    {
-        MainWindows window;
-        window.addTypeItem(50, 1, 2, "Type T001", conditions());
-        window.action("selectionAllFcn")->trigger();
-        QCOMPARE(structure(window), QString("Type T001x[]"));
-        window.action("selectionAllFcn")->trigger();
-        QCOMPARE(structure(window), QString("Type T001-[]"));
     }
 
     void setAs_data()
@@ -373,11 +359,10 @@ private slots:
         QTest::addColumn<QString>("sourceLight");
         QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("after");
-        const QString before = "Type T001-[Sample S001-,Sample S002-] "
-                               "Type T002-[Sample S001-,Sample S002-]";
+        const QString before = "T001-[S001-,S002-] T002-[S001-,S002-]";
         QTest::newRow("new Type from a Sample") << "itemSetAsNewTypeFcn"
                                                 << "1/0" << QStringList() << "D65"
-                                                << "" << before + " Type T003-[]";
+                                                << "" << before + " T003-[]";
         QTest::newRow("new Type, nothing selected") << "itemSetAsNewTypeFcn"
                                                     << "" << QStringList() << "D65"
                                                     << "No Type, Sample is selected!" << before;
@@ -388,8 +373,7 @@ private slots:
             << "itemSetAsCheckItemSampleFcn"
             << "0/1" << QStringList{"0", "1"} << "D65"
             << ""
-            << "Type T001~[Sample S001x,Sample S002x,Sample S003-] "
-               "Type T002~[Sample S001x,Sample S002x,Sample S003-]";
+            << "T001~[S001x,S002x,S003-] T002~[S001x,S002x,S003-]";
         QTest::newRow("Sample, nothing checked") << "itemSetAsCheckItemSampleFcn"
                                                  << "0/1" << QStringList() << "D65"
                                                  << "" << before;
@@ -397,14 +381,12 @@ private slots:
             << "itemSetAsCheckItemSampleFcn"
             << "0/1" << QStringList{"1"} << "A"
             << "Please change in measurement setup if light sources don\u2019t \nagree with Type!"
-            << "Type T001-[Sample S001-,Sample S002-] "
-               "Type T002x[Sample S001x,Sample S002x]";
+            << "T001-[S001-,S002-] T002x[S001x,S002x]";
         QTest::newRow("the instrument's name of the same light")
             << "itemSetAsCheckItemSampleFcn"
             << "0/1" << QStringList{"1"} << "F11"
             << ""
-            << "Type T001-[Sample S001-,Sample S002-] "
-               "Type T002~[Sample S001x,Sample S002x,Sample S003-]";
+            << "T001-[S001-,S002-] T002~[S001x,S002x,S003-]";
     }
     void setAs()
     {

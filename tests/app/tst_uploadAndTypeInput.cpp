@@ -53,15 +53,6 @@ QProgressBar *progress(MainWindows &window)
     return window.serialPort()->findChild<QProgressBar *>("progressBar");
 }
 
-bool boxShown(const QString &text)
-{
-    for (const promptRk::Record &r : promptRk::history()) {
-        if (r.text == text)
-            return true;
-    }
-    return false;
-}
-
 } // namespace
 
 class tst_uploadAndTypeInput : public QObject
@@ -162,96 +153,86 @@ private slots:
         for (int i = 0; i < 5; ++i) {
             const Stored &r = fiveRecords[i];
             QTreeWidgetItem *item = items[i];
-            QCOMPARE(item->text(nameColumn), QString(r.name));
             const QList<float> v = colorSpaceValues(r.L, r.a, r.b, stored);
             QCOMPARE(v.size(), 3);
-            for (int c = 0; c < 3; ++c)
-                QCOMPARE(item->text(value1Column + c), QString("%1").arg(v[c]));
+            QStringList texts;
+            for (int column = 0; column < 16; ++column)
+                texts << item->text(column);
+            QCOMPARE(texts, (QStringList{r.name, "", QString("%1").arg(v[0]),
+                                         QString("%1").arg(v[1]), QString("%1").arg(v[2]),
+                                         QString("2019-3-5 9:%1:3").arg(7 + i), r.light, "PX71",
+                                         "8mm", r.mode, stored, QString::fromUtf8("\u0394ECMC"),
+                                         "8/d", QString::fromUtf8("CIE 10\u00B0"), "2", "2"}));
             QCOMPARE(item->background(swatchColumn).color().name(), labToColorName(r.L, r.a, r.b));
-            QCOMPARE(item->text(timeColumn), QString("2019-3-5 9:%1:3").arg(7 + i));
-            QCOMPARE(item->text(lightSourceColumn), QString(r.light));
-            QCOMPARE(item->text(lightModeColumn), QString(r.mode));
-            QCOMPARE(item->text(colorSpaceColumn), stored);
-            QCOMPARE(item->text(formulaColumn), QString::fromUtf8("\u0394ECMC"));
-            QCOMPARE(item->text(instrumentModelColumn), QString("PX71"));
-            QCOMPARE(item->text(caliberColumn), QString("8mm"));
-            QCOMPARE(item->text(illuminationColumn), QString("8/d"));
-            QCOMPARE(item->text(observerColumn), QString::fromUtf8("CIE 10\u00B0"));
-            QCOMPARE(item->text(averageTimesColumn), QString("2"));
-            QCOMPARE(item->text(averageCountColumn), QString("2"));
         }
         // The instrument actions are back once the items are made.
         QVERIFY(window.action("tTestFcn")->isEnabled());
         QVERIFY(window.action("newFile")->isEnabled());
     }
 
-    void emptyStore()
+    // What an upload leaves in the tree and says, per store and instrument.
+    void uploadOutcomes_data()
     {
-        QVERIFY(startEmulator({}, 0));
-        MainWindows window;
-        upload(window);
-        QTRY_COMPARE_WITH_TIMEOUT(infoLine(window), QString("Succeed to upload instrument data!"),
-                                  uploadTimeout);
-        QCOMPARE(window.treeModel()->itemCount(), 0);
-        QCOMPARE(emulator.count(0xC7), 0);
-    }
-
-    void firstSampleWithoutType_data()
-    {
+        QTest::addColumn<QString>("stored"); // indices into fiveRecords
+        QTest::addColumn<QStringList>("options");
         QTest::addColumn<bool>("typeBefore");
-        QTest::newRow("empty tree: dropped") << false;
-        QTest::newRow("under the last Type present") << true;
+        QTest::addColumn<QString>("tree");
+        QTest::addColumn<QString>("box"); // the warning of an incomplete upload
+        QTest::addColumn<QString>("line");
+        const QString success("Succeed to upload instrument data!");
+        QTest::newRow("empty store") << "" << QStringList() << false << ""
+                                     << "" << success;
+        QTest::newRow("first Sample without a Type: dropped")
+            << "1 0 2" << QStringList() << false << "T001[S002]"
+            << ""
+            << "Uploaded 1 Types and 1 Samples; 1 Samples without a Type were dropped.";
+        QTest::newRow("first Sample under the Type present")
+            << "1 0 2" << QStringList() << true << "Old[S001] T001[S002]"
+            << "" << success;
+        QTest::newRow("stalled store")
+            << "0 1 2 3 4" << QStringList{"--silent", "C7:2"} << false << "T001[S001]"
+            << "Upload incomplete: the instrument stopped answering after 2 records."
+            << "";
+        // Room for one Type and two Samples, and an instrument that never
+        // says it has no more.
+        QTest::newRow("beyond the capacity")
+            << "0"
+            << QStringList{"--endless-records", "--type-capacity", "1", "--sample-capacity", "2"}
+            << false << "T001[S001,S002]"
+            << "Upload incomplete: the instrument sent more records than it can store (3)."
+            << "";
     }
-    void firstSampleWithoutType()
+    void uploadOutcomes()
     {
+        QFETCH(QString, stored);
+        QFETCH(QStringList, options);
         QFETCH(bool, typeBefore);
-        QVERIFY(startEmulator({fiveRecords[1], fiveRecords[0], fiveRecords[2]}, 0));
+        QFETCH(QString, box);
+        QFETCH(QString, line);
+        QList<Stored> records;
+        for (const QString &index : stored.split(' ', Qt::SkipEmptyParts))
+            records << fiveRecords[index.toInt()];
+        QVERIFY(startEmulator(records, 0, options));
         MainWindows window;
         if (typeBefore)
             window.addTypeItem(1, 2, 3, "Old", {});
         upload(window);
+        QTRY_VERIFY_WITH_TIMEOUT(!window.uploader()->running() && emulator.count(0xC6) == 1,
+                                 uploadTimeout);
+        QStringList types;
         measurementTreeRk *tree = window.treeModel();
-        QTRY_COMPARE_WITH_TIMEOUT(tree->typeCount(), typeBefore ? 2 : 1, uploadTimeout);
-        QCOMPARE(tree->lastType()->text(nameColumn), QString("T001"));
-        QCOMPARE(tree->lastType()->childCount(), 1);
-        if (typeBefore) {
-            QCOMPARE(tree->type(0)->child(0)->text(nameColumn), QString("S001"));
-            QCOMPARE(infoLine(window), QString("Succeed to upload instrument data!"));
-        } else {
-            QCOMPARE(infoLine(window), QString("Uploaded 1 Types and 1 Samples; 1 Samples "
-                                               "without a Type were dropped."));
+        for (int t = 0; t < tree->typeCount(); ++t) {
+            QStringList samples;
+            for (int s = 0; s < tree->type(t)->childCount(); ++s)
+                samples << tree->type(t)->child(s)->text(nameColumn);
+            types << tree->type(t)->text(nameColumn) + "[" + samples.join(',') + "]";
         }
-    }
-
-    void stalledStore()
-    {
-        QVERIFY(startEmulator(QList<Stored>(std::begin(fiveRecords), std::end(fiveRecords)), 0,
-                              {"--silent", "C7:2"}));
-        MainWindows window;
-        upload(window);
-        const QString text("Upload incomplete: the instrument stopped answering after 2 records.");
-        QTRY_VERIFY_WITH_TIMEOUT(boxShown(text), uploadTimeout);
-        QCOMPARE(window.treeModel()->typeCount(), 1);
-        QCOMPARE(window.treeModel()->type(0)->childCount(), 1);
-        QVERIFY(!window.uploader()->running());
+        QTEST(types.join(' '), "tree");
+        QCOMPARE(promptRk::history().last().text,
+                 box.isEmpty() ? QString("Upload all the data to your computer?") : box);
+        if (!line.isEmpty())
+            QCOMPARE(infoLine(window), line);
         QVERIFY(window.action("tTestFcn")->isEnabled());
-    }
-
-    void capacityBound()
-    {
-        // One Type stored, room for one Type and two Samples, and an
-        // instrument that never says it has no more.
-        QVERIFY(
-            startEmulator({fiveRecords[0]}, 0,
-                          {"--endless-records", "--type-capacity", "1", "--sample-capacity", "2"}));
-        MainWindows window;
-        upload(window);
-        const QString text(
-            "Upload incomplete: the instrument sent more records than it can store (3).");
-        QTRY_VERIFY_WITH_TIMEOUT(boxShown(text), uploadTimeout);
-        QCOMPARE(window.treeModel()->typeCount(), 1);
-        QCOMPARE(window.treeModel()->type(0)->childCount(), 2);
-        QCOMPARE(emulator.count(0xC7), 3);
     }
 
     void nothingElseWhileUploading()
@@ -294,6 +275,15 @@ private slots:
         QCOMPARE(promptRk::history().size(), 1);
         QCOMPARE(promptRk::history().first().title, QString("Warning"));
         QCOMPARE(promptRk::history().first().text, QString("No instrument information!"));
+        // The instrument goes while the question waits for its answer.
+        int asked = 0;
+        window.uploader()->setTests([&asked] { return ++asked == 1; }, [] { return false; });
+        promptRk::clearHistory();
+        promptRk::setNextAnswer(QMessageBox::Yes);
+        window.dataToPCFcn();
+        QCOMPARE(promptRk::history().size(), 2);
+        QCOMPARE(promptRk::history().last().text, QString("No instrument information!"));
+        QVERIFY(!window.uploader()->running());
     }
 
     void sendType_data()
@@ -459,18 +449,14 @@ private slots:
         QTest::mouseClick(dialog->toSoftwareButton(), Qt::LeftButton);
         QCOMPARE(window.treeModel()->typeCount(), 1);
         QTreeWidgetItem *type = window.treeModel()->type(0);
-        QCOMPARE(type->text(nameColumn), QString("Type T001"));
-        QCOMPARE(type->text(value1Column), QString("50.25"));
-        QCOMPARE(type->text(value2Column), QString("-1.5"));
-        QCOMPARE(type->text(value3Column), QString("3"));
-        QCOMPARE(type->text(lightSourceColumn), QString("F2(CWF)"));
-        QCOMPARE(type->text(caliberColumn), QString("8mm"));
-        QCOMPARE(type->text(lightModeColumn), QString("SCI"));
-        QCOMPARE(type->text(colorSpaceColumn), QString("CIE1976L*a*b*"));
-        QCOMPARE(type->text(formulaColumn), QString::fromUtf8("\u25B3ELab"));
-        QCOMPARE(type->text(illuminationColumn), QString("8/d"));
-        QCOMPARE(type->text(averageTimesColumn), QString("3"));
-        QCOMPARE(type->text(averageCountColumn), QString("3"));
+        QStringList texts;
+        for (int column : {nameColumn, value1Column, value2Column, value3Column, lightSourceColumn,
+                           caliberColumn, lightModeColumn, colorSpaceColumn, formulaColumn,
+                           illuminationColumn, averageTimesColumn, averageCountColumn})
+            texts << type->text(column);
+        QCOMPARE(texts,
+                 (QStringList{"Type T001", "50.25", "-1.5", "3", "F2(CWF)", "8mm", "SCI",
+                              "CIE1976L*a*b*", QString::fromUtf8("\u25B3ELab"), "8/d", "3", "3"}));
         QCOMPARE(type->background(swatchColumn).color().name(),
                  labToColorName(50.25f, -1.5f, 3.0f));
         QVERIFY(QDateTime::fromString(type->text(timeColumn), "yyyy-MM-dd hh:mm:ss").isValid());
