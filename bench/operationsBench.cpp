@@ -120,7 +120,7 @@ void BM_UploadThousandRecords(benchmark::State &state)
         promptRk::setNextAnswer(QMessageBox::Yes);
         w.dataToPCFcn();
         while (w.uploader()->running())
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
         state.PauseTiming();
         if (w.treeModel()->itemCount() != 1000)
             state.SkipWithError("not 1,000 items");
