@@ -7,6 +7,7 @@
 #include <QDateTime>
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QHideEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -45,7 +46,7 @@ QStringList lightSourcesOf(const QString &model)
 
 } // namespace
 
-writeTRk::writeTRk(QWidget *parent) : fixedSizeDialog(QSize(200, 290), QSize(260, 290), parent)
+writeTRk::writeTRk(QWidget *parent) : fixedSizeDialog(QSize(), QSize(), parent)
 {
     setObjectName(QStringLiteral("writeTRk"));
     m_heading = new QLabel(this);
@@ -77,6 +78,11 @@ writeTRk::writeTRk(QWidget *parent) : fixedSizeDialog(QSize(200, 290), QSize(260
     m_toSoftware->setObjectName(QStringLiteral("toSoftwareButton"));
     m_toInstrument->setEnabled(false);
     m_toSoftware->setEnabled(false);
+    // Wide enough for "CIE1976L*a*b*" and "F11(TL84)" before they are filled.
+    for (QComboBox *box : {m_colorSpace, m_lightSource, m_lightMode, m_caliber}) {
+        box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        box->setMinimumContentsLength(box == m_colorSpace ? 13 : 9);
+    }
     for (int field = 0; field < fieldCount; ++field) {
         auto *validator = new QRegularExpressionValidator(
             QRegularExpression(QString::fromLatin1(ranges[field].pattern)), this);
@@ -121,6 +127,19 @@ void writeTRk::retranslate()
     m_averageLabel->setText(tr("Single/Average Measurement:"));
     m_toInstrument->setText(tr("Input to instrument"));
     m_toSoftware->setText(tr("input to software"));
+    fitSize();
+}
+
+void writeTRk::fitSize()
+{
+    // 260 x 290 (200 x 290 in Chinese), unless the texts and choices need
+    // more in the interface's font: a cut label or button is worse than a
+    // larger dialog.
+    const QSize size = chineseInterface() ? QSize(200, 290) : QSize(260, 290);
+    setMinimumSize(0, 0);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    layout()->invalidate();
+    setFixedSize(size.expandedTo(layout()->totalMinimumSize()));
 }
 
 QLineEdit *writeTRk::edit(Field field) const
@@ -151,16 +170,20 @@ void writeTRk::setParameter(const QString &colorSpace, const QString &testArea)
     if (!sources.isEmpty())
         m_lightMode->addItems({QStringLiteral("SCI"), QStringLiteral("SCE")});
     m_caliber->addItem(testArea);
+    fitSize();
 }
 
 void writeTRk::hideEvent(QHideEvent *event)
 {
-    // However it closes (a button, Escape, the title bar), the choices go;
-    // the next opening fills them for the instrument then attached.
-    m_colorSpace->clear();
-    m_lightSource->clear();
-    m_lightMode->clear();
-    m_caliber->clear();
+    // However it closes (Escape, the title bar), the choices go; the next
+    // opening fills them for the instrument then attached.  A hide by the
+    // window system (the main window minimised) is no closing.
+    if (!event->spontaneous()) {
+        m_colorSpace->clear();
+        m_lightSource->clear();
+        m_lightMode->clear();
+        m_caliber->clear();
+    }
     fixedSizeDialog::hideEvent(event);
 }
 

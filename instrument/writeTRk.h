@@ -70,6 +70,7 @@ private:
     // box names the first that does not.
     bool fieldsAcceptable();
     QLineEdit *edit(Field field) const;
+    void fitSize();
 
     QLabel *m_heading;
     QLabel *m_colorSpaceLabel;

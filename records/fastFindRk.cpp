@@ -4,14 +4,15 @@
 #include "measurementTreeRk.h"
 #include "promptRk.h"
 
-#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTreeWidgetItem>
+#include <QVBoxLayout>
 
 fastFindRk::fastFindRk(measurementTreeRk *tree, QWidget *parent)
-    : fixedSizeDialog(QSize(200, 80), QSize(200, 80), parent), m_tree(tree)
+    : fixedSizeDialog(QSize(), QSize(), parent), m_tree(tree)
 {
     setObjectName(QStringLiteral("fastFindRk"));
     m_label = new QLabel(this);
@@ -23,11 +24,17 @@ fastFindRk::fastFindRk(measurementTreeRk *tree, QWidget *parent)
     m_ok->setDefault(true);
     m_cancel = new QPushButton(this);
     m_cancel->setObjectName(QStringLiteral("cancelButton"));
-    auto *layout = new QGridLayout(this);
-    layout->addWidget(m_label, 0, 0);
-    layout->addWidget(m_edit, 0, 1, 1, 2);
-    layout->addWidget(m_ok, 1, 1);
-    layout->addWidget(m_cancel, 1, 2);
+    auto *line = new QHBoxLayout;
+    line->addWidget(m_label);
+    line->addWidget(m_edit, 1);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(m_ok);
+    buttons->addWidget(m_cancel);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(6, 6, 6, 6);
+    layout->addLayout(line);
+    layout->addLayout(buttons);
     setFocusProxy(m_edit);
 
     connect(m_edit, &QLineEdit::textChanged, this, &fastFindRk::OKButtonActive);
@@ -44,6 +51,8 @@ void fastFindRk::retranslate()
     m_label->setText(tr(" key word:"));
     m_ok->setText(tr("OK"));
     m_cancel->setText(tr("Cancel"));
+    // 200 x 80, unless the texts need more in the interface's font.
+    setFixedSize(QSize(200, 80).expandedTo(layout()->totalMinimumSize()));
 }
 
 void fastFindRk::resetSearch()

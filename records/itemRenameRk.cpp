@@ -3,14 +3,15 @@
 #include "itemColumns.h"
 #include "measurementTreeRk.h"
 
-#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTreeWidgetItem>
+#include <QVBoxLayout>
 
 itemRenameRk::itemRenameRk(measurementTreeRk *tree, QWidget *parent)
-    : fixedSizeDialog(QSize(200, 80), QSize(200, 80), parent), m_tree(tree)
+    : fixedSizeDialog(QSize(), QSize(), parent), m_tree(tree)
 {
     setObjectName(QStringLiteral("itemRenameRk"));
     m_label = new QLabel(this);
@@ -22,11 +23,17 @@ itemRenameRk::itemRenameRk(measurementTreeRk *tree, QWidget *parent)
     m_ok->setDefault(true);
     m_cancel = new QPushButton(this);
     m_cancel->setObjectName(QStringLiteral("cancelButton"));
-    auto *layout = new QGridLayout(this);
-    layout->addWidget(m_label, 0, 0);
-    layout->addWidget(m_edit, 0, 1, 1, 2);
-    layout->addWidget(m_ok, 1, 1);
-    layout->addWidget(m_cancel, 1, 2);
+    auto *line = new QHBoxLayout;
+    line->addWidget(m_label);
+    line->addWidget(m_edit, 1);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(m_ok);
+    buttons->addWidget(m_cancel);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(6, 6, 6, 6);
+    layout->addLayout(line);
+    layout->addLayout(buttons);
 
     connect(m_edit, &QLineEdit::textChanged, this, &itemRenameRk::OKButtonActive);
     connect(m_ok, &QPushButton::clicked, this, &itemRenameRk::OKButtonFcn);
@@ -42,6 +49,8 @@ void itemRenameRk::retranslate()
     m_label->setText(tr("Name"));
     m_ok->setText(tr("OK"));
     m_cancel->setText(tr("Cancel"));
+    // 200 x 80, unless the texts need more in the interface's font.
+    setFixedSize(QSize(200, 80).expandedTo(layout()->totalMinimumSize()));
 }
 
 void itemRenameRk::setItemNewName(QTreeWidgetItem *item)
