@@ -7,9 +7,12 @@
 #include "colorConversions.h"
 #include "deviationCharts.h"
 #include "fakeColorRk.h"
+#include "fastFindRk.h"
 #include "fixedSizeDialog.h"
 #include "infoPanelRk.h"
 #include "instrumentDisplay.h"
+#include "itemOperationsRk.h"
+#include "itemRenameRk.h"
 #include "languageSwitcher.h"
 #include "libraryTreeLink.h"
 #include "mainLayout.h"
@@ -25,6 +28,8 @@
 #include "serialPortRk.h"
 #include "sharedState.h"
 #include "standardLibraryRk.h"
+#include "uploadRecorderRk.h"
+#include "writeTRk.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -97,6 +102,10 @@ void MainWindows::createWidgets()
     // listen before readSettings() ends.
     m_charts = new chartSet(m_state, this);
     connectCharts();
+    m_operations = new itemOperationsRk(m_treeModel, m_state, m_serialPort, this, this);
+    m_uploader =
+        new uploadRecorderRk(m_treeModel, m_serialPort, &m_state->conditions(), this, this);
+    m_writeT = new writeTRk(this);
 }
 
 QLabel *MainWindows::stateLabel() const
@@ -135,6 +144,7 @@ void MainWindows::makeConnections()
     connectDocument();
     connectExport();
     connectLibrary();
+    connectOperations();
 }
 
 void MainWindows::connectInstrument()
@@ -257,6 +267,48 @@ void MainWindows::connectCharts()
             &painterDeltaabLabRk::updateDeltaLab);
     connect(this, &MainWindows::trendToleranceSignal, m_charts->trendPlot(),
             &Plotter::setToleranceLine);
+}
+
+void MainWindows::connectOperations()
+{
+    serialPortRk *link = m_serialPort;
+    connect(this, &MainWindows::itemRenameSignal, m_operations->renameDialog(),
+            &itemRenameRk::setItemNewName);
+    connect(m_operations->renameDialog(), &itemRenameRk::setItemNewNameSignal, this,
+            &MainWindows::setItemNewNameFcn);
+    connect(this, &MainWindows::fastFindTreeSignal, m_operations->findDialog(),
+            &fastFindRk::getFastFindTree);
+    connect(m_operations->findDialog(), &fastFindRk::fastFindItemSignal, this,
+            &MainWindows::fastFindItem);
+
+    connect(this, &MainWindows::writeTSignal, m_writeT, &writeTRk::setParameter);
+    connect(m_writeT, &writeTRk::sendWriteTSignal, link, &serialPortRk::sendTDataToYiQi);
+    connect(m_writeT, &writeTRk::refusedSignal, link, &serialPortRk::showInfo);
+    connect(m_writeT, &writeTRk::TtoAppSignal, this, &MainWindows::dataToAppSlot);
+
+    m_uploader->setTests([this] { return instrumentConnected(); },
+                         [this] { return m_recorder->averagingActive(); });
+    connect(this, &MainWindows::dataToPCSignal, link, &serialPortRk::dataToPCCmd1Slot);
+    connect(link, &serialPortRk::dataToPCFinished0Signal, this,
+            &MainWindows::dataToPCFinished0Slot);
+    connect(this, &MainWindows::dataToPCContinueSignal, link, &serialPortRk::dataToPCCmd2Slot);
+    connect(link, &serialPortRk::dataToPCFinished1Signal, this,
+            &MainWindows::dataToPCFinished1Slot);
+    connect(m_uploader, &uploadRecorderRk::runningChanged, this, [this](bool running) {
+        m_instrument->holdActions(running);
+        for (ActionId id : {ActionId::newFile, ActionId::open})
+            action(id)->setEnabled(!running);
+        for (QAction *recent : recentFileActions())
+            recent->setEnabled(!running);
+    });
+}
+
+bool MainWindows::uploadBlocksFiles()
+{
+    if (!m_uploader->running())
+        return false;
+    m_serialPort->showInfo(tr("Please wait until the upload has finished."));
+    return true;
 }
 
 // --- Settings ----------------------------------------------------------------
@@ -657,6 +709,85 @@ void MainWindows::setFileDirectorySlot(QString existFileDirectory)
     m_state->setLibraryDirectory(existFileDirectory);
 }
 
+// --- Upload and manual Type input ----------------------------------------------
+
+void MainWindows::dataToPCFcn()
+{
+    if (m_uploader->confirmStart())
+        emit dataToPCSignal();
+}
+
+void MainWindows::dataToPCFinished0Slot(QVector<QString> record, float L, float a, float b)
+{
+    m_uploader->addRecord(record, L, a, b);
+    emit dataToPCContinueSignal();
+}
+
+void MainWindows::dataToPCFinished1Slot()
+{
+    m_uploader->finish();
+}
+
+void MainWindows::writeTFcn()
+{
+    m_writeT->show();
+    m_writeT->raise();
+    emit writeTSignal(m_state->conditions().instrumentModel, m_state->conditions().caliber);
+}
+
+void MainWindows::dataToAppSlot(QVector<QString> str)
+{
+    m_operations->addManualType(str);
+}
+
+// --- Item operations -----------------------------------------------------------
+
+void MainWindows::deleteChooseItemFcn()
+{
+    m_operations->deleteCheckedItems();
+}
+
+void MainWindows::deleteAllItemFcn()
+{
+    m_operations->deleteSamplesOfSelectedTypes();
+}
+
+void MainWindows::itemRenameFcn()
+{
+    if (QTreeWidgetItem *item = m_operations->startRename())
+        emit itemRenameSignal(item);
+}
+
+void MainWindows::setItemNewNameFcn(QTreeWidgetItem *item, const QString &str)
+{
+    m_operations->rename(item, str);
+}
+
+void MainWindows::fastFindFcn()
+{
+    emit fastFindTreeSignal(m_operations->startQuickSearch());
+}
+
+void MainWindows::fastFindItem(QTreeWidgetItem *item)
+{
+    m_operations->showFoundItem(item);
+}
+
+void MainWindows::selectionAllFcn()
+{
+    m_operations->invertCheckMarks();
+}
+
+void MainWindows::itemSetAsNewTypeFcn()
+{
+    m_operations->setAsNewType();
+}
+
+void MainWindows::itemSetAsCheckItemSampleFcn()
+{
+    m_operations->setAsSampleOfCheckedTypes();
+}
+
 // --- Measuring files -----------------------------------------------------------
 
 bool MainWindows::saveFile(const QString &path)
@@ -701,11 +832,15 @@ bool MainWindows::saveAs()
 
 void MainWindows::open()
 {
+    if (uploadBlocksFiles())
+        return;
     m_document->open();
 }
 
 void MainWindows::newFile()
 {
+    if (uploadBlocksFiles())
+        return;
     m_document->newFile();
 }
 
@@ -727,7 +862,7 @@ void MainWindows::exportToExcelInfoSlot(QList<Qt::CheckState> states)
 void MainWindows::openRecentFile()
 {
     auto *recent = qobject_cast<QAction *>(sender());
-    if (recent && maybeSave())
+    if (recent && !uploadBlocksFiles() && maybeSave())
         openFileAtStart(recent->data().toString());
 }
 
@@ -789,6 +924,6 @@ void MainWindows::dropEvent(QDropEvent *event)
     if (urls.isEmpty())
         return;
     const QString path = urls.first().toLocalFile();
-    if (!path.isEmpty() && maybeSave())
+    if (!path.isEmpty() && !uploadBlocksFiles() && maybeSave())
         openFileAtStart(path);
 }

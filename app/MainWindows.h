@@ -19,6 +19,7 @@ class exportCommand;
 class chartSet;
 class infoPanelRk;
 class instrumentDisplay;
+class itemOperationsRk;
 class languageSwitcher;
 class mainLayout;
 class measurementRoad;
@@ -29,6 +30,8 @@ class readingRecorderRk;
 class serialPortRk;
 class sharedState;
 class standardLibraryRk;
+class uploadRecorderRk;
+class writeTRk;
 struct PrintInfo;
 struct Tolerance;
 
@@ -64,6 +67,9 @@ public:
     infoPanelRk *infoPanel() const { return m_panel; }
     readingRecorderRk *recorder() const { return m_recorder; }
     chartSet *charts() const { return m_charts; }
+    itemOperationsRk *operations() const { return m_operations; }
+    uploadRecorderRk *uploader() const { return m_uploader; }
+    writeTRk *writeTDialog() const { return m_writeT; }
     QTreeWidget *measurementTree() const { return m_tree; }
     standardLibraryRk *libraryDialog() const { return m_library; }
     QSplitter *chartArea() const;
@@ -165,7 +171,30 @@ public slots:
     void recieveTDataSlot(QList<QString> data, QBrush color);
     void setFileDirectorySlot(QString existFileDirectory);
 
+    // Stored-data upload, manual Type input.
+    void dataToPCFcn();
+    void dataToPCFinished0Slot(QVector<QString> record, float L, float a, float b);
+    void dataToPCFinished1Slot();
+    void writeTFcn();
+    void dataToAppSlot(QVector<QString> str);
+
+    // Item operations.
+    void deleteChooseItemFcn();
+    void deleteAllItemFcn();
+    void itemRenameFcn();
+    void setItemNewNameFcn(QTreeWidgetItem *item, const QString &str);
+    void fastFindFcn();
+    void fastFindItem(QTreeWidgetItem *item);
+    void selectionAllFcn();
+    void itemSetAsNewTypeFcn();
+    void itemSetAsCheckItemSampleFcn();
+
 signals:
+    void dataToPCSignal();
+    void dataToPCContinueSignal();
+    void writeTSignal(const QString &colorSpace, const QString &testArea);
+    void itemRenameSignal(QTreeWidgetItem *item);
+    void fastFindTreeSignal(QTreeWidgetItem *item);
     void tTestSignal();
     void sTestSignal();
     void TTestCheckSignal(const QString &, const QString &, const QString &, const QString &,
@@ -205,6 +234,9 @@ private:
     void connectExport();
     void connectLibrary();
     void connectCharts();
+    void connectOperations();
+    // New, Open and dropped files wait for a running upload (with a word).
+    bool uploadBlocksFiles();
     void readSettings();
     void writeSettings();
     void switchLanguage(const QString &code);
@@ -233,6 +265,9 @@ private:
     serialPortRk *m_serialPort = nullptr;
     standardLibraryRk *m_library = nullptr;
     chartSet *m_charts = nullptr;
+    itemOperationsRk *m_operations = nullptr;
+    uploadRecorderRk *m_uploader = nullptr;
+    writeTRk *m_writeT = nullptr;
 };
 
 #endif

@@ -50,10 +50,22 @@ void instrumentDisplay::informationArrived()
                                   QStringLiteral("%1/%2").arg(sampleCount).arg(sampleCapacity)});
 
     m_connected = true;
-    m_actions->setGroupEnabled(ActionGroup::instrument, true);
-    m_actions->setGroupEnabled(ActionGroup::calibration, canCalibrate(model));
+    enableActions();
     m_state->setInstrumentConditions(model, caliber, observer, illumination);
     m_tree->showParameters(m_state->conditions());
+}
+
+void instrumentDisplay::enableActions()
+{
+    m_actions->setGroupEnabled(ActionGroup::instrument, m_connected && !m_held);
+    if (m_connected && !m_held)
+        m_actions->setGroupEnabled(ActionGroup::calibration, canCalibrate(m_model));
+}
+
+void instrumentDisplay::holdActions(bool held)
+{
+    m_held = held;
+    enableActions();
 }
 
 bool instrumentDisplay::endStartupPhase()

@@ -30,6 +30,9 @@ public:
 
     // The instrument answered with its information: rows, actions, conditions.
     void informationArrived();
+    // While held (an upload runs), the actions that need the instrument stay
+    // disabled whatever arrives; released, they follow the connection again.
+    void holdActions(bool held);
     // Ends the start-up phase; false when it had already ended.
     bool endStartupPhase();
     // "Ready" and "connected to instrument:<model>    Port: <port>".
@@ -39,6 +42,8 @@ public:
     void retranslate();
 
 private:
+    void enableActions();
+
     serialPortRk *m_link;
     measurementTreeRk *m_tree;
     sharedState *m_state;
@@ -47,6 +52,7 @@ private:
     QLabel *m_connectionLabel;
     bool m_connected = false;
     bool m_startupPhase = true;
+    bool m_held = false;
     QString m_model;
     QString m_stateText;
     QString m_connectionText;

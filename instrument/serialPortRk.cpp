@@ -459,6 +459,16 @@ void serialPortRk::dataProcessing()
         break;
     case frameCodec::RecordReply: {
         uploadStallTimer->stop();
+        if (uploading &&
+            uploadCounter >= qMax(typeCapacity, typeCount) + qMax(sampleCapacity, sampleCount)) {
+            // More records than the instrument can hold: it repeats itself
+            // and would never say it has no more.
+            endIncompleteUpload(
+                tr("Upload incomplete: the instrument sent more records than it can store "
+                   "(%1).")
+                    .arg(uploadCounter));
+            break;
+        }
         const frameCodec::StoredRecord &r = reply->record;
         // Codes outside their tables repeat the previous record's values.
         if (!r.kind.isEmpty())
@@ -492,6 +502,7 @@ void serialPortRk::dataProcessing()
         break;
     case frameCodec::SendTypeReply:
         sendReplyTimer->stop();
+        resumeKeepAlive();
         if (sendNotify) {
             sendNotify = false;
             showInfo(tr("Send success!"));
@@ -724,9 +735,14 @@ void serialPortRk::finishUpload()
 
 void serialPortRk::uploadStalledSlot()
 {
+    endIncompleteUpload(tr("Upload incomplete: the instrument stopped answering after %1 records.")
+                            .arg(uploadCounter));
+}
+
+void serialPortRk::endIncompleteUpload(const QString &text)
+{
+    uploadStallTimer->stop();
     const int received = uploadCounter;
-    const QString text =
-        tr("Upload incomplete: the instrument stopped answering after %1 records.").arg(received);
     finishUpload();
     infoLabel->setText(text);
     progressBar->setValue(received);
@@ -748,15 +764,34 @@ void serialPortRk::sendTDataToYiQi(const QString &str, bool xFlag)
         showInfo(tr("The Type data are incomplete; nothing is sent."));
         return;
     }
+    if (uploading) {
+        showInfo(tr("Please wait until the upload has finished."));
+        return;
+    }
     const QByteArray frame = frameCodec::buildFrame(str);
     sendNotify = xFlag;
+    // No keep-alive probe meanwhile: its reply, arriving within the quiet
+    // period after reply 0xA8, would replace it in the receive buffer.
+    keepAliveTimer->stop();
     sendReplyTimer->start(replyMsec);
     portWrite(frame);
+}
+
+bool serialPortRk::isMeasuring() const
+{
+    return typeReplyTimer->isActive() || sampleReplyTimer->isActive() || typeRetry || sampleRetry;
+}
+
+void serialPortRk::resumeKeepAlive()
+{
+    if (isPortOpen() && !uploading && !isMeasuring() && !sendReplyTimer->isActive())
+        keepAliveTimer->start(keepAliveMsec);
 }
 
 void serialPortRk::sendDataToYiQiTimeoutSlot()
 {
     sendReplyTimer->stop();
+    resumeKeepAlive();
     showInfo(tr("Send Failed!"));
     promptRk::information(nullptr, tr("Tips"), tr("Send Failed!"));
 }

@@ -66,6 +66,8 @@ public:
     int currentTestMode() const { return testMode; }
     bool isUploading() const { return uploading; }
     int uploadedRecordCount() const { return uploadCounter; }
+    // A Type or Sample measurement awaits its reply (or its repetition).
+    bool isMeasuring() const;
 
 signals:
     void getInstrumentInfoSignal();
@@ -139,6 +141,10 @@ private:
     void connectReadyRead();
     void disconnectReadyRead();
     void finishUpload();
+    // Ends an upload cut short; the records received are kept.
+    void endIncompleteUpload(const QString &text);
+    // The keep-alive again, unless an exchange that pauses it is under way.
+    void resumeKeepAlive();
     void calibrationReply(bool white, int result);
     void lostWhileOpen();
     // A Type or Sample reply did not come in time: close, search again and

@@ -1,5 +1,6 @@
 #include "conditionCheck.h"
 
+#include "colorVocabulary.h"
 #include "itemColumns.h"
 
 #include <QCoreApplication>
@@ -7,20 +8,35 @@
 
 namespace conditionCheck {
 
+bool sameLightSource(const QString &one, const QString &other)
+{
+    // The instrument names "F2", "F11", "F12" (and the rest) for the lights
+    // that our settings call "F2(CWF)", "F11(TL84)", "F12(U30)".
+    auto systemName = [](const QString &name) {
+        const QString mapped = lightSourceFromInstrument(name);
+        return mapped.isEmpty() ? name : mapped;
+    };
+    return one == other || systemName(one) == systemName(other);
+}
+
+bool sameColorSpace(const QString &one, const QString &other)
+{
+    // "CIE1976LAB" is the instrument's own name for L*a*b*.
+    auto ours = [](const QString &name) {
+        return name == QLatin1String("CIE1976LAB") ? QStringLiteral("CIE1976L*a*b*") : name;
+    };
+    return ours(one) == ours(other);
+}
+
 Mismatch firstMismatch(const QTreeWidgetItem *type, const MeasuringConditions &current)
 {
-    if (type->text(lightSourceColumn) != current.standardLight)
+    if (!sameLightSource(type->text(lightSourceColumn), current.standardLight))
         return lightSourceMismatch;
     if (type->text(caliberColumn) != current.caliber)
         return caliberMismatch;
     if (type->text(lightModeColumn) != current.SCISCE)
         return lightModeMismatch;
-    // The instrument's own name for L*a*b* equals ours.
-    const QString typeSpace = type->text(colorSpaceColumn);
-    const bool sameSpace =
-        typeSpace == current.colorSpace || (typeSpace == QLatin1String("CIE1976LAB") &&
-                                            current.colorSpace == QLatin1String("CIE1976L*a*b*"));
-    if (!sameSpace)
+    if (!sameColorSpace(type->text(colorSpaceColumn), current.colorSpace))
         return colorSpaceMismatch;
     if (type->text(illuminationColumn) != current.illuminationMode)
         return illuminationMismatch;

@@ -24,6 +24,12 @@ enum Mismatch
     averageMismatch,
 };
 
+// The same light, whether named by the instrument ("F11") or by us
+// ("F11(TL84)").
+bool sameLightSource(const QString &one, const QString &other);
+// The same colour space; "CIE1976LAB" and "CIE1976L*a*b*" are one.
+bool sameColorSpace(const QString &one, const QString &other);
+
 // The first condition of `type`'s columns that differs from `current`.
 Mismatch firstMismatch(const QTreeWidgetItem *type, const MeasuringConditions &current);
 

@@ -505,6 +505,53 @@ void measurementTreeRk::deleteItem(QTreeWidgetItem *item)
     }
 }
 
+void measurementTreeRk::deleteSamples(QTreeWidgetItem *typeItem,
+                                      const QList<QTreeWidgetItem *> &samples)
+{
+    if (!isType(typeItem))
+        return;
+    for (QTreeWidgetItem *sample : samples) {
+        if (!sample || sample->parent() != typeItem)
+            continue;
+        if (sample == m_scrollPendingType)
+            m_scrollPendingType = nullptr;
+        emit itemAboutToBeRemoved(sample);
+        m_seenSampleState.remove(sample);
+        delete sample;
+    }
+    refreshTypeCheckState(typeItem);
+}
+
+QTreeWidgetItem *measurementTreeRk::copyItem(const QTreeWidgetItem *source, QTreeWidgetItem *parent,
+                                             const QString &name)
+{
+    if (!source || !(parent == m_root || isType(parent)))
+        return nullptr;
+    std::array<QString, 16> texts = columnTexts(source);
+    texts[nameColumn] = name;
+    for (int column = value1Column; column <= value3Column; ++column)
+        texts[column] = QStringLiteral("%1").arg(texts[column].toFloat());
+    // The swatch is the source's own: it was made from the reading's L*a*b*,
+    // which the coordinates of another colour space no longer are.
+    QTreeWidgetItem *item = newItem(texts, QString());
+    item->setBackground(swatchColumn, source->background(swatchColumn));
+    parent->addChild(item);
+    if (parent == m_root) {
+        m_tree->setCurrentItem(item);
+        m_tree->scrollToBottom();
+        return item;
+    }
+    m_seenSampleState.insert(item, Qt::Unchecked);
+    if (parent->checkState(nameColumn) == Qt::Checked)
+        setCheckStateQuietly(parent,
+                             parent->childCount() > 1 ? Qt::PartiallyChecked : Qt::Unchecked);
+    parent->setExpanded(true);
+    if (!m_scrollPendingType)
+        QTimer::singleShot(0, this, &measurementTreeRk::scrollToPendingType);
+    m_scrollPendingType = parent;
+    return item;
+}
+
 void measurementTreeRk::clearItems()
 {
     m_scrollPendingType = nullptr;

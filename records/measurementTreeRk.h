@@ -170,8 +170,19 @@ public:
     // Removes and deletes a Type or Sample; the check marks of its Type
     // are brought up to date.
     void deleteItem(QTreeWidgetItem *item);
+    // Removes and deletes some Samples of one Type, each announced before it
+    // goes; the Type's check mark is brought up to date once, at the end.
+    void deleteSamples(QTreeWidgetItem *typeItem, const QList<QTreeWidgetItem *> &samples);
     // Removes every Type and Sample.
     void clearItems();
+
+    // A copy of a Type or Sample under `parent` (the root for a new Type, a
+    // Type for a new Sample), named `name`: the coordinates read back as
+    // numbers and written in general format, the swatch and columns 5 to 15
+    // as the source has them.  A new Type becomes current; none when
+    // `parent` is neither the root nor a Type.
+    QTreeWidgetItem *copyItem(const QTreeWidgetItem *source, QTreeWidgetItem *parent,
+                              const QString &name);
 
     // Check-mark propagation, run on every change of an item's data.
     void propagateCheckState(QTreeWidgetItem *item);

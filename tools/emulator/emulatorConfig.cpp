@@ -333,15 +333,21 @@ bool parseEmulatorArguments(const QStringList &arguments, emulatorConfig *config
         "hangup-on",
         "Hang up instead of answering the N-th request of CODE (C5:1; C5 for the first).",
         "code:n");
+    const QCommandLineOption endless("endless-records",
+                                     "After the stored records, made-up Samples for ever (no A7).");
+    const QCommandLineOption replyDelay(
+        "reply-delay",
+        "Busy MS ms before the reply to CODE (C8:1500); requests arriving meanwhile are "
+        "answered after it, in order.",
+        "code:ms");
     const QCommandLineOption log("log", "Writes every request (\"<-\"), ignored frame (\"<!\") "
                                         "and reply (\"->\") as hex to stderr.");
-    parser.addOptions({help,           model,       caliber,      lightSource,
-                       lightMode,      colorSpace,  formula,      typeCapacity,
-                       sampleCapacity, typeCount,   sampleCount,  colors,
-                       colorsFile,     base,        seed,         delay,
-                       stale,          recordsFile, recordsCount, silent,
-                       split,          garbage,     badChecksum,  calibrationFails,
-                       hangup,         hangupOn,    log});
+    parser.addOptions(
+        {help,         model,        caliber,        lightSource, lightMode,   colorSpace,
+         formula,      typeCapacity, sampleCapacity, typeCount,   sampleCount, colors,
+         colorsFile,   base,         seed,           delay,       stale,       recordsFile,
+         recordsCount, silent,       split,          garbage,     badChecksum, calibrationFails,
+         hangup,       hangupOn,     endless,        replyDelay,  log});
     if (!parser.parse(arguments)) {
         *error = parser.errorText();
         return false;
@@ -512,6 +518,16 @@ bool parseEmulatorArguments(const QStringList &arguments, emulatorConfig *config
         if (!requestCode(colon < 0 ? value : value.left(colon), &code) || !ok || nth < 1)
             return fail(QStringLiteral("bad --hangup-on \"%1\"").arg(value));
         config->hangupOn.insert(code, nth);
+    }
+    config->endlessRecords = parser.isSet(endless);
+    for (const QString &value : parser.values(replyDelay)) {
+        const int colon = value.indexOf(QLatin1Char(':'));
+        int code = 0;
+        bool ok = false;
+        const int ms = value.mid(colon + 1).toInt(&ok);
+        if (colon < 0 || !ok || ms < 0 || ms > 600000 || !requestCode(value.left(colon), &code))
+            return fail(QStringLiteral("bad --reply-delay \"%1\"").arg(value));
+        config->replyDelayMs.insert(code, ms);
     }
     config->log = parser.isSet(log);
     return true;

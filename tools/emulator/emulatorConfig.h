@@ -64,6 +64,12 @@ struct emulatorConfig
     bool calibrationFails = false;
     int hangupAfter = 0;     // 0: never
     QMap<int, int> hangupOn; // code -> the request number (1-based) that is met by a hang-up
+    // Once the store is exhausted, further records are made up for ever
+    // (an instrument that never says it has no more).
+    bool endlessRecords = false;
+    // code -> ms the instrument is busy before that reply; requests arriving
+    // meanwhile are answered after it, in order.
+    QMap<int, int> replyDelayMs;
     bool log = false;
 };
 

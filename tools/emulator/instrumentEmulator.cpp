@@ -281,7 +281,15 @@ void instrumentEmulator::handleRequest(const QByteArray &request)
         return;
     }
     const QByteArray reply = replyTo(request);
-    const int delay = takesTime(code) ? config.delayMs : 0;
+    int delay = takesTime(code) ? config.delayMs : 0;
+    const qint64 now = clock.elapsed();
+    if (config.replyDelayMs.contains(code)) {
+        delay = config.replyDelayMs.value(code);
+        busyUntil = qMax(busyUntil, now + delay);
+    } else if (busyUntil > now) {
+        // Busy with an earlier request: this reply follows that one.
+        delay = int(busyUntil - now) + 1;
+    }
     if (delay > 0)
         QTimer::singleShot(delay, this, [=]() { sendReply(code, reply, last); });
     else
@@ -309,6 +317,15 @@ QByteArray instrumentEmulator::replyTo(const QByteArray &request)
     case 0xC7:
         if (recordCursor < config.records.size())
             return recordReply(config.records.at(recordCursor++));
+        if (config.endlessRecords) {
+            emulatedRecord r;
+            r.kind = 2;
+            r.name = QStringLiteral("S%1")
+                         .arg(++madeUpRecords % 1000, 3, 10, QLatin1Char('0'))
+                         .toLatin1();
+            r.colour = config.base;
+            return recordReply(r);
+        }
         return frame(0xA7, QByteArray());
     case 0xC8:
         return storeType(request);

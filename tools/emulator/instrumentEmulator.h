@@ -66,6 +66,9 @@ private:
     bool hungUp = false;
     bool hangUpDue = false; // a hang-up is on its way: nothing more is answered
     int recordCursor = 0;
+    int madeUpRecords = 0;
+    // Until when (on `clock`) a delayed reply keeps the instrument busy.
+    qint64 busyUntil = 0;
     int colourIndex = 0;
     emulatedColour walk;
     quint32 randomState = 1;

@@ -431,6 +431,10 @@ Do you want to restore them?</source>
         <source>Data export to CSV!</source>
         <translation>数据导出到CSV!</translation>
     </message>
+    <message>
+        <source>Please wait until the upload has finished.</source>
+        <translation>请等待上传完成。</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

@@ -139,5 +139,64 @@
         <source>Connection to the instrument lost; the measurement was abandoned.</source>
         <translation>与仪器的连接已断开，本次测量已放弃。</translation>
     </message>
+    <message>
+        <source>Upload incomplete: the instrument sent more records than it can store (%1).</source>
+        <translation>上传未完成：仪器发送的记录超过其存储容量（%1）。</translation>
+    </message>
+    <message>
+        <source>Please wait until the upload has finished.</source>
+        <translation>请等待上传完成。</translation>
+    </message>
+</context>
+<context>
+    <name>writeTRk</name>
+    <message>
+        <source>Type Data Input</source>
+        <translation>标样数据输入</translation>
+    </message>
+    <message>
+        <source>Color Space:</source>
+        <translation>颜色空间:</translation>
+    </message>
+    <message>
+        <source>Standard Light Source:</source>
+        <translation>标准光源:</translation>
+    </message>
+    <message>
+        <source>Containing Light Mode:</source>
+        <translation>包含镜面光方式:</translation>
+    </message>
+    <message>
+        <source>Caliber:</source>
+        <translation>口径:</translation>
+    </message>
+    <message>
+        <source>Single/Average Measurement:</source>
+        <translation>单次/平均测量:</translation>
+    </message>
+    <message>
+        <source>Input to instrument</source>
+        <translation>输入到仪器</translation>
+    </message>
+    <message>
+        <source>input to software</source>
+        <translation>输入到软件</translation>
+    </message>
+    <message>
+        <source>%1 must be a whole number from %2 to %3.</source>
+        <translation>%1 必须是 %2 到 %3 之间的整数。</translation>
+    </message>
+    <message>
+        <source>%1 must be a number from %2 to %3 with at most two decimals.</source>
+        <translation>%1 必须是 %2 到 %3 之间、最多两位小数的数值。</translation>
+    </message>
+    <message>
+        <source>Tips</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>No light source or light mode to send; nothing is sent.</source>
+        <translation>没有可发送的光源或包含镜面光方式，未发送任何数据。</translation>
+    </message>
 </context>
 </TS>

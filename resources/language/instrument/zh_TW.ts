@@ -139,5 +139,64 @@
         <source>Connection to the instrument lost; the measurement was abandoned.</source>
         <translation>與儀器的連線已中斷，本次測量已放棄。</translation>
     </message>
+    <message>
+        <source>Upload incomplete: the instrument sent more records than it can store (%1).</source>
+        <translation>上傳未完成：儀器傳送的記錄超過其儲存容量（%1）。</translation>
+    </message>
+    <message>
+        <source>Please wait until the upload has finished.</source>
+        <translation>請等待上傳完成。</translation>
+    </message>
+</context>
+<context>
+    <name>writeTRk</name>
+    <message>
+        <source>Type Data Input</source>
+        <translation>標樣資料輸入</translation>
+    </message>
+    <message>
+        <source>Color Space:</source>
+        <translation>顏色空間:</translation>
+    </message>
+    <message>
+        <source>Standard Light Source:</source>
+        <translation>標準光源:</translation>
+    </message>
+    <message>
+        <source>Containing Light Mode:</source>
+        <translation>包含鏡面光方式:</translation>
+    </message>
+    <message>
+        <source>Caliber:</source>
+        <translation>口徑:</translation>
+    </message>
+    <message>
+        <source>Single/Average Measurement:</source>
+        <translation>單次/平均量測:</translation>
+    </message>
+    <message>
+        <source>Input to instrument</source>
+        <translation>輸入到儀器</translation>
+    </message>
+    <message>
+        <source>input to software</source>
+        <translation>輸入到軟體</translation>
+    </message>
+    <message>
+        <source>%1 must be a whole number from %2 to %3.</source>
+        <translation>%1 必須是 %2 到 %3 之間的整數。</translation>
+    </message>
+    <message>
+        <source>%1 must be a number from %2 to %3 with at most two decimals.</source>
+        <translation>%1 必須是 %2 到 %3 之間、最多兩位小數的數值。</translation>
+    </message>
+    <message>
+        <source>Tips</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>No light source or light mode to send; nothing is sent.</source>
+        <translation>沒有可傳送的光源或包含鏡面光方式，未傳送任何資料。</translation>
+    </message>
 </context>
 </TS>

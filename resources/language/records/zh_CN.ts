@@ -47,6 +47,33 @@ are not consistent with Type measurement conditions!</source>
     </message>
 </context>
 <context>
+    <name>fastFindRk</name>
+    <message>
+        <source>quick search</source>
+        <translation>快速搜索</translation>
+    </message>
+    <message>
+        <source> key word:</source>
+        <translation> 关键字:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>tips</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>search all items!</source>
+        <translation>已搜索全部项目！</translation>
+    </message>
+</context>
+<context>
     <name>infoPanelRk</name>
     <message>
         <source>Company</source>
@@ -119,6 +146,80 @@ are not consistent with Type measurement conditions!</source>
     <message>
         <source>Measuring Time</source>
         <translation>测量时间</translation>
+    </message>
+</context>
+<context>
+    <name>itemOperationsRk</name>
+    <message>
+        <source>Tips</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>There is no selected item!</source>
+        <translation>没有勾选的项目！</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>Do you want to delete the selected?</source>
+        <translation>是否删除勾选的项目？</translation>
+    </message>
+    <message>
+        <source>Have been removed by the options!</source>
+        <translation>已删除勾选的项目！</translation>
+    </message>
+    <message>
+        <source>Delete all samples under the Type</source>
+        <translation>删除该标样下的所有试样</translation>
+    </message>
+    <message>
+        <source>No measurement/Type/sample selected!</source>
+        <translation>未选中测量、标样或试样！</translation>
+    </message>
+    <message>
+        <source>The name must not be empty!</source>
+        <translation>名称不能为空！</translation>
+    </message>
+    <message>
+        <source>Name existed, please rename!</source>
+        <translation>名称已存在，请重新命名！</translation>
+    </message>
+    <message>
+        <source>Name and software name conflicting!</source>
+        <translation>名称与软件自动命名冲突！</translation>
+    </message>
+    <message>
+        <source>Rename Successfully</source>
+        <translation>重命名成功</translation>
+    </message>
+    <message>
+        <source>Search Finished</source>
+        <translation>搜索完成</translation>
+    </message>
+    <message>
+        <source>No Type, Sample is selected!</source>
+        <translation>未选中标样或试样！</translation>
+    </message>
+</context>
+<context>
+    <name>itemRenameRk</name>
+    <message>
+        <source>Rename</source>
+        <translation>重命名</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名称</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
     </message>
 </context>
 <context>
@@ -349,6 +450,33 @@ continue to click &quot;Yes&quot;, cancel to click &quot;No&quot;!</source>
     <message>
         <source>New Measurement</source>
         <translation>新建测量</translation>
+    </message>
+</context>
+<context>
+    <name>uploadRecorderRk</name>
+    <message>
+        <source>An upload is already running.</source>
+        <translation>上传正在进行中。</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>No instrument information!</source>
+        <translation>没有仪器信息！</translation>
+    </message>
+    <message>
+        <source>Please finish the measurement under way before uploading!</source>
+        <translation>请先完成正在进行的测量再上传！</translation>
+    </message>
+    <message>
+        <source>Upload all the data to your computer?</source>
+        <translation>是否将所有数据上传到电脑？</translation>
+    </message>
+    <message>
+        <source>Uploaded %1 Types and %2 Samples; %3 Samples without a Type were dropped.</source>
+        <translation>已上传 %1 个标样和 %2 个试样；%3 个没有标样的试样已被丢弃。</translation>
     </message>
 </context>
 </TS>

@@ -47,6 +47,33 @@ are not consistent with Type measurement conditions!</source>
     </message>
 </context>
 <context>
+    <name>fastFindRk</name>
+    <message>
+        <source>quick search</source>
+        <translation>快速搜尋</translation>
+    </message>
+    <message>
+        <source> key word:</source>
+        <translation> 關鍵字:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>tips</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>search all items!</source>
+        <translation>已搜尋全部項目！</translation>
+    </message>
+</context>
+<context>
     <name>infoPanelRk</name>
     <message>
         <source>Company</source>
@@ -119,6 +146,80 @@ are not consistent with Type measurement conditions!</source>
     <message>
         <source>Measuring Time</source>
         <translation>量測時間</translation>
+    </message>
+</context>
+<context>
+    <name>itemOperationsRk</name>
+    <message>
+        <source>Tips</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>There is no selected item!</source>
+        <translation>沒有勾選的項目！</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>Do you want to delete the selected?</source>
+        <translation>是否刪除勾選的項目？</translation>
+    </message>
+    <message>
+        <source>Have been removed by the options!</source>
+        <translation>已刪除勾選的項目！</translation>
+    </message>
+    <message>
+        <source>Delete all samples under the Type</source>
+        <translation>刪除該標樣下的所有試樣</translation>
+    </message>
+    <message>
+        <source>No measurement/Type/sample selected!</source>
+        <translation>未選中量測、標樣或試樣！</translation>
+    </message>
+    <message>
+        <source>The name must not be empty!</source>
+        <translation>名稱不能為空！</translation>
+    </message>
+    <message>
+        <source>Name existed, please rename!</source>
+        <translation>名稱已存在，請重新命名！</translation>
+    </message>
+    <message>
+        <source>Name and software name conflicting!</source>
+        <translation>名稱與軟體自動命名衝突！</translation>
+    </message>
+    <message>
+        <source>Rename Successfully</source>
+        <translation>重新命名成功</translation>
+    </message>
+    <message>
+        <source>Search Finished</source>
+        <translation>搜尋完成</translation>
+    </message>
+    <message>
+        <source>No Type, Sample is selected!</source>
+        <translation>未選中標樣或試樣！</translation>
+    </message>
+</context>
+<context>
+    <name>itemRenameRk</name>
+    <message>
+        <source>Rename</source>
+        <translation>重新命名</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名稱</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
     </message>
 </context>
 <context>
@@ -349,6 +450,33 @@ continue to click &quot;Yes&quot;, cancel to click &quot;No&quot;!</source>
     <message>
         <source>New Measurement</source>
         <translation>新建測量</translation>
+    </message>
+</context>
+<context>
+    <name>uploadRecorderRk</name>
+    <message>
+        <source>An upload is already running.</source>
+        <translation>上傳正在進行中。</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>No instrument information!</source>
+        <translation>沒有儀器資訊！</translation>
+    </message>
+    <message>
+        <source>Please finish the measurement under way before uploading!</source>
+        <translation>請先完成正在進行的量測再上傳！</translation>
+    </message>
+    <message>
+        <source>Upload all the data to your computer?</source>
+        <translation>是否將所有資料上傳到電腦？</translation>
+    </message>
+    <message>
+        <source>Uploaded %1 Types and %2 Samples; %3 Samples without a Type were dropped.</source>
+        <translation>已上傳 %1 個標樣和 %2 個試樣；%3 個沒有標樣的試樣已被捨棄。</translation>
     </message>
 </context>
 </TS>
