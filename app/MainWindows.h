@@ -25,12 +25,15 @@ class measurementRoad;
 class measurementTreeRk;
 class measuringDocument;
 class measuringJournal;
+class printMsgConfigRk;
+class printRk;
 class readingRecorderRk;
 class serialPortRk;
 class sharedState;
 class standardLibraryRk;
 struct PrintInfo;
 struct Tolerance;
+struct reportData;
 
 // The one main window.  It owns every object of the program and keeps the
 // names of its commands, slots and signals, but does no work of its own: each
@@ -66,6 +69,8 @@ public:
     chartSet *charts() const { return m_charts; }
     QTreeWidget *measurementTree() const { return m_tree; }
     standardLibraryRk *libraryDialog() const { return m_library; }
+    printMsgConfigRk *printInfoDialog() const { return m_printInfo; }
+    printRk *reportDialog() const { return m_print; }
     QSplitter *chartArea() const;
     QLabel *stateLabel() const;
     QLabel *connectionLabel() const;
@@ -129,6 +134,9 @@ public slots:
     void setPrintMsg(const QString &measurementName, const QString &company,
                      const QString &printTime, const QString &department,
                      const QString &measurementPerson, const QString &productTested, bool timeFlag);
+    // Print information and printed reports (the work is reports/').
+    void configuration();
+    void printFcn();
 
     void getInstrumentInfo();
     void portClosed();
@@ -188,6 +196,11 @@ signals:
                                  const QString &nDelatb);
     // The ΔE tolerance line of the trend plot.
     void trendToleranceSignal(float delatE, const QString &formula);
+    void printMsgSignal(const QString &measurementName, const QString &company,
+                        const QString &printTime, const QString &department,
+                        const QString &measurementPerson, const QString &productTested);
+    // A copy of the marked items with the print values, for the report dialog.
+    void infoForPrintSignal(const reportData &data);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -205,6 +218,7 @@ private:
     void connectExport();
     void connectLibrary();
     void connectCharts();
+    void connectReports();
     void readSettings();
     void writeSettings();
     void switchLanguage(const QString &code);
@@ -233,6 +247,8 @@ private:
     serialPortRk *m_serialPort = nullptr;
     standardLibraryRk *m_library = nullptr;
     chartSet *m_charts = nullptr;
+    printMsgConfigRk *m_printInfo = nullptr;
+    printRk *m_print = nullptr;
 };
 
 #endif

@@ -431,6 +431,10 @@ Do you want to restore them?</source>
         <source>Data export to CSV!</source>
         <translation>数据导出到CSV!</translation>
     </message>
+    <message>
+        <source>Succeed to set printing info.</source>
+        <translation>打印信息设置成功。</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

@@ -431,6 +431,10 @@ Do you want to restore them?</source>
         <source>Data export to CSV!</source>
         <translation>資料匯出到CSV!</translation>
     </message>
+    <message>
+        <source>Succeed to set printing info.</source>
+        <translation>列印資訊設定成功。</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
