@@ -1,11 +1,10 @@
 #include "MainWindows.h"
 
+#include "chartSet.h"
 #include "checkExportToExcelRk.h"
 #include "colorConversions.h"
-#include "exportCommand.h"
-#include "chartSet.h"
-#include "colorConversions.h"
 #include "deviationCharts.h"
+#include "exportCommand.h"
 #include "fakeColorRk.h"
 #include "fastFindRk.h"
 #include "fixedSizeDialog.h"
@@ -22,6 +21,8 @@
 #include "measuringJournal.h"
 #include "painterLabRk.h"
 #include "platformIntegration.h"
+#include "printMsgConfigRk.h"
+#include "printRk.h"
 #include "promptRk.h"
 #include "readingRecorderRk.h"
 #include "resourcePath.h"
@@ -98,6 +99,8 @@ void MainWindows::createWidgets()
     m_instrument =
         new instrumentDisplay(m_serialPort, m_treeModel, m_state, m_actions, statusBar(), this);
     m_library = new standardLibraryRk(m_state, this);
+    m_printInfo = new printMsgConfigRk(this);
+    m_print = new printRk(this);
     // The charts take the values read from the settings: they exist and
     // listen before readSettings() ends.
     m_charts = new chartSet(m_state, this);
@@ -145,6 +148,7 @@ void MainWindows::makeConnections()
     connectExport();
     connectLibrary();
     connectOperations();
+    connectReports();
 }
 
 void MainWindows::connectInstrument()
@@ -250,6 +254,16 @@ void MainWindows::connectLibrary()
     connect(m_serialPort, &serialPortRk::portClosedSignal, library,
             [library] { library->setTestEnabled(false); });
     library->setLibraryFolder(m_state->libraryDirectory());
+}
+
+void MainWindows::connectReports()
+{
+    connect(this, &MainWindows::printMsgSignal, m_printInfo, &printMsgConfigRk::getPrintMsg);
+    connect(m_printInfo, &printMsgConfigRk::printMsgSavedSignal, this, &MainWindows::setPrintMsg);
+    connect(this, &MainWindows::infoForPrintSignal, m_print, &printRk::recieveInfoForPrint);
+    connect(m_print, &printRk::reGetInfoSignal, this, &MainWindows::printFcn);
+    connect(m_print, &printRk::printPortWSSignal, m_serialPort, &serialPortRk::readyReadSlot);
+    m_printInfo->setTimeFlag(m_state->printInfo().timeFlag);
 }
 
 void MainWindows::connectCharts()
@@ -503,14 +517,36 @@ void MainWindows::setPrintMsg(const QString &measurementName, const QString &com
                               const QString &measurementPerson, const QString &productTested,
                               bool timeFlag)
 {
+    // A new name here keeps what is marked for printing.
+    m_treeModel->setRootTextKeepsMarks(true);
     m_state->setPrintInfo(PrintInfo::fromTexts(
         {measurementName, company, printTime, department, measurementPerson, productTested},
         timeFlag));
+    m_treeModel->setRootTextKeepsMarks(false);
+    if (!inStartupPhase())
+        m_serialPort->showInfo(tr("Succeed to set printing info."));
 }
 
 void MainWindows::printInfoChanged(const PrintInfo &info)
 {
     m_treeModel->showPrintTexts(info.texts());
+    showPrintInfo();
+}
+
+void MainWindows::configuration()
+{
+    m_printInfo->show();
+    m_printInfo->raise();
+    const PrintInfo &p = m_state->printInfo();
+    emit printMsgSignal(p.measurementName, p.company, p.printTime, p.department,
+                        p.measurementPerson, p.productTested);
+}
+
+void MainWindows::printFcn()
+{
+    m_print->show();
+    m_print->raise();
+    emit infoForPrintSignal(collectReportData(*m_treeModel, *m_state));
 }
 
 // --- Instrument state --------------------------------------------------------

@@ -26,6 +26,8 @@ class measurementRoad;
 class measurementTreeRk;
 class measuringDocument;
 class measuringJournal;
+class printMsgConfigRk;
+class printRk;
 class readingRecorderRk;
 class serialPortRk;
 class sharedState;
@@ -34,6 +36,7 @@ class uploadRecorderRk;
 class writeTRk;
 struct PrintInfo;
 struct Tolerance;
+struct reportData;
 
 // The one main window.  It owns every object of the program and keeps the
 // names of its commands, slots and signals, but does no work of its own: each
@@ -72,6 +75,8 @@ public:
     writeTRk *writeTDialog() const { return m_writeT; }
     QTreeWidget *measurementTree() const { return m_tree; }
     standardLibraryRk *libraryDialog() const { return m_library; }
+    printMsgConfigRk *printInfoDialog() const { return m_printInfo; }
+    printRk *reportDialog() const { return m_print; }
     QSplitter *chartArea() const;
     QLabel *stateLabel() const;
     QLabel *connectionLabel() const;
@@ -135,6 +140,9 @@ public slots:
     void setPrintMsg(const QString &measurementName, const QString &company,
                      const QString &printTime, const QString &department,
                      const QString &measurementPerson, const QString &productTested, bool timeFlag);
+    // Print information and printed reports (the work is reports/').
+    void configuration();
+    void printFcn();
 
     void getInstrumentInfo();
     void portClosed();
@@ -217,6 +225,11 @@ signals:
                                  const QString &nDelatb);
     // The ΔE tolerance line of the trend plot.
     void trendToleranceSignal(float delatE, const QString &formula);
+    void printMsgSignal(const QString &measurementName, const QString &company,
+                        const QString &printTime, const QString &department,
+                        const QString &measurementPerson, const QString &productTested);
+    // A copy of the marked items with the print values, for the report dialog.
+    void infoForPrintSignal(const reportData &data);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -237,6 +250,7 @@ private:
     void connectOperations();
     // New, Open and dropped files wait for a running upload (with a word).
     bool uploadBlocksFiles();
+    void connectReports();
     void readSettings();
     void writeSettings();
     void switchLanguage(const QString &code);
@@ -268,6 +282,8 @@ private:
     itemOperationsRk *m_operations = nullptr;
     uploadRecorderRk *m_uploader = nullptr;
     writeTRk *m_writeT = nullptr;
+    printMsgConfigRk *m_printInfo = nullptr;
+    printRk *m_print = nullptr;
 };
 
 #endif

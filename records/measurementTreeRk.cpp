@@ -3,8 +3,8 @@
 #include <QCoreApplication>
 #include <QHeaderView>
 #include <QScrollBar>
-#include <QStyle>
 #include <QSet>
+#include <QStyle>
 #include <QTimer>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
@@ -612,7 +612,8 @@ void measurementTreeRk::propagateCheckState(QTreeWidgetItem *item)
         return;
     if (item == m_root) {
         // The root has no check box and counts as unchecked.
-        uncheckAllItems();
+        if (!m_rootTextKeepsMarks)
+            uncheckAllItems();
         return;
     }
     if (isType(item)) {
@@ -685,8 +686,9 @@ void measurementTreeRk::showTolerance(const Tolerance &tolerance)
 void measurementTreeRk::showPrintTexts(const QStringList &sixTexts)
 {
     setMeasurementName(sixTexts.value(0));
+    // Every value in brackets, so an empty one still shows as "[]".
     for (int row = printCompanyRow; row < printRowCount; ++row)
-        setRowValue(printRow(row), sixTexts.value(row));
+        setRowValue(printRow(row), QStringLiteral("[%1]").arg(sixTexts.value(row)));
 }
 
 QList<QTreeWidgetItem *> measurementTreeRk::selectedItemsLastFirst() const

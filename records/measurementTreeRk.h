@@ -110,7 +110,7 @@ public:
     void showParameters(const MeasuringConditions &conditions);
     // "Current Tolerance": the four rows "△E≤x", "-x≤△L≤y", ...
     void showTolerance(const Tolerance &tolerance);
-    // "Print Info.": the name in brackets and the five other texts.
+    // "Print Info.": the six texts, each in brackets.
     void showPrintTexts(const QStringList &sixTexts);
 
     // Widens the name column to the widest name shown, and the tree with it
@@ -186,6 +186,10 @@ public:
 
     // Check-mark propagation, run on every change of an item's data.
     void propagateCheckState(QTreeWidgetItem *item);
+    // While on, a new text of the root leaves the check marks as they are:
+    // a measurement renamed in the print information keeps what is marked
+    // for printing (the rename command still unchecks everything).
+    void setRootTextKeepsMarks(bool keep) { m_rootTextKeepsMarks = keep; }
     // Sets a Type's state from its children's states.
     void refreshTypeCheckState(QTreeWidgetItem *typeItem);
 
@@ -229,6 +233,7 @@ private:
     // to the event loop.
     QTreeWidgetItem *m_scrollPendingType = nullptr;
     void scrollToPendingType();
+    bool m_rootTextKeepsMarks = false;
 };
 
 #endif

@@ -10,8 +10,8 @@
 
 class QSettings;
 
-// What a measurement is printed with: six texts and whether the print time is
-// the system's (false) or the text typed by the user (true).
+// What a measurement is printed with: six texts and whether the print time
+// follows the system clock (true) or is the text typed by the user (false).
 struct PrintInfo
 {
     QString measurementName;

@@ -15,7 +15,7 @@ packages=(
   python3 python3-openpyxl
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
-  socat desktop-file-utils appstream
+  socat desktop-file-utils appstream poppler-utils
   fonts-wqy-microhei fonts-dejavu-core
 )
 

@@ -435,6 +435,10 @@ Do you want to restore them?</source>
         <source>Please wait until the upload has finished.</source>
         <translation>请等待上传完成。</translation>
     </message>
+    <message>
+        <source>Succeed to set printing info.</source>
+        <translation>打印信息设置成功。</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

@@ -183,6 +183,292 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>printMsgConfigRk</name>
+    <message>
+        <source>Print Information</source>
+        <translation>打印信息</translation>
+    </message>
+    <message>
+        <source>Print Info. Setting</source>
+        <translation>打印信息设置</translation>
+    </message>
+    <message>
+        <source>Measurement Name:</source>
+        <translation>测量名称：</translation>
+    </message>
+    <message>
+        <source>Company:</source>
+        <translation>公司：</translation>
+    </message>
+    <message>
+        <source>Print Time:</source>
+        <translation>打印时间：</translation>
+    </message>
+    <message>
+        <source>Department:</source>
+        <translation>部门：</translation>
+    </message>
+    <message>
+        <source>Measurement Person:</source>
+        <translation>测量人员：</translation>
+    </message>
+    <message>
+        <source>Product:</source>
+        <translation>产品：</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>系统</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>自定义</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Tips</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>Info. Saved!</source>
+        <translation>信息已保存！</translation>
+    </message>
+</context>
+<context>
+    <name>printRk</name>
+    <message>
+        <source>Print Report Format Selection</source>
+        <translation>打印报告格式选择</translation>
+    </message>
+    <message>
+        <source>Color Difference Test Report 1</source>
+        <translation>色差检测报告 1</translation>
+    </message>
+    <message>
+        <source>Color Difference Test Report 2</source>
+        <translation>色差检测报告 2</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>打印</translation>
+    </message>
+    <message>
+        <source>Print Preview</source>
+        <translation>打印预览</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Tips</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>Not selected, please select at least one record!</source>
+        <translation>未选择，请至少选择一条记录！</translation>
+    </message>
+    <message>
+        <source>Not selected, please select at least one Sample!</source>
+        <translation>未选择，请至少选择一个试样！</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>标样</translation>
+    </message>
+    <message>
+        <source>Color Space</source>
+        <translation>颜色空间</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>光源</translation>
+    </message>
+    <message>
+        <source>Observer</source>
+        <translation>观察者</translation>
+    </message>
+    <message>
+        <source>Method</source>
+        <translation>照明方式</translation>
+    </message>
+    <message>
+        <source>Caliber</source>
+        <translation>口径</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>镜面光</translation>
+    </message>
+    <message>
+        <source>TestTimes</source>
+        <translation>测量次数</translation>
+    </message>
+    <message>
+        <source>Sample</source>
+        <translation>试样</translation>
+    </message>
+    <message>
+        <source>Formula</source>
+        <translation>色差公式</translation>
+    </message>
+    <message>
+        <source>Tolerance</source>
+        <translation>容差</translation>
+    </message>
+    <message>
+        <source>Judge</source>
+        <translation>判定</translation>
+    </message>
+    <message>
+        <source>signature:</source>
+        <translation>签名：</translation>
+    </message>
+    <message>
+        <source>Print Time:</source>
+        <translation>打印时间：</translation>
+    </message>
+    <message>
+        <source>Measurement</source>
+        <translation>测量名称</translation>
+    </message>
+    <message>
+        <source>Instrument</source>
+        <translation>仪器型号</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>差值</translation>
+    </message>
+    <message>
+        <source>Bias</source>
+        <translation>偏向</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>结果</translation>
+    </message>
+    <message>
+        <source>Test Time</source>
+        <translation>测量时间</translation>
+    </message>
+    <message>
+        <source>Value </source>
+        <translation>色差值 </translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>正常</translation>
+    </message>
+    <message>
+        <source>Red+ </source>
+        <translation>偏红 </translation>
+    </message>
+    <message>
+        <source>Red- </source>
+        <translation>欠红 </translation>
+    </message>
+    <message>
+        <source>Black- White+ </source>
+        <translation>欠黑 偏白 </translation>
+    </message>
+    <message>
+        <source>White- Black+ </source>
+        <translation>欠白 偏黑 </translation>
+    </message>
+    <message>
+        <source>Supersaturation</source>
+        <translation>饱和度偏高</translation>
+    </message>
+    <message>
+        <source>Undersaturation</source>
+        <translation>饱和度偏低</translation>
+    </message>
+    <message>
+        <source>Green+ </source>
+        <translation>偏绿 </translation>
+    </message>
+    <message>
+        <source>Green- </source>
+        <translation>欠绿 </translation>
+    </message>
+    <message>
+        <source>Green- Red+ </source>
+        <translation>欠绿 偏红 </translation>
+    </message>
+    <message>
+        <source>Red- Green+ </source>
+        <translation>欠红 偏绿 </translation>
+    </message>
+    <message>
+        <source>Hue+ </source>
+        <translation>色相偏大 </translation>
+    </message>
+    <message>
+        <source>Hue- </source>
+        <translation>色相偏小 </translation>
+    </message>
+    <message>
+        <source>Blue+ </source>
+        <translation>偏蓝 </translation>
+    </message>
+    <message>
+        <source>Blue- </source>
+        <translation>欠蓝 </translation>
+    </message>
+    <message>
+        <source>Blue- Yellow+ </source>
+        <translation>欠蓝 偏黄 </translation>
+    </message>
+    <message>
+        <source>Yellow- Blue+</source>
+        <translation>欠黄 偏蓝</translation>
+    </message>
+    <message>
+        <source>Company</source>
+        <translation>公司</translation>
+    </message>
+    <message>
+        <source>Department</source>
+        <translation>部门</translation>
+    </message>
+    <message>
+        <source>Measurer</source>
+        <translation>测量人员</translation>
+    </message>
+    <message>
+        <source>Product</source>
+        <translation>产品</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>测量名称</translation>
+    </message>
+    <message>
+        <source>Signature:</source>
+        <translation>签名：</translation>
+    </message>
+    <message>
+        <source>The report could not be printed: the printer could not be started.</source>
+        <translation>无法打印报告：打印机无法启动。</translation>
+    </message>
+    <message>
+        <source>The report could not be printed: page %1 could not be added.</source>
+        <translation>无法打印报告：无法添加第 %1 页。</translation>
+    </message>
+    <message>
+        <source>The report could not be printed: the printer reported an error.</source>
+        <translation>无法打印报告：打印机报告了错误。</translation>
+    </message>
+</context>
+<context>
     <name>workbookPackage</name>
     <message>
         <source>the workbook came out incomplete (%1)</source>
