@@ -78,6 +78,11 @@ signals:
     void dataToPCFinished1Signal();
     void whiteYellowParameterSignal(float L, float a, float b);
     void testSignal(float L, float a, float b);
+    // The whiteness request went unanswered for the reply time-out.
+    void whiteYellowTimeOutSignal();
+    // A Type or Sample request could not be composed from its conditions and
+    // was not sent (the reason is on the status line).
+    void measurementRefusedSignal();
 
 public slots:
     // Machinery.
@@ -128,6 +133,7 @@ public slots:
 
 private slots:
     void uploadStalledSlot();
+    void whitenessTimeOutSlot();
 
 private:
     void writeText(const char *frameText);
@@ -140,6 +146,7 @@ private:
     void disconnectReadyRead();
     void finishUpload();
     void calibrationReply(bool white, int result);
+    void resumeKeepAliveAfterWhiteness();
     void lostWhileOpen();
     // A Type or Sample reply did not come in time: close, search again and
     // ask again once the re-opened port has identified the instrument.
@@ -192,6 +199,7 @@ private:
     QTimer *typeReplyTimer = nullptr;
     QTimer *sampleReplyTimer = nullptr;
     QTimer *sendReplyTimer = nullptr;
+    QTimer *whitenessReplyTimer = nullptr;
     QTimer *pollTimer = nullptr;
     QTimer *uploadStallTimer = nullptr;
     QTimer *progressHideTimer = nullptr;

@@ -139,5 +139,9 @@
         <source>Connection to the instrument lost; the measurement was abandoned.</source>
         <translation>与仪器的连接已断开，本次测量已放弃。</translation>
     </message>
+    <message>
+        <source>No answer to the whiteness/yellowness measurement!</source>
+        <translation>白度/黄度测量无应答!</translation>
+    </message>
 </context>
 </TS>

@@ -139,5 +139,9 @@
         <source>Connection to the instrument lost; the measurement was abandoned.</source>
         <translation>與儀器的連線已中斷，本次測量已放棄。</translation>
     </message>
+    <message>
+        <source>No answer to the whiteness/yellowness measurement!</source>
+        <translation>白度/黃度量測無回應!</translation>
+    </message>
 </context>
 </TS>
