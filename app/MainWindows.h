@@ -14,6 +14,7 @@ class QLabel;
 class QSplitter;
 class QTreeWidget;
 class QTreeWidgetItem;
+class averageTestRk;
 class infoPanelRk;
 class instrumentDisplay;
 class languageSwitcher;
@@ -23,7 +24,11 @@ class measurementTreeRk;
 class measuringDocument;
 class readingRecorderRk;
 class serialPortRk;
+class setMeasurementRk;
 class sharedState;
+class testRk;
+class toleranceRk;
+class whiteYellowRk;
 struct PrintInfo;
 struct Tolerance;
 
@@ -109,6 +114,15 @@ public slots:
     void setTolerance(const QString &delatE, const QString &nDelatL, const QString &pDelatL,
                       const QString &nDelata, const QString &pDelata, const QString &nDelatb,
                       const QString &pDelatb);
+    // Setting dialogs, the button panel and the whiteness dialog.
+    void setTolerance();
+    void setMeasurementFcn();
+    void setMeasurementFinish(const QString &lightSource, const QString &colorSpace,
+                              const QString &formula, const QString &lightMode);
+    void setAverageTestFcn();
+    void setAverageFinishSignal(const QString &averageTestTime);
+    void stTestUiFcn();
+    void whiteYellowFcn();
     void setPrintMsg(const QString &measurementName, const QString &company,
                      const QString &printTime, const QString &department,
                      const QString &measurementPerson, const QString &productTested, bool timeFlag);
@@ -161,6 +175,13 @@ signals:
                                  const QString &nDelatb);
     // The ΔE tolerance line of the trend plot.
     void trendToleranceSignal(float delatE, const QString &formula);
+    void setMeasurementSignal(const QString &instrumentModel, const QString &standardLight,
+                              const QString &colorSpace, const QString &colorDiffFormula,
+                              const QString &SCISCE);
+    void toleranceSignal(const QString &delatE, const QString &nDelatL, const QString &pDelatL,
+                         const QString &nDelata, const QString &pDelata, const QString &nDelatb,
+                         const QString &pDelatb);
+    void setAverageTestSignal(const QString &averageTestTime);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -175,6 +196,8 @@ private:
     void connectTreeAndPanel();
     void connectSharedState();
     void connectDocument();
+    void connectSettingDialogs();
+    void connectButtonPanel();
     void readSettings();
     void writeSettings();
     void switchLanguage(const QString &code);
@@ -199,6 +222,12 @@ private:
     measurementRoad *m_road = nullptr;
     measuringDocument *m_document = nullptr;
     serialPortRk *m_serialPort = nullptr;
+
+    setMeasurementRk *m_setMeasurement = nullptr;
+    toleranceRk *m_toleranceDialog = nullptr;
+    averageTestRk *m_averageDialog = nullptr;
+    whiteYellowRk *m_whiteYellow = nullptr;
+    testRk *m_buttonPanel = nullptr;
 };
 
 #endif

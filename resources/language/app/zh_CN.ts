@@ -399,6 +399,14 @@
         <source>Succeed to set tolerance.</source>
         <translation>容差设置成功。</translation>
     </message>
+    <message>
+        <source>Set measuring conditions successfully!</source>
+        <translation>测量条件设置成功!</translation>
+    </message>
+    <message>
+        <source>Set Single/Average Measurement successfully!</source>
+        <translation>单次/平均测量设置成功!</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

@@ -399,6 +399,14 @@
         <source>Succeed to set tolerance.</source>
         <translation>容差設定成功。</translation>
     </message>
+    <message>
+        <source>Set measuring conditions successfully!</source>
+        <translation>量測條件設定成功!</translation>
+    </message>
+    <message>
+        <source>Set Single/Average Measurement successfully!</source>
+        <translation>單次/平均量測設定成功!</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
