@@ -1,5 +1,6 @@
 #include "MainWindows.h"
 
+#include "averageTestRk.h"
 #include "chartSet.h"
 #include "checkExportToExcelRk.h"
 #include "colorConversions.h"
@@ -27,9 +28,13 @@
 #include "readingRecorderRk.h"
 #include "resourcePath.h"
 #include "serialPortRk.h"
+#include "setMeasurementRk.h"
 #include "sharedState.h"
 #include "standardLibraryRk.h"
+#include "testRk.h"
+#include "toleranceRk.h"
 #include "uploadRecorderRk.h"
+#include "whiteYellowRk.h"
 #include "writeTRk.h"
 
 #include <QAction>
@@ -45,6 +50,20 @@
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTreeWidget>
+
+namespace {
+
+// Dialogs are made once and shown again on each command; one still open
+// behind the window comes to the front.
+void showDialog(QWidget *dialog)
+{
+    if (dialog->isVisible())
+        dialog->raise();
+    else
+        dialog->show();
+}
+
+} // namespace
 
 MainWindows::MainWindows(QWidget *parent) : QMainWindow(parent)
 {
@@ -109,6 +128,11 @@ void MainWindows::createWidgets()
     m_uploader =
         new uploadRecorderRk(m_treeModel, m_serialPort, &m_state->conditions(), this, this);
     m_writeT = new writeTRk(this);
+    m_setMeasurement = new setMeasurementRk(this);
+    m_toleranceDialog = new toleranceRk(this);
+    m_averageDialog = new averageTestRk(this);
+    m_whiteYellow = new whiteYellowRk(this);
+    m_buttonPanel = new testRk(this);
 }
 
 QLabel *MainWindows::stateLabel() const
@@ -149,6 +173,8 @@ void MainWindows::makeConnections()
     connectLibrary();
     connectOperations();
     connectReports();
+    connectSettingDialogs();
+    connectButtonPanel();
 }
 
 void MainWindows::connectInstrument()
@@ -314,6 +340,13 @@ void MainWindows::connectOperations()
             action(id)->setEnabled(!running);
         for (QAction *recent : recentFileActions())
             recent->setEnabled(!running);
+        // A measurement request would land among the upload's records.
+        const bool measurable = !running && instrumentConnected();
+        if (running)
+            m_buttonPanel->instrumentLost();
+        else if (measurable)
+            m_buttonPanel->enableAll();
+        m_whiteYellow->setConnected(measurable);
     });
 }
 
@@ -323,6 +356,42 @@ bool MainWindows::uploadBlocksFiles()
         return false;
     m_serialPort->showInfo(tr("Please wait until the upload has finished."));
     return true;
+}
+
+void MainWindows::connectSettingDialogs()
+{
+    connect(this, &MainWindows::setMeasurementSignal, m_setMeasurement,
+            &setMeasurementRk::setMeasurement);
+    connect(m_setMeasurement, &setMeasurementRk::setMeasurementFinishSignal, this,
+            &MainWindows::setMeasurementFinish);
+    connect(this, &MainWindows::toleranceSignal, m_toleranceDialog, &toleranceRk::gettolerance);
+    using S = const QString &;
+    connect(m_toleranceDialog, &toleranceRk::toleranceSavedSignal, this,
+            qOverload<S, S, S, S, S, S, S>(&MainWindows::setTolerance));
+    connect(this, &MainWindows::setAverageTestSignal, m_averageDialog, &averageTestRk::setAverage);
+    connect(m_averageDialog, &averageTestRk::setAverageFinishSignal, this,
+            &MainWindows::setAverageFinishSignal);
+    connect(m_whiteYellow, &whiteYellowRk::testWhiteYellowSignal, m_serialPort,
+            &serialPortRk::whiteYellowSlot);
+    connect(this, &MainWindows::whiteYellowValueSignal, m_whiteYellow,
+            &whiteYellowRk::setWhiteYellow);
+    connect(m_serialPort, &serialPortRk::whiteYellowTimeOutSignal, m_whiteYellow,
+            &whiteYellowRk::testTimedOut);
+}
+
+void MainWindows::connectButtonPanel()
+{
+    serialPortRk *link = m_serialPort;
+    testRk *panel = m_buttonPanel;
+    connect(panel, &testRk::TSignal, m_road, &measurementRoad::requestTypeAtOnce);
+    connect(panel, &testRk::SSignal, m_road, &measurementRoad::requestSampleAtOnce);
+    connect(link, &serialPortRk::generateTItemSignal, panel, &testRk::buttonState);
+    connect(link, &serialPortRk::generateSItemSignal, panel, &testRk::buttonState);
+    connect(link, &serialPortRk::testSignal, panel, &testRk::buttonState);
+    // Every refusal releases the buttons and ends an automatic run.
+    connect(m_road, &measurementRoad::requestRefused, panel, &testRk::stopAuto);
+    connect(m_recorder, &readingRecorderRk::noTypeYet, panel, &testRk::stopAuto);
+    connect(link, &serialPortRk::measurementRefusedSignal, panel, &testRk::stopAuto);
 }
 
 // --- Settings ----------------------------------------------------------------
@@ -505,6 +574,67 @@ void MainWindows::emitDeviationBounds(const QString &colorSpace)
                                  t.nDelatb);
 }
 
+void MainWindows::setTolerance()
+{
+    showDialog(m_toleranceDialog);
+    const Tolerance &t = m_state->tolerance();
+    emit toleranceSignal(t.delatE, t.nDelatL, t.pDelatL, t.nDelata, t.pDelata, t.nDelatb,
+                         t.pDelatb);
+}
+
+void MainWindows::setMeasurementFcn()
+{
+    showDialog(m_setMeasurement);
+    const MeasuringConditions &c = m_state->conditions();
+    emit setMeasurementSignal(c.instrumentModel, c.standardLight, c.colorSpace, c.colorDiffFormula,
+                              c.SCISCE);
+}
+
+void MainWindows::setMeasurementFinish(const QString &lightSource, const QString &colorSpace,
+                                       const QString &formula, const QString &lightMode)
+{
+    // Empty texts: no instrument has said what it offers, nothing was chosen.
+    if (lightSource.isEmpty() || colorSpace.isEmpty() || formula.isEmpty() || lightMode.isEmpty())
+        return;
+    MeasuringConditions c = m_state->conditions();
+    c.standardLight = lightSource;
+    c.colorSpace = colorSpace;
+    c.colorDiffFormula = formula;
+    c.SCISCE = lightMode;
+    m_state->setConditions(c);
+    m_toleranceDialog->relabel(colorSpace, formula);
+    m_instrument->refreshParameters();
+    emit standardLibraryParameter(colorSpace, formula);
+    m_serialPort->showInfo(tr("Set measuring conditions successfully!"));
+    emit trendToleranceSignal(m_state->tolerance().delatE.toFloat(), formula);
+    emitDeviationBounds(colorSpace);
+}
+
+void MainWindows::setAverageTestFcn()
+{
+    showDialog(m_averageDialog);
+    emit setAverageTestSignal(m_state->conditions().averageTestTime);
+}
+
+void MainWindows::setAverageFinishSignal(const QString &averageTestTime)
+{
+    MeasuringConditions c = m_state->conditions();
+    c.averageTestTime = averageTestTime;
+    m_state->setConditions(c); // the average mode follows
+    m_instrument->refreshParameters();
+    m_serialPort->showInfo(tr("Set Single/Average Measurement successfully!"));
+}
+
+void MainWindows::stTestUiFcn()
+{
+    showDialog(m_buttonPanel);
+}
+
+void MainWindows::whiteYellowFcn()
+{
+    showDialog(m_whiteYellow);
+}
+
 void MainWindows::rejudgeCurrentItem()
 {
     QTreeWidgetItem *item =
@@ -565,10 +695,14 @@ void MainWindows::getInstrumentInfo()
 void MainWindows::portOpenOK()
 {
     m_instrument->showConnected();
+    m_buttonPanel->enableAll();
+    m_whiteYellow->setConnected(true);
 }
 
 void MainWindows::portClosed()
 {
+    m_buttonPanel->instrumentLost();
+    m_whiteYellow->setConnected(false);
     m_instrument->showDisconnected();
 }
 

@@ -17,6 +17,7 @@ class QTreeWidget;
 class QTreeWidgetItem;
 class exportCommand;
 class chartSet;
+class averageTestRk;
 class infoPanelRk;
 class instrumentDisplay;
 class itemOperationsRk;
@@ -30,10 +31,14 @@ class printMsgConfigRk;
 class printRk;
 class readingRecorderRk;
 class serialPortRk;
+class setMeasurementRk;
 class sharedState;
 class standardLibraryRk;
 class uploadRecorderRk;
 class writeTRk;
+class testRk;
+class toleranceRk;
+class whiteYellowRk;
 struct PrintInfo;
 struct Tolerance;
 struct reportData;
@@ -137,6 +142,15 @@ public slots:
     void setTolerance(const QString &delatE, const QString &nDelatL, const QString &pDelatL,
                       const QString &nDelata, const QString &pDelata, const QString &nDelatb,
                       const QString &pDelatb);
+    // Setting dialogs, the button panel and the whiteness dialog.
+    void setTolerance();
+    void setMeasurementFcn();
+    void setMeasurementFinish(const QString &lightSource, const QString &colorSpace,
+                              const QString &formula, const QString &lightMode);
+    void setAverageTestFcn();
+    void setAverageFinishSignal(const QString &averageTestTime);
+    void stTestUiFcn();
+    void whiteYellowFcn();
     void setPrintMsg(const QString &measurementName, const QString &company,
                      const QString &printTime, const QString &department,
                      const QString &measurementPerson, const QString &productTested, bool timeFlag);
@@ -230,6 +244,13 @@ signals:
                         const QString &measurementPerson, const QString &productTested);
     // A copy of the marked items with the print values, for the report dialog.
     void infoForPrintSignal(const reportData &data);
+    void setMeasurementSignal(const QString &instrumentModel, const QString &standardLight,
+                              const QString &colorSpace, const QString &colorDiffFormula,
+                              const QString &SCISCE);
+    void toleranceSignal(const QString &delatE, const QString &nDelatL, const QString &pDelatL,
+                         const QString &nDelata, const QString &pDelata, const QString &nDelatb,
+                         const QString &pDelatb);
+    void setAverageTestSignal(const QString &averageTestTime);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -251,6 +272,8 @@ private:
     // New, Open and dropped files wait for a running upload (with a word).
     bool uploadBlocksFiles();
     void connectReports();
+    void connectSettingDialogs();
+    void connectButtonPanel();
     void readSettings();
     void writeSettings();
     void switchLanguage(const QString &code);
@@ -284,6 +307,12 @@ private:
     writeTRk *m_writeT = nullptr;
     printMsgConfigRk *m_printInfo = nullptr;
     printRk *m_print = nullptr;
+
+    setMeasurementRk *m_setMeasurement = nullptr;
+    toleranceRk *m_toleranceDialog = nullptr;
+    averageTestRk *m_averageDialog = nullptr;
+    whiteYellowRk *m_whiteYellow = nullptr;
+    testRk *m_buttonPanel = nullptr;
 };
 
 #endif

@@ -96,6 +96,12 @@ void instrumentDisplay::showDisconnected()
     m_link->showInfo(tr("Instrument and computer disconnected!"));
 }
 
+void instrumentDisplay::refreshParameters()
+{
+    if (m_connected)
+        m_tree->showParameters(m_state->conditions());
+}
+
 void instrumentDisplay::updateStatusBar()
 {
     m_stateLabel->setText(m_stateText);

@@ -38,6 +38,10 @@ public:
     // "Ready" and "connected to instrument:<model>    Port: <port>".
     void showConnected();
     void showDisconnected();
+    // The "Measuring Parameters" rows after the conditions changed; they stay
+    // empty while no instrument is connected, which is what keeps a reading
+    // from being taken without known conditions.
+    void refreshParameters();
     void updateStatusBar();
     void retranslate();
 

@@ -83,6 +83,7 @@ serialPortRk::serialPortRk(QWidget *parent) : QWidget(parent)
     typeReplyTimer = makeTimer(this, true);
     sampleReplyTimer = makeTimer(this, true);
     sendReplyTimer = makeTimer(this, true);
+    whitenessReplyTimer = makeTimer(this, true);
     pollTimer = makeTimer(this, true);
     uploadStallTimer = makeTimer(this, true);
     progressHideTimer = makeTimer(this, true);
@@ -95,6 +96,7 @@ serialPortRk::serialPortRk(QWidget *parent) : QWidget(parent)
     connect(typeReplyTimer, &QTimer::timeout, this, &serialPortRk::tTestTimeOutSlot);
     connect(sampleReplyTimer, &QTimer::timeout, this, &serialPortRk::sTestTimeOutSlot);
     connect(sendReplyTimer, &QTimer::timeout, this, &serialPortRk::sendDataToYiQiTimeoutSlot);
+    connect(whitenessReplyTimer, &QTimer::timeout, this, &serialPortRk::whitenessTimeOutSlot);
     connect(pollTimer, &QTimer::timeout, this, &serialPortRk::readyReadSlot);
     connect(uploadStallTimer, &QTimer::timeout, this, &serialPortRk::uploadStalledSlot);
     connect(progressHideTimer, &QTimer::timeout, this, &serialPortRk::progressbarSlot);
@@ -186,6 +188,7 @@ void serialPortRk::closePort(int closeIndex)
     // seconds for as long as the instrument is away and then ask it to
     // measure, unprompted, the moment it is plugged in again.
     const bool abandoned = dropPendingMeasurements();
+    whitenessReplyTimer->stop();
     searchTimer->start(searchMsec);
     keepAliveTimer->stop();
     if (port && port->isOpen())
@@ -512,6 +515,7 @@ void serialPortRk::dataProcessing()
         }
         break;
     case frameCodec::WhitenessReply:
+        resumeKeepAliveAfterWhiteness();
         measuredL = reply->L;
         measuredA = reply->a;
         measuredB = reply->b;
@@ -566,6 +570,7 @@ void serialPortRk::TTestCheckOK(const QString &lightSource, const QString &, con
         // No request, so no reply will end a library test: without this the
         // next ordinary Type measurement would be taken for the test.
         testMode = 0;
+        emit measurementRefusedSignal();
         return;
     }
     TTest(frameText);
@@ -575,7 +580,11 @@ void serialPortRk::TTest(const QString &frameText)
 {
     typeRetry = false;
     keepAliveTimer->stop();
-    typeReplyTimer->start(replyMsec);
+    // A request sent while an earlier one is unanswered keeps that one's
+    // deadline: requests coming faster than the time-out (the automatic
+    // Sample measurement) would otherwise hide a silent instrument forever.
+    if (!typeReplyTimer->isActive())
+        typeReplyTimer->start(replyMsec);
     portWrite(frameCodec::hexTextToBytes(frameText));
 }
 
@@ -624,16 +633,21 @@ void serialPortRk::STestCheckOK(const QString &lightSource, const QString &, con
                                 const QString &, const QString &, const QString &)
 {
     QString frameText;
-    if (composeMeasurement(frameCodec::SampleMeasurementRequest, lightMode, lightSource,
-                           &frameText))
-        STest(frameText);
+    if (!composeMeasurement(frameCodec::SampleMeasurementRequest, lightMode, lightSource,
+                            &frameText)) {
+        emit measurementRefusedSignal();
+        return;
+    }
+    STest(frameText);
 }
 
 void serialPortRk::STest(const QString &frameText)
 {
     sampleRetry = false;
     keepAliveTimer->stop();
-    sampleReplyTimer->start(replyMsec);
+    // As for the Type: an unanswered request keeps its deadline.
+    if (!sampleReplyTimer->isActive())
+        sampleReplyTimer->start(replyMsec);
     portWrite(frameCodec::hexTextToBytes(frameText));
 }
 
@@ -677,8 +691,27 @@ void serialPortRk::calibrationReply(bool white, int result)
 
 void serialPortRk::whiteYellowSlot()
 {
+    // No keep-alive probe until the answer: its reply, arriving within the
+    // same quiet period, would spoil the whiteness reply.
+    keepAliveTimer->stop();
+    whitenessReplyTimer->start(replyMsec);
     writeText(frameCodec::whitenessFrameText);
     showInfo(tr("Whiteness/Yellowness measurement ..."));
+}
+
+void serialPortRk::resumeKeepAliveAfterWhiteness()
+{
+    whitenessReplyTimer->stop();
+    // Not while a measurement or an upload holds the probe back itself.
+    if (isPortOpen() && !uploading && !typeReplyTimer->isActive() && !sampleReplyTimer->isActive())
+        keepAliveTimer->start(keepAliveMsec);
+}
+
+void serialPortRk::whitenessTimeOutSlot()
+{
+    resumeKeepAliveAfterWhiteness();
+    showInfo(tr("No answer to the whiteness/yellowness measurement!"));
+    emit whiteYellowTimeOutSignal();
 }
 
 void serialPortRk::tTestButtonSlot() {}

@@ -80,6 +80,11 @@ signals:
     void dataToPCFinished1Signal();
     void whiteYellowParameterSignal(float L, float a, float b);
     void testSignal(float L, float a, float b);
+    // The whiteness request went unanswered for the reply time-out.
+    void whiteYellowTimeOutSignal();
+    // A Type or Sample request could not be composed from its conditions and
+    // was not sent (the reason is on the status line).
+    void measurementRefusedSignal();
 
 public slots:
     // Machinery.
@@ -130,6 +135,7 @@ public slots:
 
 private slots:
     void uploadStalledSlot();
+    void whitenessTimeOutSlot();
 
 private:
     void writeText(const char *frameText);
@@ -146,6 +152,7 @@ private:
     // The keep-alive again, unless an exchange that pauses it is under way.
     void resumeKeepAlive();
     void calibrationReply(bool white, int result);
+    void resumeKeepAliveAfterWhiteness();
     void lostWhileOpen();
     // A Type or Sample reply did not come in time: close, search again and
     // ask again once the re-opened port has identified the instrument.
@@ -198,6 +205,7 @@ private:
     QTimer *typeReplyTimer = nullptr;
     QTimer *sampleReplyTimer = nullptr;
     QTimer *sendReplyTimer = nullptr;
+    QTimer *whitenessReplyTimer = nullptr;
     QTimer *pollTimer = nullptr;
     QTimer *uploadStallTimer = nullptr;
     QTimer *progressHideTimer = nullptr;

@@ -16,7 +16,8 @@ public:
     // An invalid size leaves the dialog at the size its layout gives it.
     fixedSizeDialog(QSize chineseSize, QSize otherSize, QWidget *parent = nullptr);
 
-    // Texts from the current translation, then the size of the language.
+    // Texts from the current translation, then the size of the language, or
+    // the least size that shows every text whole where that is larger.
     void retranslateFor(bool chinese);
     bool chineseInterface() const { return m_chinese; }
     QSize sizeFor(bool chinese) const { return chinese ? m_chineseSize : m_otherSize; }

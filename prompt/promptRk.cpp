@@ -1,5 +1,6 @@
 #include "promptRk.h"
 
+#include <QEventLoop>
 #include <QFileDialog>
 #include <QQueue>
 #include <QTimer>
@@ -12,6 +13,8 @@ struct PromptState
     QQueue<QMessageBox::StandardButton> answers;
     QQueue<QString> fileNames;
     QList<promptRk::Record> history;
+    int answerDelay = 0;
+    int openBoxes = 0;
 };
 
 PromptState &state()
@@ -43,6 +46,28 @@ QMessageBox::StandardButton safeAnswer(QMessageBox::StandardButtons buttons)
     return QMessageBox::NoButton;
 }
 
+// Counts the boxes open while one is shown.
+class OpenBox
+{
+public:
+    OpenBox() { ++state().openBoxes; }
+    ~OpenBox() { --state().openBoxes; }
+    OpenBox(const OpenBox &) = delete;
+    OpenBox &operator=(const OpenBox &) = delete;
+};
+
+// In test mode, the time the scripted user takes to answer, with the event
+// loop running as under a real box.
+void waitForScriptedAnswer()
+{
+    const int msec = state().answerDelay;
+    if (msec <= 0)
+        return;
+    QEventLoop loop;
+    QTimer::singleShot(msec, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
 } // namespace
 
 QMessageBox::StandardButton promptRk::ask(Kind kind, QWidget *parent, const QString &title,
@@ -50,8 +75,10 @@ QMessageBox::StandardButton promptRk::ask(Kind kind, QWidget *parent, const QStr
                                           QMessageBox::StandardButton defaultButton)
 {
     PromptState &s = state();
+    const OpenBox open;
     if (s.testing) {
         s.history.append({kind, title, text});
+        waitForScriptedAnswer();
         if (buttonCount(buttons) > 1)
             return s.answers.isEmpty() ? safeAnswer(buttons) : s.answers.dequeue();
         return buttonCount(buttons) == 1 ? QMessageBox::StandardButton(int(buttons))
@@ -95,8 +122,10 @@ void promptRk::timedInformation(QWidget *parent, const QString &title, const QSt
                                 int msec)
 {
     PromptState &s = state();
+    const OpenBox open;
     if (s.testing) {
         s.history.append({TimedInformation, title, text});
+        waitForScriptedAnswer();
         return;
     }
     QMessageBox box(QMessageBox::Information, title, text, QMessageBox::Ok, parent);
@@ -108,8 +137,10 @@ QString promptRk::fileName(Kind kind, QWidget *parent, const QString &caption, c
                            const QString &filter)
 {
     PromptState &s = state();
+    const OpenBox open;
     if (s.testing) {
         s.history.append({kind, caption, dir});
+        waitForScriptedAnswer();
         return s.fileNames.isEmpty() ? QString() : s.fileNames.dequeue();
     }
     switch (kind) {
@@ -162,6 +193,16 @@ void promptRk::setNextFileName(const QString &fileName)
 QList<promptRk::Record> promptRk::history()
 {
     return state().history;
+}
+
+void promptRk::setAnswerDelay(int msec)
+{
+    state().answerDelay = msec;
+}
+
+bool promptRk::boxOpen()
+{
+    return state().openBoxes > 0;
 }
 
 void promptRk::clearHistory()

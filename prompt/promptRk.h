@@ -71,6 +71,12 @@ public:
     static QList<Record> history();
     // Forgets the history and any answer or file name still queued.
     static void clearHistory();
+    // Test mode: a box waits this long before it answers, running the event
+    // loop meanwhile as a real box does while the user reads it (0: none).
+    static void setAnswerDelay(int msec);
+
+    // A box or file dialog of the seam is open and waiting for the user.
+    static bool boxOpen();
 
 private:
     static QMessageBox::StandardButton ask(Kind kind, QWidget *parent, const QString &title,

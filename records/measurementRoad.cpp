@@ -47,6 +47,16 @@ void measurementRoad::requestSample()
     emit sTestSignal();
 }
 
+void measurementRoad::requestTypeAtOnce()
+{
+    emit tTestSignal();
+}
+
+void measurementRoad::requestSampleAtOnce()
+{
+    emit sTestSignal();
+}
+
 void measurementRoad::checkType()
 {
     const QStringList c = conditionCheck::linkStrings(m_state->conditions());
@@ -73,20 +83,55 @@ bool measurementRoad::sampleConditionsAgree(QTreeWidgetItem *item)
 
 void measurementRoad::checkSample()
 {
-    if (!conditionsAgreeWithCurrentType(m_state->conditions()))
+    // "Please measure Type firstly!" is shown on the way to the Type.
+    const bool noType = m_tree->typeCount() == 0;
+    if (noType)
+        emit requestRefused();
+    QTreeWidgetItem *type = m_tree->typeOf(m_recorder->currentItemOrRoot());
+    if (!type) {
+        // With an information branch current it is refused without a word.
+        if (!noType)
+            emit requestRefused();
         return;
+    }
+    const conditionCheck::Mismatch mismatch =
+        conditionCheck::firstMismatch(type, m_state->conditions());
+    if (mismatch != conditionCheck::noMismatch) {
+        emit requestRefused();
+        promptRk::information(nullptr, tr("Tips"), conditionCheck::message(mismatch));
+        return;
+    }
     const QStringList c = conditionCheck::linkStrings(m_state->conditions());
     emit STestCheckSignal(c[0], c[1], c[2], c[3], c[4], c[5], c[6], c[7], c[8]);
 }
 
 void measurementRoad::typeReading(float L, float a, float b)
 {
-    m_recorder->typeReading(L, a, b);
+    takeReading(true, L, a, b);
 }
 
 void measurementRoad::sampleReading(float L, float a, float b)
 {
-    m_recorder->sampleReading(L, a, b);
+    takeReading(false, L, a, b);
+}
+
+void measurementRoad::takeReading(bool type, float L, float a, float b)
+{
+    m_readings.append({type, L, a, b});
+    // A question about an unfinished average runs an event loop in which the
+    // next reply may arrive; asked inside the first, a second question would
+    // act on an item the first answer may already have removed.
+    if (m_takingReadings)
+        return;
+    m_takingReadings = true;
+    while (!m_readings.isEmpty()) {
+        const Reading r = m_readings.takeFirst();
+        if (r.type)
+            m_recorder->typeReading(r.L, r.a, r.b);
+        else
+            m_recorder->sampleReading(r.L, r.a, r.b);
+    }
+    m_takingReadings = false;
 }
 
 void measurementRoad::askWhiteCalibration()

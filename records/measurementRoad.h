@@ -3,6 +3,7 @@
 
 #include "measuringConditions.h"
 
+#include <QList>
 #include <QObject>
 #include <QString>
 
@@ -30,6 +31,9 @@ public:
     void requestType();
     void requestSample();
     bool debouncing() const;
+    // The button panel's requests: not held back by the keys' debounce.
+    void requestTypeAtOnce();
+    void requestSampleAtOnce();
     // The 600 ms are over.
     void endDebounce();
 
@@ -41,7 +45,9 @@ public:
     // condition that differs is shown in a "Tips" box.
     bool sampleConditionsAgree(QTreeWidgetItem *item);
 
-    // Readings in CIE L*a*b* from the link.
+    // Readings in CIE L*a*b* from the link.  A reading that arrives while
+    // the previous one waits for the user's answer to a question is taken
+    // after it, never inside it.
     void typeReading(float L, float a, float b);
     void sampleReading(float L, float a, float b);
 
@@ -60,15 +66,27 @@ signals:
                           const QString &);
     void whiteCalibrationSignal();
     void blackCalibrationSignal();
+    // A Sample request was refused before reaching the instrument.  Sent
+    // before any box says why, so that an automatic run stops first.
+    void requestRefused();
 
 private:
     bool conditionsAgreeWithCurrentType(const MeasuringConditions &conditions);
+    void takeReading(bool type, float L, float a, float b);
+
+    struct Reading
+    {
+        bool type;
+        float L, a, b;
+    };
 
     measurementTreeRk *m_tree;
     readingRecorderRk *m_recorder;
     const sharedState *m_state;
     QWidget *m_window;
     QTimer *m_debounce;
+    QList<Reading> m_readings;
+    bool m_takingReadings = false;
 };
 
 #endif

@@ -8,7 +8,9 @@
 #include <QTimer>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
+#include <QVector>
 
+#include <algorithm>
 #include <limits>
 
 #include "colorConversions.h"
@@ -119,6 +121,25 @@ measurementTreeRk::measurementTreeRk(QTreeWidget *tree, QObject *parent)
     m_tree->scrollToTop();
     connect(m_tree->model(), &QAbstractItemModel::rowsInserted, this,
             &measurementTreeRk::itemsInserted);
+    QAbstractItemModel *model = m_tree->model();
+    connect(model, &QAbstractItemModel::rowsInserted, this, [this] {
+        if (!m_addingItem)
+            forgetTakenNumbers();
+    });
+    connect(model, &QAbstractItemModel::rowsRemoved, this, &measurementTreeRk::forgetTakenNumbers);
+    connect(model, &QAbstractItemModel::rowsMoved, this, &measurementTreeRk::forgetTakenNumbers);
+    connect(model, &QAbstractItemModel::layoutChanged, this,
+            &measurementTreeRk::forgetTakenNumbers);
+    connect(model, &QAbstractItemModel::modelReset, this, &measurementTreeRk::forgetTakenNumbers);
+    connect(model, &QAbstractItemModel::dataChanged, this,
+            [this](const QModelIndex &topLeft, const QModelIndex &, const QVector<int> &roles) {
+                // A name may have changed (a check mark, a swatch or a
+                // value may not rename anything).
+                if (topLeft.column() <= nameColumn &&
+                    (roles.isEmpty() || roles.contains(Qt::DisplayRole) ||
+                     roles.contains(Qt::EditRole)))
+                    forgetTakenNumbers();
+            });
     connect(m_tree, &QTreeWidget::itemChanged, this,
             [this](QTreeWidgetItem *item) { widenNameColumn(nameWidthOf(item)); });
 }
@@ -322,15 +343,7 @@ int measurementTreeRk::nextItemNumber(QTreeWidgetItem *item) const
     const bool types = siblingsOf == m_root;
     const QString stem =
         (types ? tr("Type") : tr("Sample")) + QLatin1Char(' ') + QLatin1Char(types ? 'T' : 'S');
-    QSet<int> taken;
-    for (int i = 0; i < count; ++i) {
-        const QString name = siblingsOf->child(i)->text(nameColumn);
-        if (name.startsWith(stem)) {
-            const int used = automaticNumber(name.midRef(stem.size()));
-            if (used >= 0)
-                taken.insert(used);
-        }
-    }
+    const QSet<int> &taken = takenNumbers(siblingsOf, stem);
     auto firstFreeFrom = [&taken](qint64 from) {
         while (from <= std::numeric_limits<int>::max() && taken.contains(int(from)))
             ++from;
@@ -340,6 +353,25 @@ int measurementTreeRk::nextItemNumber(QTreeWidgetItem *item) const
     if (free > std::numeric_limits<int>::max())
         free = firstFreeFrom(1);
     return int(free);
+}
+
+const QSet<int> &measurementTreeRk::takenNumbers(QTreeWidgetItem *parent, const QString &stem) const
+{
+    auto found = m_takenNumbers.find(parent);
+    if (found != m_takenNumbers.end() && found->stem == stem)
+        return found->numbers;
+    TakenNumbers &entry = m_takenNumbers[parent];
+    entry.stem = stem;
+    entry.numbers.clear();
+    for (int i = 0; i < parent->childCount(); ++i) {
+        const QString name = parent->child(i)->text(nameColumn);
+        if (name.startsWith(stem)) {
+            const int used = automaticNumber(name.midRef(stem.size()));
+            if (used >= 0)
+                entry.numbers.insert(used);
+        }
+    }
+    return entry.numbers;
 }
 
 QTreeWidgetItem *measurementTreeRk::createItem(QTreeWidgetItem *parent, const QString &name,
@@ -356,7 +388,15 @@ QTreeWidgetItem *measurementTreeRk::createItem(QTreeWidgetItem *parent, const QS
     // Filled before it joins the tree, so that only the final insertion
     // reaches the check-mark propagation.
     QTreeWidgetItem *item = newItem(texts, labToColorName(L, a, b));
+    m_addingItem = true;
     parent->addChild(item);
+    m_addingItem = false;
+    auto taken = m_takenNumbers.find(parent);
+    if (taken != m_takenNumbers.end() && name.startsWith(taken->stem)) {
+        const int used = automaticNumber(name.midRef(taken->stem.size()));
+        if (used >= 0)
+            taken->numbers.insert(used);
+    }
     if (parent != m_root) {
         m_seenSampleState.insert(item, Qt::Unchecked);
         // A new unchecked Sample: a checked Type now has some but not all of
@@ -693,17 +733,35 @@ void measurementTreeRk::showPrintTexts(const QStringList &sixTexts)
 
 QList<QTreeWidgetItem *> measurementTreeRk::selectedItemsLastFirst() const
 {
-    QList<QTreeWidgetItem *> selected;
-    for (int t = typeCount() - 1; t >= 0; --t) {
-        QTreeWidgetItem *typeItem = type(t);
-        if (typeItem->isSelected())
-            selected.append(typeItem);
-        for (int s = typeItem->childCount() - 1; s >= 0; --s) {
-            if (typeItem->child(s)->isSelected())
-                selected.append(typeItem->child(s));
-        }
+    // Taken from the selection, not from a walk over every item: this runs
+    // at each selection change, and each new Sample changes the selection of
+    // a tree that may hold thousands of them.
+    struct Place
+    {
+        int type;
+        int sample; // -1 for the Type itself
+        QTreeWidgetItem *item;
+    };
+    QVector<Place> places;
+    const QList<QTreeWidgetItem *> selected = m_tree->selectedItems();
+    for (QTreeWidgetItem *item : selected) {
+        if (isType(item))
+            places.append({m_root->indexOfChild(item), -1, item});
+        else if (isSample(item))
+            places.append(
+                {m_root->indexOfChild(item->parent()), item->parent()->indexOfChild(item), item});
     }
-    return selected;
+    std::sort(places.begin(), places.end(), [](const Place &a, const Place &b) {
+        if (a.type != b.type)
+            return a.type > b.type;
+        if ((a.sample < 0) != (b.sample < 0))
+            return a.sample < 0;
+        return a.sample > b.sample;
+    });
+    QList<QTreeWidgetItem *> items;
+    for (const Place &place : places)
+        items.append(place.item);
+    return items;
 }
 
 // --- The width of the names ---------------------------------------------------

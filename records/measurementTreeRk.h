@@ -7,6 +7,7 @@
 
 #include <QHash>
 #include <QObject>
+#include <QSet>
 #include <QStringList>
 #include <QVector>
 
@@ -234,6 +235,21 @@ private:
     QTreeWidgetItem *m_scrollPendingType = nullptr;
     void scrollToPendingType();
     bool m_rootTextKeepsMarks = false;
+
+    // The automatic numbers in use among the children of the root or of a
+    // Type, read for a name stem ("Sample S"): without them every new item
+    // would read the names of all its siblings.  Children added here keep
+    // them up to date; any other change that may add, rename or remove a
+    // child forgets them all.
+    struct TakenNumbers
+    {
+        QString stem;
+        QSet<int> numbers;
+    };
+    const QSet<int> &takenNumbers(QTreeWidgetItem *parent, const QString &stem) const;
+    void forgetTakenNumbers() { m_takenNumbers.clear(); }
+    mutable QHash<const QTreeWidgetItem *, TakenNumbers> m_takenNumbers;
+    bool m_addingItem = false;
 };
 
 #endif

@@ -9,6 +9,7 @@
 #include "measurementTreeRk.h"
 #include "promptRk.h"
 #include "serialPortRk.h"
+#include "testRk.h"
 #include "uploadRecorderRk.h"
 #include "writeTRk.h"
 
@@ -253,6 +254,9 @@ private slots:
         QVERIFY(window.uploader()->running());
         for (const char *name : {"tTestFcn", "sTestFcn", "dataToPCFcn", "newFile", "open"})
             QVERIFY2(!window.action(name)->isEnabled(), name);
+        auto *panel = window.findChild<testRk *>();
+        for (const char *button : {"typeButton", "sampleButton", "autoButton"})
+            QVERIFY2(!panel->findChild<QPushButton *>(button)->isEnabled(), button);
         promptRk::clearHistory();
         window.newFile();
         window.open();
@@ -266,6 +270,8 @@ private slots:
         QCOMPARE(emulator.count(0xC6), 1);
         QVERIFY(window.action("newFile")->isEnabled());
         QVERIFY(window.action("dataToPCFcn")->isEnabled());
+        for (const char *button : {"typeButton", "sampleButton", "autoButton"})
+            QVERIFY2(panel->findChild<QPushButton *>(button)->isEnabled(), button);
     }
 
     void noInstrumentNoUpload()

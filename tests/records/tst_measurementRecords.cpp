@@ -493,6 +493,36 @@ private slots:
         QCOMPARE(made->text(nameColumn), next);
     }
 
+    // The numbers in use are remembered between readings; whatever happens
+    // to the names in between is still seen by the next reading.
+    void namesAfterChangesBetweenReadings_data()
+    {
+        QTest::addColumn<int>("change");
+        QTest::addColumn<QString>("next");
+        QTest::newRow("renamed into the next number") << 0 << "Type T004";
+        QTest::newRow("last one deleted") << 1 << "Type T003";
+        QTest::newRow("inserted further up by hand") << 2 << "Type T004";
+    }
+    void namesAfterChangesBetweenReadings()
+    {
+        QFETCH(int, change);
+        QFETCH(QString, next);
+        for (int i = 0; i < (change == 1 ? 3 : 2); ++i)
+            QVERIFY(recorder->typeReading(50, 1, 2));
+        if (change == 0) {
+            model->type(0)->setText(nameColumn, "Type T003");
+        } else if (change == 1) {
+            model->deleteItem(model->type(2));
+        } else {
+            auto *item = new QTreeWidgetItem;
+            item->setText(nameColumn, "Type T003");
+            model->measurementRoot()->insertChild(0, item);
+        }
+        QTreeWidgetItem *made = recorder->typeReading(50, 1, 2);
+        QVERIFY(made);
+        QCOMPARE(made->text(nameColumn), next);
+    }
+
     void renamingUnchecksEverything_data()
     {
         QTest::addColumn<bool>("languageSwitch");

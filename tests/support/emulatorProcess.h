@@ -21,6 +21,7 @@ public:
         stop();
         requests.clear();
         requestFrames.clear();
+        requestTimes.clear();
         stderrText.clear();
         QObject::disconnect(&process, nullptr, nullptr, nullptr);
         QObject::connect(&process, &QProcess::readyReadStandardError, [this] {
@@ -57,6 +58,19 @@ public:
 
     QList<int> requests;
     QStringList requestFrames; // "55 AA 0B C4 ..." as logged
+    // When the emulator read each request, in milliseconds of its own clock.
+    QList<qint64> requestTimes;
+
+    // The times of the requests of a code.
+    QList<qint64> timesOf(int code) const
+    {
+        QList<qint64> times;
+        for (int i = 0; i < requests.size(); ++i) {
+            if (requests.at(i) == code)
+                times << requestTimes.at(i);
+        }
+        return times;
+    }
     QString path;
 
 private:
@@ -74,6 +88,12 @@ private:
             if (bytes.size() >= 4) {
                 requests << bytes.at(3).toInt(nullptr, 16);
                 requestFrames << frame;
+                // "[   1234 ms] <- 55 AA ..."
+                const int open = line.indexOf('[');
+                const int ms = line.indexOf(QLatin1String(" ms]"));
+                requestTimes << (open >= 0 && ms > open
+                                     ? line.mid(open + 1, ms - open - 1).trimmed().toLongLong()
+                                     : -1);
             }
         }
     }

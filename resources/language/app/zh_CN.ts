@@ -439,6 +439,14 @@ Do you want to restore them?</source>
         <source>Succeed to set printing info.</source>
         <translation>打印信息设置成功。</translation>
     </message>
+    <message>
+        <source>Set measuring conditions successfully!</source>
+        <translation>测量条件设置成功!</translation>
+    </message>
+    <message>
+        <source>Set Single/Average Measurement successfully!</source>
+        <translation>单次/平均测量设置成功!</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

@@ -439,6 +439,14 @@ Do you want to restore them?</source>
         <source>Succeed to set printing info.</source>
         <translation>列印資訊設定成功。</translation>
     </message>
+    <message>
+        <source>Set measuring conditions successfully!</source>
+        <translation>量測條件設定成功!</translation>
+    </message>
+    <message>
+        <source>Set Single/Average Measurement successfully!</source>
+        <translation>單次/平均量測設定成功!</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

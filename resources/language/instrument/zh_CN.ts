@@ -147,6 +147,10 @@
         <source>Please wait until the upload has finished.</source>
         <translation>请等待上传完成。</translation>
     </message>
+    <message>
+        <source>No answer to the whiteness/yellowness measurement!</source>
+        <translation>白度/黄度测量无应答!</translation>
+    </message>
 </context>
 <context>
     <name>writeTRk</name>

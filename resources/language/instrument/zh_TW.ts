@@ -147,6 +147,10 @@
         <source>Please wait until the upload has finished.</source>
         <translation>請等待上傳完成。</translation>
     </message>
+    <message>
+        <source>No answer to the whiteness/yellowness measurement!</source>
+        <translation>白度/黃度量測無回應!</translation>
+    </message>
 </context>
 <context>
     <name>writeTRk</name>

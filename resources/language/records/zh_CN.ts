@@ -453,6 +453,37 @@ continue to click &quot;Yes&quot;, cancel to click &quot;No&quot;!</source>
     </message>
 </context>
 <context>
+    <name>testRk</name>
+    <message>
+        <source>Stop Sample measurement</source>
+        <translation>停止试样测量</translation>
+    </message>
+    <message>
+        <source>Auto Sample measurement</source>
+        <translation>自动试样测量</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>测量</translation>
+    </message>
+    <message>
+        <source>Type measurement</source>
+        <translation>标样测量</translation>
+    </message>
+    <message>
+        <source>Sample measurement</source>
+        <translation>试样测量</translation>
+    </message>
+    <message>
+        <source>Interval:</source>
+        <translation>间隔:</translation>
+    </message>
+    <message>
+        <source>second</source>
+        <translation>秒</translation>
+    </message>
+</context>
+<context>
     <name>uploadRecorderRk</name>
     <message>
         <source>An upload is already running.</source>

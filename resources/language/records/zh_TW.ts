@@ -453,6 +453,37 @@ continue to click &quot;Yes&quot;, cancel to click &quot;No&quot;!</source>
     </message>
 </context>
 <context>
+    <name>testRk</name>
+    <message>
+        <source>Stop Sample measurement</source>
+        <translation>停止試樣量測</translation>
+    </message>
+    <message>
+        <source>Auto Sample measurement</source>
+        <translation>自動試樣量測</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>量測</translation>
+    </message>
+    <message>
+        <source>Type measurement</source>
+        <translation>標樣量測</translation>
+    </message>
+    <message>
+        <source>Sample measurement</source>
+        <translation>試樣量測</translation>
+    </message>
+    <message>
+        <source>Interval:</source>
+        <translation>間隔:</translation>
+    </message>
+    <message>
+        <source>second</source>
+        <translation>秒</translation>
+    </message>
+</context>
+<context>
     <name>uploadRecorderRk</name>
     <message>
         <source>An upload is already running.</source>

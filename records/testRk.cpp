@@ -1,0 +1,210 @@
+#include "testRk.h"
+
+#include "numberInput.h"
+#include "promptRk.h"
+
+#include <QApplication>
+#include <QDoubleSpinBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include <limits>
+
+namespace {
+
+const double shortestIntervalSeconds = 1.2;
+const double longestIntervalSeconds = 1e9;
+
+QPushButton *bigButton(const char *name)
+{
+    auto *button = new QPushButton;
+    button->setObjectName(QLatin1String(name));
+    button->setMinimumHeight(32);
+    return button;
+}
+
+} // namespace
+
+testRk::testRk(QWidget *parent)
+    : fixedSizeDialog(QSize(220, 180), QSize(220, 180), parent), m_autoTimer(new QTimer(this)),
+      m_measureGroup(new QGroupBox), m_autoGroup(new QGroupBox),
+      m_typeButton(bigButton("typeButton")), m_sampleButton(bigButton("sampleButton")),
+      m_autoButton(new QPushButton), m_intervalLabel(new QLabel), m_interval(new QDoubleSpinBox),
+      m_secondLabel(new QLabel)
+{
+    setObjectName(QStringLiteral("testRk"));
+    m_autoButton->setObjectName(QStringLiteral("autoButton"));
+    m_interval->setObjectName(QStringLiteral("intervalField"));
+    m_interval->setLocale(numberInputLocale());
+    m_interval->setDecimals(2);
+    m_interval->setRange(shortestIntervalSeconds, longestIntervalSeconds);
+    m_interval->setSingleStep(0.1);
+    m_interval->setValue(shortestIntervalSeconds);
+    // Wide enough for everyday intervals; the field's longest value would
+    // make the panel twice as wide.
+    m_interval->setMinimumWidth(
+        m_interval->fontMetrics().horizontalAdvance(QStringLiteral("0000.00")) + 28);
+
+    auto *measureRow = new QVBoxLayout(m_measureGroup);
+    measureRow->addWidget(m_typeButton);
+    measureRow->addWidget(m_sampleButton);
+    auto *autoColumn = new QVBoxLayout(m_autoGroup);
+    autoColumn->addWidget(m_autoButton);
+    auto *intervalRow = new QHBoxLayout;
+    intervalRow->addWidget(m_intervalLabel);
+    intervalRow->addWidget(m_interval, 1);
+    intervalRow->addWidget(m_secondLabel);
+    autoColumn->addLayout(intervalRow);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_measureGroup);
+    layout->addWidget(m_autoGroup);
+
+    connect(m_typeButton, &QPushButton::clicked, this, &testRk::tTestButtonFcn);
+    connect(m_sampleButton, &QPushButton::clicked, this, &testRk::sTestButtonFcn);
+    connect(m_autoButton, &QPushButton::clicked, this, &testRk::sAutoTestButtonFcn);
+    connect(m_autoTimer, &QTimer::timeout, this, &testRk::sAutoTestFcn);
+
+    // Nothing is connected yet.
+    disableAll();
+    retranslateFor(false);
+}
+
+int testRk::autoIntervalMsec() const
+{
+    return m_autoTimer->interval();
+}
+
+bool testRk::autoTimerActive() const
+{
+    return m_autoTimer->isActive();
+}
+
+void testRk::setMeasureButtonsEnabled(bool enabled)
+{
+    m_typeButton->setEnabled(enabled);
+    m_sampleButton->setEnabled(enabled);
+    if (enabled)
+        m_sampleButton->setFocus();
+}
+
+void testRk::tTestButtonFcn()
+{
+    setMeasureButtonsEnabled(false);
+    emit TSignal();
+}
+
+void testRk::sTestButtonFcn()
+{
+    setMeasureButtonsEnabled(false);
+    emit SSignal();
+}
+
+void testRk::startAutoTimer()
+{
+    // Whole milliseconds of the seconds shown (4.35 s is 4350 ms, not the
+    // 4349 a truncated product would give), and no more than a timer can
+    // hold: the field goes far beyond that.
+    const qint64 msec = qRound64(m_interval->value() * 1000.0);
+    m_autoTimer->start(int(qMin<qint64>(msec, std::numeric_limits<int>::max())));
+}
+
+void testRk::sAutoTestButtonFcn()
+{
+    if (m_autoRunning) {
+        switchAutoOff(true);
+        return;
+    }
+    if (!m_connected)
+        return;
+    m_autoRunning = true;
+    setMeasureButtonsEnabled(false);
+    m_autoButton->setText(tr("Stop Sample measurement"));
+    m_interval->setEnabled(false);
+    startAutoTimer();
+    if (!m_autoTimer->isActive())
+        switchAutoOff(true); // never "Stop" with nothing running
+}
+
+void testRk::sAutoTestFcn()
+{
+    // A box is waiting for the user (a refusal, an averaging question, a file
+    // dialog): a request now would only stack another box on it.
+    if (QApplication::activeModalWidget() || promptRk::boxOpen())
+        return;
+    if (m_autoCount > autoTickLimit)
+        switchAutoOff(true);
+    // A tick that came late must not bring the next one closer: the
+    // instrument gets the whole interval between two requests.
+    if (m_autoRunning)
+        m_autoTimer->start();
+    setMeasureButtonsEnabled(false);
+    emit SSignal();
+    ++m_autoCount;
+}
+
+void testRk::buttonState()
+{
+    if (!m_autoRunning && m_connected)
+        setMeasureButtonsEnabled(true);
+}
+
+void testRk::switchAutoOff(bool resetCount)
+{
+    m_autoRunning = false;
+    m_autoTimer->stop();
+    setMeasureButtonsEnabled(m_connected);
+    m_autoButton->setText(tr("Auto Sample measurement"));
+    m_interval->setEnabled(true);
+    if (resetCount)
+        m_autoCount = 0;
+}
+
+void testRk::stopAuto()
+{
+    switchAutoOff(false);
+}
+
+void testRk::disableAll()
+{
+    m_connected = false;
+    m_typeButton->setEnabled(false);
+    m_sampleButton->setEnabled(false);
+    m_autoButton->setEnabled(false);
+}
+
+void testRk::enableAll()
+{
+    m_connected = true;
+    if (!m_autoRunning)
+        setMeasureButtonsEnabled(true);
+    m_autoButton->setEnabled(true);
+}
+
+void testRk::instrumentLost()
+{
+    if (m_autoRunning)
+        switchAutoOff(true);
+    disableAll();
+}
+
+void testRk::done(int result)
+{
+    if (m_autoRunning)
+        switchAutoOff(true);
+    fixedSizeDialog::done(result);
+}
+
+void testRk::retranslate()
+{
+    setWindowTitle(tr("Test"));
+    m_typeButton->setText(tr("Type measurement"));
+    m_sampleButton->setText(tr("Sample measurement"));
+    m_autoButton->setText(m_autoRunning ? tr("Stop Sample measurement")
+                                        : tr("Auto Sample measurement"));
+    m_intervalLabel->setText(tr("Interval:"));
+    m_secondLabel->setText(tr("second"));
+}
