@@ -3,6 +3,8 @@
 #include "chartNumbers.h"
 
 #include <QCoreApplication>
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QPainter>
 
 #include <cmath>
@@ -141,13 +143,17 @@ deviationChartStyle deviationChartStyle::screen()
             3,
             5,
             1.0,
+            false,
             false};
 }
 
 deviationChartStyle deviationChartStyle::print(double textUnit)
 {
-    return {QColor(240, 240, 240),         Qt::black, 5, 30, 15, Qt::FlatCap, Qt::black, 5, 30, 50,
-            textUnit > 0 ? textUnit : 1.0, true};
+    deviationChartStyle style{
+        QColor(240, 240, 240),         Qt::black, 5, 30, 15, Qt::FlatCap, Qt::black, 5, 30, 50,
+        textUnit > 0 ? textUnit : 1.0, true};
+    style.textsClearOfShapes = true;
+    return style;
 }
 
 bool deviationOffset(float value, float plusTolerance, float minusTolerance, int span, int *offset)
@@ -169,24 +175,128 @@ bool deviationOffset(float value, float plusTolerance, float minusTolerance, int
     return true;
 }
 
-void drawLightnessTexts(QPainter &p, const QRect &rect, const lightnessDeviation &data,
-                        const deviationChartStyle &style)
+namespace {
+
+int pixelSizeOf(const QFont &font)
 {
-    const int W = rect.width(), H = rect.height();
-    const int t = H / 2 - 3 * H / 8;
-    const axisTexts texts = lightnessTexts(data.colorSpace);
+    return font.pixelSize() > 0 ? font.pixelSize() : QFontInfo(font).pixelSize();
+}
+
+QFont withPixelSize(const QFont &font, int pixelSize)
+{
+    QFont sized(font);
+    sized.setPixelSize(qMax(1, pixelSize));
+    return sized;
+}
+
+// The largest pixel size, at most `size`, at which `widest` (measured at
+// `size`) fits `room` and a line of height `height` fits `lineRoom`.
+int shrunkToFit(int size, int widest, int room, int height, int lineRoom)
+{
+    int fitted = size;
+    if (widest > room && room > 0)
+        fitted = qMin(fitted, size * room / widest);
+    if (height > lineRoom && lineRoom > 0)
+        fitted = qMin(fitted, size * lineRoom / height);
+    return qMax(1, fitted);
+}
+
+// Collects texts at baseline starts, with their boxes in the given font.
+class textPlacer
+{
+public:
+    textPlacer(const QFont &font, int pixelSize)
+        : m_metrics(pixelSize > 0 ? withPixelSize(font, pixelSize) : font), m_pixelSize(pixelSize)
+    {
+    }
+    const QFontMetrics &metrics() const { return m_metrics; }
+    int width(const QString &text) const { return m_metrics.horizontalAdvance(text); }
+    // A baseline that centres the text's ink height on `y`.
+    int centredOn(int y) const { return y + (m_metrics.ascent() - m_metrics.descent()) / 2; }
+    placedChartText &add(const QString &text, int x, int baseline)
+    {
+        placedChartText placed;
+        placed.text = text;
+        placed.baseline = QPoint(x, baseline);
+        placed.pixelSize = m_pixelSize;
+        placed.box = QRect(x, baseline - m_metrics.ascent(), width(text),
+                           m_metrics.ascent() + m_metrics.descent());
+        m_placed.append(placed);
+        return m_placed.last();
+    }
+    QVector<placedChartText> result() const { return m_placed; }
+
+private:
+    QFontMetrics m_metrics;
+    int m_pixelSize;
+    QVector<placedChartText> m_placed;
+};
+
+void drawPlaced(QPainter &p, const QRect &rect, const QVector<placedChartText> &texts)
+{
     p.save();
     p.translate(rect.topLeft());
     p.setPen(QPen(Qt::black, 1));
-    p.drawText(QPoint(W / 2 - offset(style, 20), t - offset(style, 3)), texts.upper);
-    p.drawText(QPoint(W / 2 - offset(style, 20), t + 3 * H / 4 + offset(style, 12)), texts.lower);
-    p.drawText(
-        QPoint(W / 2 + (W / 3) / 2 + offset(style, 5), H / 2 - (3 * H / 4) / 4 + offset(style, 5)),
-        QStringLiteral("+%1").arg(chartNumber(data.plusTolerance, 2)));
-    p.drawText(
-        QPoint(W / 2 + (W / 3) / 2 + offset(style, 5), H / 2 + (3 * H / 4) / 4 + offset(style, 6)),
-        QStringLiteral("-%1").arg(chartNumber(data.minusTolerance, 2)));
+    const QFont font = p.font();
+    for (const placedChartText &placed : texts) {
+        if (placed.text.isEmpty())
+            continue;
+        p.setFont(placed.pixelSize > 0 ? withPixelSize(font, placed.pixelSize) : font);
+        p.drawText(placed.baseline, placed.text);
+    }
     p.restore();
+}
+
+} // namespace
+
+QVector<placedChartText> lightnessTextPlacement(const QRect &rect, const lightnessDeviation &data,
+                                                const deviationChartStyle &style, const QFont &font)
+{
+    const int W = rect.width(), H = rect.height();
+    const int t = H / 2 - 3 * H / 8;
+    const int h = 3 * H / 4;
+    const axisTexts texts = lightnessTexts(data.colorSpace);
+    const QString plus = QStringLiteral("+%1").arg(chartNumber(data.plusTolerance, 2));
+    const QString minus = QStringLiteral("-%1").arg(chartNumber(data.minusTolerance, 2));
+    if (!style.textsClearOfShapes) {
+        textPlacer at(font, 0);
+        at.add(texts.upper, W / 2 - offset(style, 20), t - offset(style, 3));
+        at.add(texts.lower, W / 2 - offset(style, 20), t + h + offset(style, 12));
+        at.add(plus, W / 2 + (W / 3) / 2 + offset(style, 5), H / 2 - h / 4 + offset(style, 5));
+        at.add(minus, W / 2 + (W / 3) / 2 + offset(style, 5), H / 2 + h / 4 + offset(style, 6));
+        return at.result();
+    }
+
+    // The tolerance values stand right of the band; the axis texts above
+    // and below it, centred on the axis.
+    const int gap = offset(style, 3) + int(style.outlineWidth);
+    const int bandRight = W / 2 - W / 6 + W / 3;
+    int size = pixelSizeOf(font);
+    {
+        const textPlacer measure(font, size);
+        const int values = qMax(measure.width(plus), measure.width(minus));
+        size =
+            shrunkToFit(size, values, W - bandRight - 2 * gap, measure.metrics().height(), t - gap);
+        const textPlacer again(font, size);
+        const int axis = qMax(again.width(texts.upper), again.width(texts.lower));
+        size = shrunkToFit(size, axis, W, 0, 0);
+    }
+    textPlacer at(font, size);
+    const QFontMetrics &fm = at.metrics();
+    const auto centredX = [&](const QString &text) {
+        return qBound(0, W / 2 - at.width(text) / 2, qMax(0, W - at.width(text)));
+    };
+    at.add(texts.upper, centredX(texts.upper), t - gap - fm.descent());
+    at.add(texts.lower, centredX(texts.lower), t + h + gap + fm.ascent());
+    at.add(plus, bandRight + gap, at.centredOn(H / 2 - 3 * H / 16));
+    at.add(minus, bandRight + gap, at.centredOn(H / 2 + 3 * H / 16 + 1));
+    return at.result();
+}
+
+void drawLightnessTexts(QPainter &p, const QRect &rect, const lightnessDeviation &data,
+                        const deviationChartStyle &style)
+{
+    drawPlaced(p, rect, lightnessTextPlacement(rect, data, style, p.font()));
 }
 
 void paintLightnessDeviation(QPainter &p, const QRect &rect, const lightnessDeviation &data,
@@ -226,8 +336,8 @@ void paintLightnessDeviation(QPainter &p, const QRect &rect, const lightnessDevi
     p.restore();
 }
 
-void drawChromaticTexts(QPainter &p, const QRect &rect, const chromaticDeviation &data,
-                        const deviationChartStyle &style)
+QVector<placedChartText> chromaticTextPlacement(const QRect &rect, const chromaticDeviation &data,
+                                                const deviationChartStyle &style, const QFont &font)
 {
     const int W = rect.width(), H = rect.height();
     const int m = qMin(W, H);
@@ -235,24 +345,67 @@ void drawChromaticTexts(QPainter &p, const QRect &rect, const chromaticDeviation
     const int cx = W / 2, cy = H / 2;
     const int L0 = cx - q / 2, T0 = cy - q / 2;
     const axisTexts texts = chromaticTexts(data.colorSpace, style.capitalUndersaturation);
-    p.save();
-    p.translate(rect.topLeft());
-    p.setPen(QPen(Qt::black, 1));
-    p.drawText(QPoint(cx - offset(style, 20), T0 - offset(style, 3)), texts.upper);
-    p.drawText(QPoint(cx - offset(style, 20), T0 + q + offset(style, 12)), texts.lower);
-    p.drawText(QPoint(L0 + q + offset(style, 3), cy), texts.rightSign);
-    p.drawText(QPoint(L0 + q + offset(style, 3), cy + offset(style, 12)), texts.rightWord);
-    p.drawText(QPoint(L0 - offset(style, 25), cy), texts.leftSign);
-    p.drawText(QPoint(L0 - offset(style, 25), cy + offset(style, 12)), texts.leftWord);
-    p.drawText(QPoint(cx + q / 2 + offset(style, 3), cy - q / 4 + offset(style, 5)),
-               QStringLiteral("+%1").arg(chartNumber(data.verticalPlus, 2)));
-    p.drawText(QPoint(cx + q / 4 - offset(style, 1), T0 - offset(style, 3)),
-               QStringLiteral("+%1").arg(chartNumber(data.horizontalPlus, 2)));
-    p.drawText(QPoint(L0 - offset(style, 32), cy + q / 4 + offset(style, 6)),
-               QStringLiteral("-%1").arg(chartNumber(data.verticalMinus, 2)));
-    p.drawText(QPoint(cx - q / 4 - offset(style, 15), cy + q / 2 + offset(style, 10)),
-               QStringLiteral("-%1").arg(chartNumber(data.horizontalMinus, 2)));
-    p.restore();
+    const QString verticalPlus = QStringLiteral("+%1").arg(chartNumber(data.verticalPlus, 2));
+    const QString horizontalPlus = QStringLiteral("+%1").arg(chartNumber(data.horizontalPlus, 2));
+    const QString verticalMinus = QStringLiteral("-%1").arg(chartNumber(data.verticalMinus, 2));
+    const QString horizontalMinus = QStringLiteral("-%1").arg(chartNumber(data.horizontalMinus, 2));
+    if (!style.textsClearOfShapes) {
+        textPlacer at(font, 0);
+        at.add(texts.upper, cx - offset(style, 20), T0 - offset(style, 3));
+        at.add(texts.lower, cx - offset(style, 20), T0 + q + offset(style, 12));
+        at.add(texts.rightSign, L0 + q + offset(style, 3), cy);
+        at.add(texts.rightWord, L0 + q + offset(style, 3), cy + offset(style, 12));
+        at.add(texts.leftSign, L0 - offset(style, 25), cy);
+        at.add(texts.leftWord, L0 - offset(style, 25), cy + offset(style, 12));
+        at.add(verticalPlus, cx + q / 2 + offset(style, 3), cy - q / 4 + offset(style, 5));
+        at.add(horizontalPlus, cx + q / 4 - offset(style, 1), T0 - offset(style, 3));
+        at.add(verticalMinus, L0 - offset(style, 32), cy + q / 4 + offset(style, 6));
+        at.add(horizontalMinus, cx - q / 4 - offset(style, 15), cy + q / 2 + offset(style, 10));
+        return at.result();
+    }
+
+    // Signs, words and the vertical tolerance values stand beside the outer
+    // square, the axis texts and the horizontal values above and below it.
+    const int gap = offset(style, 3) + int(style.outlineWidth);
+    int size = pixelSizeOf(font);
+    {
+        const textPlacer measure(font, size);
+        int widest = 0;
+        for (const QString &text : {texts.rightSign, texts.rightWord, texts.leftSign,
+                                    texts.leftWord, verticalPlus, verticalMinus})
+            widest = qMax(widest, measure.width(text));
+        const int sideRoom = qMin(L0, W - (L0 + q)) - 2 * gap;
+        const int lineRoom = qMin(T0, H - (T0 + q)) - gap;
+        size = shrunkToFit(size, widest, sideRoom, measure.metrics().height(), lineRoom);
+    }
+    textPlacer at(font, size);
+    const QFontMetrics &fm = at.metrics();
+    const int above = T0 - gap - fm.descent();
+    const int below = T0 + q + gap + fm.ascent();
+    const int right = L0 + q + gap;
+    const auto leftOf = [&](const QString &text) { return L0 - gap - at.width(text); };
+
+    const QRect upper = at.add(texts.upper, cx - at.width(texts.upper) / 2, above).box;
+    at.add(horizontalPlus, qMax(cx + q / 4 - at.width(horizontalPlus) / 2, upper.right() + 1 + gap),
+           above);
+    const QRect lower = at.add(texts.lower, cx - at.width(texts.lower) / 2, below).box;
+    at.add(horizontalMinus,
+           qMin(cx - q / 4 - at.width(horizontalMinus) / 2,
+                lower.left() - gap - at.width(horizontalMinus)),
+           below);
+    at.add(texts.rightSign, right, cy - fm.descent() - 1);
+    at.add(texts.rightWord, right, cy + fm.ascent() + 1);
+    at.add(texts.leftSign, leftOf(texts.leftSign), cy - fm.descent() - 1);
+    at.add(texts.leftWord, leftOf(texts.leftWord), cy + fm.ascent() + 1);
+    at.add(verticalPlus, right, at.centredOn(cy - q / 4));
+    at.add(verticalMinus, leftOf(verticalMinus), at.centredOn(cy + q / 4 + 1));
+    return at.result();
+}
+
+void drawChromaticTexts(QPainter &p, const QRect &rect, const chromaticDeviation &data,
+                        const deviationChartStyle &style)
+{
+    drawPlaced(p, rect, chromaticTextPlacement(rect, data, style, p.font()));
 }
 
 void paintChromaticDeviation(QPainter &p, const QRect &rect, const chromaticDeviation &data,

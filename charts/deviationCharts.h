@@ -3,6 +3,7 @@
 
 #include <QColor>
 #include <QString>
+#include <QVector>
 #include <QWidget>
 
 // The two deviation charts: how far the shown Sample lies from its Type,
@@ -24,6 +25,11 @@ struct deviationChartStyle
     int markerArm;               // half the length of the marker's strokes
     double textUnit;             // device pixels per screen pixel of the text offsets
     bool capitalUndersaturation; // "Undersaturation" instead of "undersaturation"
+    // Texts laid out by the font's own measures, clear of the shapes and of
+    // each other and inside the chart's rectangle (the font shrinks where
+    // the room beside a shape is too narrow), instead of at the fixed
+    // offsets of the screen drawing, which suit only a small screen font.
+    bool textsClearOfShapes = false;
 
     // The widgets' look, one screen pixel per pixel.
     static deviationChartStyle screen();
@@ -72,6 +78,26 @@ void paintLightnessDeviation(QPainter &painter, const QRect &rect, const lightne
 // Draws the chromatic chart into `rect` the same way: a square in a square.
 void paintChromaticDeviation(QPainter &painter, const QRect &rect, const chromaticDeviation &data,
                              const deviationChartStyle &style);
+
+// A text of a chart and where it goes: its baseline start and the painter
+// font's pixel size it is drawn in.
+struct placedChartText
+{
+    QString text;
+    QPoint baseline;
+    int pixelSize = 0;
+    // The box it covers, from the font's measures.
+    QRect box;
+};
+
+// Where the texts of a chart drawn into `rect` go in the given font (in the
+// rectangle's own coordinates), as the routines below draw them.
+QVector<placedChartText> lightnessTextPlacement(const QRect &rect, const lightnessDeviation &data,
+                                                const deviationChartStyle &style,
+                                                const QFont &font);
+QVector<placedChartText> chromaticTextPlacement(const QRect &rect, const chromaticDeviation &data,
+                                                const deviationChartStyle &style,
+                                                const QFont &font);
 
 // Only the axis and tolerance texts of each chart, as the routines above
 // draw them.

@@ -241,10 +241,20 @@ private slots:
         QVERIFY(sameColour(image.pixel(cross + QPoint(45, 0)), kCyan));
         QVERIFY(sameColour(image.pixel(cross + QPoint(0, 14)), kCyan));
         QVERIFY(!sameColour(image.pixel(cross + QPoint(56, 0)), kCyan));
-        // Text offsets scaled to the page, "Undersaturation" capitalised.
-        const textMatch lower =
-            findText(image, font, "-Δc Undersaturation", QPoint(800 - 120, 175 + 1050 + 72), 3);
-        QVERIFY2(lower.found, lower.what());
+        // The lower text centred under the square, "Undersaturation"
+        // capitalised, drawn where its placement says.
+        const QVector<placedChartText> placed =
+            chromaticTextPlacement(QRect(QPoint(), image.size()), data, print, font);
+        const auto lower = std::find_if(placed.begin(), placed.end(), [](const auto &t) {
+            return t.text == "-Δc Undersaturation";
+        });
+        QVERIFY(lower != placed.end());
+        QVERIFY(qAbs(lower->box.center().x() - 800) <= 1);
+        QVERIFY(lower->box.top() > 175 + 1050);
+        QFont drawn(font);
+        drawn.setPixelSize(lower->pixelSize);
+        const textMatch match = findText(image, drawn, lower->text, lower->baseline, 3);
+        QVERIFY2(match.found, match.what());
 
         const QImage bar = render(paintLightnessDeviation, lightnessDeviation{"CIELCH", 2, 2, -1},
                                   QSize(600, 1400), print, font);
@@ -252,6 +262,71 @@ private slots:
         QVERIFY(sameColour(bar.pixel(300, 800), Qt::black));
         QVERIFY(sameColour(bar.pixel(260, 700 + 131), kCyan));
         QVERIFY(sameColour(bar.pixel(220, 900), band));
+    }
+
+    // On paper the texts are laid out by the font: none overlaps another or
+    // a shape, none leaves the chart's region, in every colour space, in
+    // roomy and narrow regions, in a large font and with long words.
+    void printedTextsStayClear_data()
+    {
+        QTest::addColumn<QString>("space");
+        QTest::addColumn<QSize>("region");
+        QTest::addColumn<int>("pixelSize");
+        const QStringList spaces{"CIE1976L*a*b*", "CIELCH",    "CIEXYZ",
+                                 "CIELUV",        "HunterLAB", "sRGB"};
+        for (const QString &space : spaces) {
+            // Report 2's regions on an A4 page at 150 and 600 dpi.
+            QTest::newRow(qPrintable(space + " 150 dpi")) << space << QSize(806, 800) << 25;
+            QTest::newRow(qPrintable(space + " 600 dpi")) << space << QSize(3224, 3200) << 100;
+            QTest::newRow(qPrintable(space + " narrow")) << space << QSize(500, 480) << 40;
+        }
+    }
+
+    void printedTextsStayClear()
+    {
+        QFETCH(QString, space);
+        QFETCH(QSize, region);
+        QFETCH(int, pixelSize);
+        const deviationChartStyle print = deviationChartStyle::print(region.height() / 300.0);
+        QFont font;
+        font.setPixelSize(pixelSize);
+        const QRect rect(QPoint(), region);
+        const auto check = [&](const QVector<placedChartText> &texts, const QRect &shape) {
+            QVector<QRect> boxes;
+            for (const placedChartText &t : texts)
+                if (!t.text.isEmpty())
+                    boxes.append(t.box);
+            QVERIFY(boxes.size() >= 4);
+            for (int i = 0; i < boxes.size(); ++i) {
+                QVERIFY2(rect.contains(boxes[i]), qPrintable(texts[i].text));
+                QVERIFY2(!boxes[i].intersects(shape), qPrintable(texts[i].text));
+                for (int j = i + 1; j < boxes.size(); ++j)
+                    QVERIFY2(!boxes[i].intersects(boxes[j]),
+                             qPrintable(texts[i].text + " / " + texts[j].text));
+            }
+        };
+
+        const int m = qMin(region.width(), region.height());
+        const int q = 3 * m / 4;
+        const QRect square(region.width() / 2 - q / 2, region.height() / 2 - q / 2, q, q);
+        const int pen = int(print.outlineWidth);
+        check(
+            chromaticTextPlacement(rect, chromaticDeviation{space, 2, 2, 2, 2, 1, 1}, print, font),
+            square.adjusted(-pen, -pen, pen, pen));
+        if (QTest::currentTestFailed())
+            return;
+
+        const QSize bar(region.width() * 9 / 26, region.height());
+        const QRect barRect(QPoint(), bar);
+        const int W = bar.width(), H = bar.height();
+        const QRect band(W / 2 - W / 6 - pen, H / 2 - 3 * H / 8 - pen, W / 3 + 2 * pen,
+                         3 * H / 4 + 2 * pen);
+        const QVector<placedChartText> texts =
+            lightnessTextPlacement(barRect, lightnessDeviation{space, 2, 2, 0}, print, font);
+        for (const placedChartText &t : texts) {
+            QVERIFY2(barRect.contains(t.box), qPrintable(t.text));
+            QVERIFY2(!t.box.intersects(band), qPrintable(t.text));
+        }
     }
 };
 
