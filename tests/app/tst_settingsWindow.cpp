@@ -3,6 +3,7 @@
 // what each command opens, what its result changes, and the panel's states
 // with real requests, replies, refusals and disconnections.
 
+#include "../support/chartImage.h"
 #include "../support/emulatorProcess.h"
 #include "../support/settingsStore.h"
 #include "MainWindows.h"
@@ -446,6 +447,9 @@ private slots:
                 QVERIFY2(w->width() >= w->minimumSizeHint().width(),
                          qPrintable(dialog->objectName() + ": " + w->objectName()));
             }
+            saveArtifact(dialog->grab().toImage(),
+                         QStringLiteral("dialog-%1-%2")
+                             .arg(dialog->metaObject()->className(), QTest::currentDataTag()));
             dialog->hide();
         }
     }
