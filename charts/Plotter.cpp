@@ -12,11 +12,15 @@
 #include <QWheelEvent>
 
 #include <cmath>
+#include <limits>
 
 namespace {
 
 // Beyond this many grid intervals the labels would only overlap.
 constexpr int kMostTicks = 200;
+// Beyond this many new points since the last paint the picture is drawn
+// anew (a whole drawing thins long series).
+constexpr int kMostAppended = 256;
 
 int usableTicks(int ticks)
 {
@@ -39,7 +43,7 @@ const QColor &seriesColour(int index)
 
 QPen seriesPen(int index, qreal width)
 {
-    return QPen(QBrush(seriesColour(index)), width, Qt::SolidLine, Qt::RoundCap, Qt::MiterJoin);
+    return QPen(QBrush(seriesColour(index)), width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
 }
 
 void drawGrid(QPainter &p, const QSize &size, const QRect &plot, const trendPlotData &data)
@@ -156,12 +160,37 @@ void drawDots(QPainter &p, const QVector<QPointF> &points, const QPen &pen, cons
             p.drawImage(QPointF(point.x() - side / 2, point.y() - side / 2), dot);
 }
 
-void drawSeries(QPainter &p, const QRect &plot, const trendPlotData &data)
+// Where a data point is drawn, or false when it is not (not finite, or
+// beyond what a pixel position can hold).
+bool mapToPlot(const QRect &plot, const PlotRange &r, const QPointF &point, QPointF *at)
 {
-    const PlotRange &r = data.range;
+    if (!allFinite(point.x(), point.y()))
+        return false;
     const double scaleX = (plot.width() - 1) / r.spanX();
     const double scaleY = (plot.height() - 1) / r.spanY();
+    const QPointF mapped(clampPixel(plot.left() + (point.x() - r.xMin) * scaleX),
+                         clampPixel(plot.bottom() - (point.y() - r.yMin) * scaleY));
+    if (!allFinite(mapped.x(), mapped.y()))
+        return false;
+    *at = mapped;
+    return true;
+}
+
+QPen linePen(int id)
+{
+    return seriesPen(id, 2);
+}
+
+QPen dotPen(int id)
+{
+    return seriesPen(id + 2, 4);
+}
+
+// The series' lines and dots, without the emphasised point.
+void drawSeriesLines(QPainter &p, const QRect &plot, const trendPlotData &data)
+{
     const QRect inside = plot.adjusted(1, 1, -1, -1);
+    p.save();
     p.setClipRect(inside);
     for (auto it = data.series.cbegin(); it != data.series.cend(); ++it) {
         const QVector<QPointF> &points = it.value();
@@ -171,7 +200,7 @@ void drawSeries(QPainter &p, const QRect &plot, const trendPlotData &data)
         QVector<QPointF> mapped;
         mapped.reserve(points.size());
         QVector<QPointF> run, line;
-        p.setPen(seriesPen(id, 2));
+        p.setPen(linePen(id));
         const auto flush = [&] {
             line.clear();
             appendThinned(line, run);
@@ -179,13 +208,8 @@ void drawSeries(QPainter &p, const QRect &plot, const trendPlotData &data)
             run.clear();
         };
         for (const QPointF &point : points) {
-            if (!allFinite(point.x(), point.y())) {
-                flush();
-                continue;
-            }
-            const QPointF at(clampPixel(plot.left() + (point.x() - r.xMin) * scaleX),
-                             clampPixel(plot.bottom() - (point.y() - r.yMin) * scaleY));
-            if (!allFinite(at.x(), at.y())) {
+            QPointF at;
+            if (!mapToPlot(plot, data.range, point, &at)) {
                 flush();
                 continue;
             }
@@ -193,27 +217,36 @@ void drawSeries(QPainter &p, const QRect &plot, const trendPlotData &data)
             mapped.append(at);
         }
         flush();
-        drawDots(p, mapped, seriesPen(id + 2, 4), inside);
+        drawDots(p, mapped, dotPen(id), inside);
+    }
+    p.restore();
+}
 
-        const int marked = data.markedPoint;
-        if (marked >= 1 && marked <= points.size()) {
-            const QPointF &point = points.at(marked - 1);
-            if (allFinite(point.x(), point.y())) {
-                const double x = clampPixel(plot.left() + (point.x() - r.xMin) * scaleX);
-                const double y = clampPixel(plot.bottom() - (point.y() - r.yMin) * scaleY);
-                if (allFinite(x, y)) {
-                    p.setPen(seriesPen(id + 3, 6));
-                    p.drawPoint(QPoint(int(x), int(y)));
-                }
-            }
+void drawMarkedPoint(QPainter &p, const QRect &plot, const trendPlotData &data)
+{
+    const int marked = data.markedPoint;
+    p.save();
+    p.setClipRect(plot.adjusted(1, 1, -1, -1));
+    for (auto it = data.series.cbegin(); it != data.series.cend(); ++it) {
+        QPointF at;
+        if (marked >= 1 && marked <= it.value().size() &&
+            mapToPlot(plot, data.range, it.value().at(marked - 1), &at)) {
+            p.setPen(seriesPen(it.key() + 3, 6));
+            p.drawPoint(QPoint(int(at.x()), int(at.y())));
         }
     }
-    p.setClipping(false);
+    p.restore();
 }
 
 } // namespace
 
 // --- PlotRange ---------------------------------------------------------------
+
+bool PlotRange::operator==(const PlotRange &other) const
+{
+    return xMax == other.xMax && xMin == other.xMin && xTicks == other.xTicks &&
+           yMax == other.yMax && yMin == other.yMin && yTicks == other.yTicks;
+}
 
 double PlotRange::spanX() const
 {
@@ -269,7 +302,10 @@ QRect trendPlotRect(const QSize &size)
     return QRect(40, 10, size.width() - 60, size.height() - 40);
 }
 
-void paintTrendPlot(QPainter &painter, const QRect &rect, const trendPlotData &data)
+namespace {
+
+void paintTrendPicture(QPainter &painter, const QRect &rect, const trendPlotData &data,
+                       bool withMarkedPoint)
 {
     const QRect plot = trendPlotRect(rect.size());
     if (plot.width() <= 0 || plot.height() <= 0)
@@ -277,8 +313,17 @@ void paintTrendPlot(QPainter &painter, const QRect &rect, const trendPlotData &d
     painter.save();
     painter.translate(rect.topLeft());
     drawGrid(painter, rect.size(), plot, data);
-    drawSeries(painter, plot, data);
+    drawSeriesLines(painter, plot, data);
+    if (withMarkedPoint)
+        drawMarkedPoint(painter, plot, data);
     painter.restore();
+}
+
+} // namespace
+
+void paintTrendPlot(QPainter &painter, const QRect &rect, const trendPlotData &data)
+{
+    paintTrendPicture(painter, rect, data, true);
 }
 
 // --- Plotter -----------------------------------------------------------------
@@ -308,6 +353,9 @@ Plotter::Plotter(QWidget *parent) : QWidget(parent)
 
 void Plotter::setPlotRange(const PlotRange &range)
 {
+    // A press sets the range it already shows: the picture stays.
+    if (m_rangeHistory.size() == 1 && m_rangeHistory.first() == range)
+        return;
     m_rangeHistory.clear();
     m_rangeHistory.append(range);
     m_currentRange = 0;
@@ -319,10 +367,46 @@ void Plotter::setPlotRange(const PlotRange &range)
 void Plotter::setSeries(int id, const QVector<QPointF> &points, const QString &name,
                         int markedPoint)
 {
+    // The emphasised point is drawn over the picture at every paint.
     m_data.markedPoint = markedPoint;
+    const bool sameName = name == m_data.name;
     m_data.name = name;
-    m_data.series[id] = points;
-    refreshPixmap();
+    const auto shown = m_data.series.constFind(id);
+    if (m_pixmapStale || !sameName || m_data.series.size() != 1 || shown == m_data.series.cend()) {
+        m_data.series[id] = points;
+        refreshPixmap();
+        return;
+    }
+    const QVector<QPointF> &before = shown.value();
+    const int old = before.size();
+    // A Sample measured under the shown Type adds a point at the end of the
+    // series: only the new points are drawn into the picture, so a Sample
+    // costs the same however many came before.  Anything else is drawn anew.
+    const auto samePoint = [](const QPointF &a, const QPointF &b) {
+        return (a.x() == b.x() || (std::isnan(a.x()) && std::isnan(b.x()))) &&
+               (a.y() == b.y() || (std::isnan(a.y()) && std::isnan(b.y())));
+    };
+    const bool grown = points.size() >= old && points.size() - old <= kMostAppended &&
+                       std::equal(before.cbegin(), before.cend(), points.cbegin(), samePoint);
+    bool rightward = grown;
+    for (int k = old; rightward && k < points.size(); ++k)
+        rightward = k == 0 || !(points[k].x() <= points[k - 1].x());
+    if (!rightward) {
+        m_data.series[id] = points;
+        refreshPixmap();
+        return;
+    }
+    if (points.size() > old) {
+        if (m_appendedFrom < 0)
+            m_appendedFrom = old;
+        m_data.series[id] = points;
+        m_appendedSeries = id;
+        if (points.size() - m_appendedFrom > kMostAppended) {
+            refreshPixmap();
+            return;
+        }
+    }
+    update();
 }
 
 void Plotter::removeSeries(int id)
@@ -372,12 +456,66 @@ void Plotter::refreshPixmap()
 {
     m_data.range = m_rangeHistory.at(m_currentRange);
     m_pixmapStale = true;
+    m_appendedFrom = -1;
     update();
+}
+
+void Plotter::drawAppendedPoints()
+{
+    const int from = m_appendedFrom;
+    m_appendedFrom = -1;
+    const QVector<QPointF> points = m_data.series.value(m_appendedSeries);
+    if (from < 0 || from >= points.size())
+        return;
+    ++m_appends;
+    const int id = m_appendedSeries;
+    const PlotRange &r = m_data.range;
+    const QRect plot = trendPlotRect(size());
+    if (plot.width() <= 0 || plot.height() <= 0)
+        return;
+    const QRect inside = plot.adjusted(1, 1, -1, -1);
+    QPainter painter(&m_pixmap);
+    painter.setClipRect(inside);
+    painter.setPen(linePen(id));
+
+    // The new lines, from the last point drawn before them.
+    double left = std::numeric_limits<double>::infinity();
+    QPointF previous;
+    bool hasPrevious = from > 0 && mapToPlot(plot, r, points[from - 1], &previous);
+    for (int k = from; k < points.size(); ++k) {
+        QPointF at;
+        const bool drawn = mapToPlot(plot, r, points[k], &at);
+        if (drawn && hasPrevious)
+            painter.drawLine(previous, at);
+        if (drawn)
+            left = qMin(left, hasPrevious ? previous.x() : at.x());
+        previous = at;
+        hasPrevious = drawn;
+    }
+    // The dots lie over every line: those the new lines may touch are drawn
+    // again, in their order, as a whole drawing leaves them.
+    const QPen dots = dotPen(id);
+    const double reach = std::ceil(dots.widthF()) + 4;
+    int first = from;
+    while (first > 0) {
+        QPointF at;
+        if (mapToPlot(plot, r, points[first - 1], &at) && at.x() < left - reach)
+            break;
+        --first;
+    }
+    QVector<QPointF> again;
+    for (int k = first; k < points.size(); ++k) {
+        QPointF at;
+        if (mapToPlot(plot, r, points[k], &at))
+            again.append(at);
+    }
+    drawDots(painter, again, dots, inside);
 }
 
 void Plotter::rebuildPixmap()
 {
     m_pixmapStale = false;
+    m_appendedFrom = -1;
     ++m_rebuilds;
     // Drawn at the screen's density, so lines and labels stay sharp.
     const qreal ratio = devicePixelRatioF();
@@ -389,7 +527,8 @@ void Plotter::rebuildPixmap()
     QPainter painter(&m_pixmap);
     painter.setFont(font());
     painter.setPen(palette().color(QPalette::WindowText));
-    paintTrendPlot(painter, rect(), m_data);
+    // The emphasised point is drawn over the picture at each paint.
+    paintTrendPicture(painter, rect(), m_data, false);
 }
 
 void Plotter::paintEvent(QPaintEvent *event)
@@ -397,8 +536,13 @@ void Plotter::paintEvent(QPaintEvent *event)
     Q_UNUSED(event)
     if (m_pixmapStale || m_pixmap.size() != size() * devicePixelRatioF())
         rebuildPixmap();
+    else if (m_appendedFrom >= 0)
+        drawAppendedPoints();
     QStylePainter painter(this);
     painter.drawPixmap(0, 0, m_pixmap);
+    const QRect plot = trendPlotRect(size());
+    if (plot.width() > 0 && plot.height() > 0)
+        drawMarkedPoint(painter, plot, m_data);
     if (m_rubberBandIsShown) {
         painter.setPen(palette().color(QPalette::Shadow));
         painter.setBrush(Qt::NoBrush);

@@ -30,6 +30,9 @@ struct PlotRange
     // not finite, so that nothing is ever divided by zero.
     double spanX() const;
     double spanY() const;
+
+    bool operator==(const PlotRange &other) const;
+    bool operator!=(const PlotRange &other) const { return !(*this == other); }
 };
 
 // The rounding of one axis: `lo` and `hi` widened to multiples of a tidy
@@ -64,7 +67,9 @@ void paintTrendPlot(QPainter &painter, const QRect &rect, const trendPlotData &d
 // (buttons, "+" and "-"), scrolling by arrow keys and wheel, and the
 // tolerance line.  The plot is drawn into an off-screen picture when its
 // data, range or size change (once, at the next paint, however many changes
-// came before); ordinary repaints copy the picture.
+// came before); points added at the end of the only series are drawn into
+// the picture as they come; ordinary repaints copy the picture and draw the
+// emphasised point over it.
 class Plotter : public QWidget
 {
     Q_OBJECT
@@ -87,8 +92,10 @@ public:
     QToolButton *zoomInButton() const { return m_zoomInButton; }
     QToolButton *zoomOutButton() const { return m_zoomOutButton; }
     bool isDraggingBand() const { return m_rubberBandIsShown; }
-    // How many times the off-screen picture has been drawn.
+    // How many times the off-screen picture has been drawn, and how many
+    // times new points were only added to it.
     int pictureRebuilds() const { return m_rebuilds; }
+    int pictureAppends() const { return m_appends; }
 
 public slots:
     void zoomIn();
@@ -107,6 +114,7 @@ private:
     // The picture is out of date: it is drawn again at the next paint.
     void refreshPixmap();
     void rebuildPixmap();
+    void drawAppendedPoints();
     void updateRubberBandRegion();
     void scrollCurrent(int dx, int dy);
 
@@ -120,6 +128,11 @@ private:
     QPixmap m_pixmap;
     bool m_pixmapStale = true;
     int m_rebuilds = 0;
+    int m_appends = 0;
+    // Points from this index of series m_appendedSeries are not yet in the
+    // picture (-1: none).
+    int m_appendedFrom = -1;
+    int m_appendedSeries = 0;
 };
 
 #endif

@@ -123,10 +123,14 @@ private slots:
         QCOMPARE(trend.series.value(1).at(1).x(), 2.0);
         QVERIFY(trend.series.value(1).at(1).y() > 0.5);
 
-        // One picture for the press, however often the plot is painted.
-        QTRY_COMPARE(plot->pictureRebuilds(), rebuilds + 1);
+        // At most one picture for the press (none when the series and range
+        // stay: only the emphasised point moves), however often the plot is
+        // painted.
         plot->grab();
-        QCOMPARE(plot->pictureRebuilds(), rebuilds + 1);
+        const int afterPress = plot->pictureRebuilds();
+        QVERIFY(afterPress <= rebuilds + 1);
+        plot->grab();
+        QCOMPARE(plot->pictureRebuilds(), afterPress);
         saveArtifact(window.grab().toImage(), "window-pressed-sample");
 
         // The charts speak the interface language at once.

@@ -341,6 +341,98 @@ private slots:
         plot.grab();
         QCOMPARE(plot.pictureRebuilds(), before + 1);
     }
+
+    // Samples arriving one by one are drawn into the picture as they come;
+    // the picture must equal a whole drawing of the same series, with the
+    // emphasised point following the newest Sample.
+    void pointsAddedOneByOne_data()
+    {
+        QTest::addColumn<int>("count");
+        QTest::addColumn<int>("perPaint");
+        QTest::addColumn<int>("gapAt"); // a point with no colour difference, or -1
+        QTest::newRow("a few, each painted") << 30 << 1 << -1;
+        QTest::newRow("a few, a gap among them") << 30 << 1 << 17;
+        QTest::newRow("dense, each painted") << 1000 << 1 << -1;
+        QTest::newRow("dense, several per paint") << 1000 << 7 << 500;
+    }
+
+    void pointsAddedOneByOne()
+    {
+        QFETCH(int, count);
+        QFETCH(int, perPaint);
+        QFETCH(int, gapAt);
+        QVector<QPointF> all;
+        for (int k = 1; k <= count; ++k)
+            all.append(QPointF(k, k == gapAt ? std::nan("") : 1.0 + std::sin(k * 0.7) * 0.8));
+        const PlotRange shown = range(0, count, 10, 0, 2, 4);
+
+        Plotter growing;
+        growing.resize(480, 320);
+        growing.setPlotRange(shown);
+        growing.setSeries(1, all.mid(0, 1), "ΔE", 1);
+        growing.grab();
+        const int rebuilds = growing.pictureRebuilds();
+        for (int n = 2; n <= count; ++n) {
+            growing.setPlotRange(shown);
+            growing.setSeries(1, all.mid(0, n), "ΔE", n);
+            if (n % perPaint == 0)
+                growing.grab();
+        }
+        const QImage grown = growing.grab().toImage();
+        QCOMPARE(growing.pictureRebuilds(), rebuilds);
+        QVERIFY(growing.pictureAppends() >= (count - 1) / perPaint);
+
+        Plotter whole;
+        whole.resize(480, 320);
+        whole.setPlotRange(shown);
+        whole.setSeries(1, all, "ΔE", count);
+        const QImage drawn = whole.grab().toImage();
+        saveArtifact(grown, QStringLiteral("trend-grown-%1").arg(QTest::currentDataTag()));
+        QCOMPARE(grown.size(), drawn.size());
+        // Where several points share a pixel column a whole drawing draws
+        // the line through fewer of them: the same look, not the same pixels.
+        // Every dot, and the line wherever points stand apart, must match.
+        int differing = 0, dots = 0;
+        for (int y = 0; y < drawn.height(); ++y)
+            for (int x = 0; x < drawn.width(); ++x) {
+                const QRgb a = grown.pixel(x, y), b = drawn.pixel(x, y);
+                differing += a != b;
+                dots += a != b && (sameColour(a, kCyan) || sameColour(b, kCyan));
+            }
+        QCOMPARE(dots, 0);
+        const bool thinned = count > trendPlotRect(drawn.size()).width();
+        if (thinned)
+            QVERIFY2(differing < drawn.width() * drawn.height() / 100,
+                     qPrintable(QString::number(differing) + " pixels differ"));
+        else
+            QVERIFY2(differing == 0, qPrintable(QString::number(differing) + " pixels differ"));
+    }
+
+    // Whatever is not a point added at the end draws the picture anew.
+    void otherChangesRedraw()
+    {
+        Plotter plot;
+        plot.resize(480, 320);
+        plot.setPlotRange(range(0, 10, 10, 0, 5, 4));
+        plot.setSeries(1, trend({1, 2, 3}), "ΔE", 3);
+        plot.grab();
+        int rebuilds = plot.pictureRebuilds();
+        const auto redrawn = [&] {
+            plot.grab();
+            return plot.pictureRebuilds() == ++rebuilds;
+        };
+        plot.setSeries(1, trend({1, 2.5, 3, 4}), "ΔE", 4); // an earlier point changed
+        QVERIFY(redrawn());
+        plot.setSeries(1, trend({1, 2.5, 3}), "ΔE", 3); // a point removed
+        QVERIFY(redrawn());
+        plot.setSeries(1, trend({1, 2.5, 3, 1}), "ΔE00", 4); // another formula
+        QVERIFY(redrawn());
+        plot.setPlotRange(range(0, 20, 10, 0, 5, 4)); // another range
+        QVERIFY(redrawn());
+        plot.setSeries(1, trend({1, 2.5, 3, 1}), "ΔE00", 2); // only the emphasis moves
+        plot.grab();
+        QCOMPARE(plot.pictureRebuilds(), rebuilds);
+    }
 };
 
 QTEST_MAIN(tst_trendPlot)
