@@ -391,6 +391,7 @@ void MainWindows::connectButtonPanel()
     // Every refusal releases the buttons and ends an automatic run.
     connect(m_road, &measurementRoad::requestRefused, panel, &testRk::stopAuto);
     connect(m_recorder, &readingRecorderRk::noTypeYet, panel, &testRk::stopAuto);
+    connect(m_recorder, &readingRecorderRk::unfinishedAverageInterrupted, panel, &testRk::stopAuto);
     connect(link, &serialPortRk::measurementRefusedSignal, panel, &testRk::stopAuto);
 }
 

@@ -59,8 +59,10 @@ QStringList readingRecorderRk::shownTexts(const ColorTriple &v, bool averaged) c
     return texts;
 }
 
-bool readingRecorderRk::askKeepUnfinished() const
+bool readingRecorderRk::askKeepUnfinished()
 {
+    // Whatever repeats the measurements stops before the question shows.
+    emit unfinishedAverageInterrupted();
     return promptRk::question(nullptr, tr("Tips"),
                               tr("Unfinished sample average measurement is unfinished, "
                                  "\ncontinue to click \"Yes\", cancel to click \"No\"!"),
@@ -96,8 +98,9 @@ QTreeWidgetItem *readingRecorderRk::currentItemOrRoot()
 {
     if (m_tree->typeCount() > 0)
         return m_tree->tree()->currentItem();
-    promptRk::information(nullptr, tr("Tips"), tr("Please measure Type firstly!"));
+    // Whatever repeats the measurements stops before the box shows.
     emit noTypeYet();
+    promptRk::information(nullptr, tr("Tips"), tr("Please measure Type firstly!"));
     return m_tree->measurementRoot();
 }
 

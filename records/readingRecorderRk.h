@@ -43,8 +43,12 @@ public:
 signals:
     // A reading came while the window knows no measuring conditions.
     void portInfoLostSignal();
-    // A Sample was asked for with no Type in the tree.
+    // A Sample was asked for with no Type in the tree (before the box that
+    // says so).
     void noTypeYet();
+    // A reading does not belong to the unfinished average: the question
+    // whether to keep it follows.
+    void unfinishedAverageInterrupted();
     // An averaged item took a further reading: show its conditions.
     void averagedItemUpdated(QTreeWidgetItem *item);
 
@@ -53,7 +57,7 @@ private:
     QStringList columns5to15(const QString &time) const;
     QStringList shownTexts(const ColorTriple &values, bool averaged) const;
     void addReading(const ColorTriple &v);
-    bool askKeepUnfinished() const;
+    bool askKeepUnfinished();
     // The user gave up the item being averaged: it goes.
     void discardUnfinishedItem();
     void itemRemoved(QTreeWidgetItem *item);

@@ -319,6 +319,33 @@ private slots:
         QCOMPARE(emulator.count(0xC5), 0);
     }
 
+    // A Sample reading while the Type's average is unfinished brings the
+    // question whether to keep it: the run ends first, so the question is
+    // asked once, not at every tick.
+    void unfinishedAverageStopsAutomaticMode()
+    {
+        QVERIFY(startWith({"--colors", "50,10,20;51,10,20"}));
+        MainWindows window;
+        QTRY_VERIFY_WITH_TIMEOUT(window.instrumentConnected(), connectTimeout);
+        window.setAverageFinishSignal("3");
+        testRk *panel = nullptr;
+        openPanelWithType(window, &panel);
+        QVERIFY(panel);
+        QCOMPARE(window.treeModel()->type(0)->text(15), QString("1"));
+        setInterval(panel, "1.2");
+        promptRk::clearHistory();
+        promptRk::setNextAnswer(QMessageBox::Yes);
+        clickAuto(panel);
+        QTRY_COMPARE_WITH_TIMEOUT(promptRk::history().size(), 1, replyTimeout);
+        QVERIFY(promptRk::history().at(0).text.contains("average"));
+        QVERIFY(!panel->autoRunning());
+        QTest::qWait(3000); // two and a half intervals
+        QCOMPARE(promptRk::history().size(), 1);
+        QCOMPARE(emulator.count(0xC5), 1);
+        QCOMPARE(panelState(panel), QString("TSA"));
+        QCOMPARE(window.treeModel()->type(0)->childCount(), 0);
+    }
+
     // Losing the instrument ends the automatic run and locks the panel until
     // the instrument is back.
     void disconnectionStopsAutomaticMode()
