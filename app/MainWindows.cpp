@@ -420,6 +420,7 @@ void MainWindows::readSettings()
     m_state->readSettings(settings);
     m_recorder->setAverageMode(m_state->averageMode());
     m_treeModel->showPrintTexts(m_state->printInfo().texts());
+    showPrintInfo();
     m_treeModel->showTolerance(m_state->tolerance());
     sendChartSettings();
 }

@@ -717,12 +717,16 @@ bool printReport(QPagedPaintDevice *device, int format, const reportData &data, 
             paintReport2Page(painter, page, data, pages[i].first, pages[i].second, printTime);
         }
     }
+    auto *printer = dynamic_cast<QPrinter *>(device);
+    // A report cut short must not reach the paper as if it were whole:
+    // the run is aborted where the platform's print engine can do so.
+    if (!pageAdded && printer)
+        printer->abort();
     const bool ended = painter.end();
     if (!pageAdded)
         return fail(word(QT_TRANSLATE_NOOP("printRk", "The report could not be printed: page %1 "
                                                       "could not be added."))
                         .arg(failedPage));
-    auto *printer = dynamic_cast<QPrinter *>(device);
     if (!ended || (printer && printer->printerState() == QPrinter::Error))
         return fail(
             word(QT_TRANSLATE_NOOP("printRk", "The report could not be printed: the printer "

@@ -9,6 +9,7 @@
 #include "../support/settingsStore.h"
 
 #include "MainWindows.h"
+#include "infoPanelRk.h"
 #include "measurementTreeRk.h"
 #include "printMsgConfigRk.h"
 #include "printRk.h"
@@ -24,6 +25,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidgetItem>
@@ -196,6 +198,10 @@ private slots:
         QVERIFY(again.printInfoDialog()->systemButton()->isChecked());
         QCOMPARE(again.treeModel()->printRow(measurementTreeRk::printCompanyRow)->text(1),
                  QString("[Acme Paints]"));
+        // The panel shows them from the start, with no instrument attached.
+        QTableWidget *panel = again.infoPanel()->printInfoTable();
+        QCOMPARE(panel->item(0, 1)->text(), QString("Acme Paints"));
+        QCOMPARE(panel->item(1, 1)->text(), QString("Li Wei"));
     }
 
     void emptyReportsAreRefused()

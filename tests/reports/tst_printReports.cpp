@@ -219,6 +219,20 @@ private slots:
         QCOMPARE(typeHeaders, QStringList({"L a b", "L a b", "L c H", "X Y Z", ""}));
         // The Type marked without Samples has no Sample header.
         QCOMPARE(page.count("Judge"), 4);
+
+        // The two spaces whose names differ most from the others.
+        data = dataOf({marked(item("Type T006", 50, 10, 10, "CIELUV"),
+                              {item("Sample S006", 51, 10, 10, "CIELUV")}),
+                       marked(item("Type T007", 50, 10, 10, "HunterLAB"),
+                              {item("Sample S007", 51, 10, 10, "HunterLAB")})});
+        QVERIFY(renderPdf(file("report1-names.pdf"), 1, data));
+        const QString names = pdfPageTexts(file("report1-names.pdf")).join("\n");
+        QVERIFY2(inOrder(names,
+                         "TestTimes|L*|u*|v*|Type T006|CIELUV|ΔL*|Δu*|Δv*|Sample S006|TestTimes|"
+                         "HunterL|HunterA|HunterB|Type T007|HunterLAB|ΔHunterL|ΔHunterA|ΔHunterB|"
+                         "Sample S007",
+                         &missing),
+                 qPrintable(missing));
     }
 
     void report2Texts()
