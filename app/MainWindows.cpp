@@ -698,6 +698,8 @@ void MainWindows::portOpenOK()
 {
     m_instrument->showConnected();
     m_buttonPanel->enableAll();
+    if (m_serialPort->isMeasuring())
+        m_buttonPanel->measurementUnderWay();
     m_whiteYellow->setConnected(true);
 }
 

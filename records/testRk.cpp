@@ -184,6 +184,11 @@ void testRk::enableAll()
     m_autoButton->setEnabled(true);
 }
 
+void testRk::measurementUnderWay()
+{
+    setMeasureButtonsEnabled(false);
+}
+
 void testRk::instrumentLost()
 {
     if (m_autoRunning)

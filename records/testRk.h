@@ -46,6 +46,9 @@ public slots:
     void stopAuto();
     void disableAll();
     void enableAll();
+    // A measurement is still awaited (asked again after a reconnection):
+    // the Type and Sample buttons wait for its result.
+    void measurementUnderWay();
     // The instrument went: the automatic mode ends and every button locks.
     void instrumentLost();
 

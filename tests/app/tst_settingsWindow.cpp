@@ -346,6 +346,25 @@ private slots:
         QCOMPARE(window.treeModel()->type(0)->childCount(), 0);
     }
 
+    // A Sample that went unanswered is asked again once the link has found
+    // the instrument again: the buttons wait for that answer too.
+    void buttonsWaitForARepeatedRequest()
+    {
+        QVERIFY(startWith({"--colors", "50,10,20;51,10,20", "--silent", "C5:1"}));
+        MainWindows window;
+        testRk *panel = nullptr;
+        openPanelWithType(window, &panel);
+        QVERIFY(panel);
+        QStringList statesAtConnection;
+        connect(window.serialPort(), &serialPortRk::getInstrumentInfoSignal, panel,
+                [&] { statesAtConnection << panelState(panel); });
+        QTest::mouseClick(panel->findChild<QPushButton *>("sampleButton"), Qt::LeftButton);
+        QCOMPARE(panelState(panel), QString("--A"));
+        QTRY_COMPARE_WITH_TIMEOUT(window.treeModel()->type(0)->childCount(), 1, 3 * replyTimeout);
+        QCOMPARE(statesAtConnection, QStringList("--A"));
+        QTRY_COMPARE(panelState(panel), QString("TSA"));
+    }
+
     // Losing the instrument ends the automatic run and locks the panel until
     // the instrument is back.
     void disconnectionStopsAutomaticMode()
