@@ -6,7 +6,6 @@
 #include "colorConversions.h"
 #include "deviationCharts.h"
 #include "exportCommand.h"
-#include "fakeColorRk.h"
 #include "fastFindRk.h"
 #include "fixedSizeDialog.h"
 #include "infoPanelRk.h"
@@ -20,7 +19,6 @@
 #include "measurementTreeRk.h"
 #include "measuringDocument.h"
 #include "measuringJournal.h"
-#include "painterLabRk.h"
 #include "platformIntegration.h"
 #include "printMsgConfigRk.h"
 #include "printRk.h"
@@ -35,17 +33,14 @@
 #include "toleranceRk.h"
 #include "uploadRecorderRk.h"
 #include "whiteYellowRk.h"
+#include "windowPlacement.h"
 #include "writeTRk.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QFileInfo>
-#include <QGuiApplication>
-#include <QLabel>
 #include <QMimeData>
-#include <QScreen>
 #include <QSettings>
 #include <QSplitter>
 #include <QStatusBar>
@@ -174,7 +169,7 @@ void MainWindows::makeConnections()
     connectOperations();
     connectReports();
     connectSettingDialogs();
-    connectButtonPanel();
+    m_buttonPanel->follow(m_serialPort, m_road, m_recorder);
 }
 
 void MainWindows::connectInstrument()
@@ -250,16 +245,7 @@ void MainWindows::connectExport()
 {
     connect(m_export->fieldDialog(), &checkExportToExcelRk::checkInfoSignal, this,
             &MainWindows::exportToExcelInfoSlot);
-    connect(m_export, &exportCommand::startWatcher, m_serialPort, &serialPortRk::startWatcher);
-    connect(m_export, &exportCommand::stopWatcher, m_serialPort, &serialPortRk::stopWatcher);
-    connect(m_export, &exportCommand::progressStarted, m_serialPort, &serialPortRk::startProgress);
-    connect(m_export, &exportCommand::progressChanged, m_serialPort,
-            &serialPortRk::setProgressValue);
-    connect(m_export, &exportCommand::progressFinished, m_serialPort,
-            &serialPortRk::finishProgress);
-    connect(m_export, &exportCommand::progressAbandoned, m_serialPort,
-            &serialPortRk::progressbarSlot);
-    connect(m_export, &exportCommand::message, m_serialPort, &serialPortRk::showInfo);
+    m_export->reportTo(m_serialPort);
 }
 
 void MainWindows::connectLibrary()
@@ -273,12 +259,7 @@ void MainWindows::connectLibrary()
     connect(library, &standardLibraryRk::sendTDataSignal, this, &MainWindows::recieveTDataSlot);
     connect(library, &standardLibraryRk::fileDirectorySignal, this,
             &MainWindows::setFileDirectorySlot);
-    connect(library, &standardLibraryRk::testSignal, m_serialPort, &serialPortRk::testButtonSlot);
-    // The Test button measures: it works while the instrument is there.
-    connect(m_serialPort, &serialPortRk::getInstrumentInfoSignal, library,
-            [library] { library->setTestEnabled(true); });
-    connect(m_serialPort, &serialPortRk::portClosedSignal, library,
-            [library] { library->setTestEnabled(false); });
+    library->followLink(m_serialPort);
     library->setLibraryFolder(m_state->libraryDirectory());
 }
 
@@ -294,11 +275,7 @@ void MainWindows::connectReports()
 
 void MainWindows::connectCharts()
 {
-    mainLayout::fill(m_layout->swatchPlace(), m_charts->swatch());
-    mainLayout::fill(m_layout->colourChartPlace(), m_charts->colourChart());
-    mainLayout::fill(m_layout->trendPlotPlace(), m_charts->trendPlot());
-    mainLayout::fill(m_layout->lightnessChartPlace(), m_charts->lightnessChart());
-    mainLayout::fill(m_layout->chromaticChartPlace(), m_charts->chromaticChart());
+    m_layout->placeCharts(m_charts);
     m_charts->follow(m_panel, m_document);
     connect(m_panel, &infoPanelRk::trendItem, this, &MainWindows::updateTrendPlot);
     connect(this, &MainWindows::toPainterDeltaLabSignal, m_charts->lightnessChart(),
@@ -336,10 +313,8 @@ void MainWindows::connectOperations()
             &MainWindows::dataToPCFinished1Slot);
     connect(m_uploader, &uploadRecorderRk::runningChanged, this, [this](bool running) {
         m_instrument->holdActions(running);
-        for (ActionId id : {ActionId::newFile, ActionId::open})
-            action(id)->setEnabled(!running);
-        for (QAction *recent : recentFileActions())
-            recent->setEnabled(!running);
+        m_actions->holdFileCommands(running);
+        m_document->holdFileCommands(running);
         // A measurement request would land among the upload's records.
         const bool measurable = !running && instrumentConnected();
         if (running)
@@ -348,14 +323,6 @@ void MainWindows::connectOperations()
             m_buttonPanel->enableAll();
         m_whiteYellow->setConnected(measurable);
     });
-}
-
-bool MainWindows::uploadBlocksFiles()
-{
-    if (!m_uploader->running())
-        return false;
-    m_serialPort->showInfo(tr("Please wait until the upload has finished."));
-    return true;
 }
 
 void MainWindows::connectSettingDialogs()
@@ -371,28 +338,9 @@ void MainWindows::connectSettingDialogs()
     connect(this, &MainWindows::setAverageTestSignal, m_averageDialog, &averageTestRk::setAverage);
     connect(m_averageDialog, &averageTestRk::setAverageFinishSignal, this,
             &MainWindows::setAverageFinishSignal);
-    connect(m_whiteYellow, &whiteYellowRk::testWhiteYellowSignal, m_serialPort,
-            &serialPortRk::whiteYellowSlot);
     connect(this, &MainWindows::whiteYellowValueSignal, m_whiteYellow,
             &whiteYellowRk::setWhiteYellow);
-    connect(m_serialPort, &serialPortRk::whiteYellowTimeOutSignal, m_whiteYellow,
-            &whiteYellowRk::testTimedOut);
-}
-
-void MainWindows::connectButtonPanel()
-{
-    serialPortRk *link = m_serialPort;
-    testRk *panel = m_buttonPanel;
-    connect(panel, &testRk::TSignal, m_road, &measurementRoad::requestTypeAtOnce);
-    connect(panel, &testRk::SSignal, m_road, &measurementRoad::requestSampleAtOnce);
-    connect(link, &serialPortRk::generateTItemSignal, panel, &testRk::buttonState);
-    connect(link, &serialPortRk::generateSItemSignal, panel, &testRk::buttonState);
-    connect(link, &serialPortRk::testSignal, panel, &testRk::buttonState);
-    // Every refusal releases the buttons and ends an automatic run.
-    connect(m_road, &measurementRoad::requestRefused, panel, &testRk::stopAuto);
-    connect(m_recorder, &readingRecorderRk::noTypeYet, panel, &testRk::stopAuto);
-    connect(m_recorder, &readingRecorderRk::unfinishedAverageInterrupted, panel, &testRk::stopAuto);
-    connect(link, &serialPortRk::measurementRefusedSignal, panel, &testRk::stopAuto);
+    m_whiteYellow->follow(m_serialPort);
 }
 
 // --- Settings ----------------------------------------------------------------
@@ -400,20 +348,7 @@ void MainWindows::connectButtonPanel()
 void MainWindows::readSettings()
 {
     QSettings settings("SoftWare Inc.", "qcm");
-    if (!settings.contains("geometry") && !settings.contains("size")) {
-        // A first start: most of the screen, so every panel can be read.
-        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-        resize(screen.size() * 0.9);
-        move(screen.center() - rect().center());
-    }
-    restoreGeometry(settings.value("geometry").toByteArray());
-    if (settings.contains("pos"))
-        move(settings.value("pos").toPoint());
-    if (settings.contains("size"))
-        resize(settings.value("size").toSize());
-    if (settings.value("maximized", false).toBool())
-        setWindowState(windowState() | Qt::WindowMaximized);
-
+    restoreWindowPlacement(this, settings);
     m_recentFiles.setPaths(settings.value("recentFiles").toStringList());
     updateRecentFileActions();
 
@@ -428,10 +363,7 @@ void MainWindows::readSettings()
 void MainWindows::writeSettings()
 {
     QSettings settings("SoftWare Inc.", "qcm");
-    settings.setValue("pos", pos());
-    settings.setValue("size", size());
-    settings.setValue("maximized", isMaximized());
-    settings.setValue("geometry", saveGeometry());
+    saveWindowPlacement(this, settings);
     settings.setValue("recentFiles", m_recentFiles.paths());
     m_state->writeSettings(settings);
 }
@@ -486,9 +418,7 @@ void MainWindows::retranslateMainWindow()
 
     m_instrument->retranslate();
 
-    // A measurement name still at its untranslated default follows the language.
-    if (sharedState::isDefaultMeasurementName(measurementName()))
-        m_state->setMeasurementName(sharedState::defaultMeasurementName());
+    m_state->retranslateDefaultName();
     m_treeModel->retranslate(measurementName());
     m_treeModel->fitNameColumn();
     m_panel->retranslate();
@@ -595,15 +525,8 @@ void MainWindows::setMeasurementFcn()
 void MainWindows::setMeasurementFinish(const QString &lightSource, const QString &colorSpace,
                                        const QString &formula, const QString &lightMode)
 {
-    // Empty texts: no instrument has said what it offers, nothing was chosen.
-    if (lightSource.isEmpty() || colorSpace.isEmpty() || formula.isEmpty() || lightMode.isEmpty())
+    if (!m_state->chooseConditions(lightSource, colorSpace, formula, lightMode))
         return;
-    MeasuringConditions c = m_state->conditions();
-    c.standardLight = lightSource;
-    c.colorSpace = colorSpace;
-    c.colorDiffFormula = formula;
-    c.SCISCE = lightMode;
-    m_state->setConditions(c);
     m_toleranceDialog->relabel(colorSpace, formula);
     m_instrument->refreshParameters();
     emit standardLibraryParameter(colorSpace, formula);
@@ -620,9 +543,7 @@ void MainWindows::setAverageTestFcn()
 
 void MainWindows::setAverageFinishSignal(const QString &averageTestTime)
 {
-    MeasuringConditions c = m_state->conditions();
-    c.averageTestTime = averageTestTime;
-    m_state->setConditions(c); // the average mode follows
+    m_state->setAverageTestTime(averageTestTime); // the average mode follows
     m_instrument->refreshParameters();
     m_serialPort->showInfo(tr("Set Single/Average Measurement successfully!"));
 }
@@ -697,16 +618,10 @@ void MainWindows::getInstrumentInfo()
 void MainWindows::portOpenOK()
 {
     m_instrument->showConnected();
-    m_buttonPanel->enableAll();
-    if (m_serialPort->isMeasuring())
-        m_buttonPanel->measurementUnderWay();
-    m_whiteYellow->setConnected(true);
 }
 
 void MainWindows::portClosed()
 {
-    m_buttonPanel->instrumentLost();
-    m_whiteYellow->setConnected(false);
     m_instrument->showDisconnected();
 }
 
@@ -1006,15 +921,11 @@ bool MainWindows::saveAs()
 
 void MainWindows::open()
 {
-    if (uploadBlocksFiles())
-        return;
     m_document->open();
 }
 
 void MainWindows::newFile()
 {
-    if (uploadBlocksFiles())
-        return;
     m_document->newFile();
 }
 
@@ -1035,9 +946,8 @@ void MainWindows::exportToExcelInfoSlot(QList<Qt::CheckState> states)
 
 void MainWindows::openRecentFile()
 {
-    auto *recent = qobject_cast<QAction *>(sender());
-    if (recent && !uploadBlocksFiles() && maybeSave())
-        openFileAtStart(recent->data().toString());
+    if (auto *recent = qobject_cast<QAction *>(sender()))
+        m_document->openAsked(recent->data().toString());
 }
 
 bool MainWindows::openFileAtStart(const QString &path)
@@ -1060,30 +970,7 @@ void MainWindows::closeEvent(QCloseEvent *event)
 
 void MainWindows::startJournal(const QString &folder)
 {
-    QString error;
-    if (!m_journal->open(folder, &error)) {
-        promptRk::warning(
-            this, tr("QCM"),
-            tr("Unsaved measurements cannot be protected against a crash:\n%1").arg(error));
-        return;
-    }
-    if (m_journal->hasLeftover()) {
-        const journal::Measurement &left = m_journal->leftover();
-        const QString file =
-            left.file.isEmpty() ? tr("an untitled measurement") : QFileInfo(left.file).fileName();
-        QString text = tr("QCM was not closed properly. %1 Types and Samples of %2, as they "
-                          "were on %3, were not saved.\nDo you want to restore them?")
-                           .arg(left.itemCount())
-                           .arg(file, left.started.toLocalTime().toString(Qt::ISODate));
-        if (m_journal->leftoverWasCut())
-            text += QLatin1Char('\n') + tr("The last change before the crash could not be read.");
-        if (promptRk::question(this, tr("QCM"), text) == QMessageBox::Yes) {
-            m_journal->restoreLeftover();
-            return;
-        }
-        m_journal->setLeftoverAside();
-    }
-    m_journal->restart();
+    m_journal->start(folder, this);
 }
 
 void MainWindows::dragEnterEvent(QDragEnterEvent *event)
@@ -1098,6 +985,6 @@ void MainWindows::dropEvent(QDropEvent *event)
     if (urls.isEmpty())
         return;
     const QString path = urls.first().toLocalFile();
-    if (!path.isEmpty() && !uploadBlocksFiles() && maybeSave())
-        openFileAtStart(path);
+    if (!path.isEmpty())
+        m_document->openAsked(path);
 }

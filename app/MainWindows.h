@@ -269,11 +269,8 @@ private:
     void connectLibrary();
     void connectCharts();
     void connectOperations();
-    // New, Open and dropped files wait for a running upload (with a word).
-    bool uploadBlocksFiles();
     void connectReports();
     void connectSettingDialogs();
-    void connectButtonPanel();
     void readSettings();
     void writeSettings();
     void switchLanguage(const QString &code);

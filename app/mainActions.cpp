@@ -372,3 +372,11 @@ void mainActions::retranslate()
     for (QMenu *menu : qAsConst(m_menus))
         menu->setTitle(trMain(menu->property("qcmTitle").toByteArray().constData()));
 }
+
+void mainActions::holdFileCommands(bool held)
+{
+    for (ActionId id : {ActionId::newFile, ActionId::open})
+        action(id)->setEnabled(!held);
+    for (QAction *recent : m_recentFileActions)
+        recent->setEnabled(!held);
+}

@@ -84,6 +84,8 @@ public:
     void setGroupEnabled(ActionGroup group, bool enabled);
     // Checks the language action of `code` ("en_US", "zh_CN", "zh_TW").
     void checkLanguage(const QString &code);
+    // New, Open and the recent files wait while something fills the tree.
+    void holdFileCommands(bool held);
 
     // Texts, status tips, translatable shortcuts and menu titles from the
     // current translation; the tool-bar titles stay as they were made.

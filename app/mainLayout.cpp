@@ -1,5 +1,10 @@
 #include "mainLayout.h"
 
+#include "chartSet.h"
+#include "deviationCharts.h"
+#include "fakeColorRk.h"
+#include "painterLabRk.h"
+
 #include "serialPortRk.h"
 
 #include <QLabel>
@@ -151,4 +156,13 @@ void mainLayout::retranslate(bool chinese)
     m_parameterCaption->setText(tr("Measuring Parameters"));
     m_trendCaption->setText(tr("Color Difference Changing Graph"));
     m_deviationCaption->setText(tr("Color Difference Deflection"));
+}
+
+void mainLayout::placeCharts(const chartSet *charts)
+{
+    fill(swatchPlace(), charts->swatch());
+    fill(colourChartPlace(), charts->colourChart());
+    fill(trendPlotPlace(), charts->trendPlot());
+    fill(lightnessChartPlace(), charts->lightnessChart());
+    fill(chromaticChartPlace(), charts->chromaticChart());
 }

@@ -13,6 +13,8 @@ class serialPortRk;
 // The splitter tree of the main window.  The swatch and the charts each get a
 // place of their own: an empty widget whose layout takes the chart widget, so
 // the layout is complete before they exist and nothing is looked up by name.
+class chartSet;
+
 class mainLayout : public QObject
 {
     Q_OBJECT
@@ -33,6 +35,8 @@ public:
     QWidget *chromaticChartPlace() const { return m_chromaticChartPlace; }
     // Puts `widget` into `place`, filling it.
     static void fill(QWidget *place, QWidget *widget);
+    // The swatch and the four charts, each in its place.
+    void placeCharts(const chartSet *charts);
 
     // Captions and the chart-area proportions of the interface language
     // (1:5 Chinese, 21:30 otherwise).

@@ -1,5 +1,6 @@
 #include "whiteYellowRk.h"
 
+#include "serialPortRk.h"
 #include "whiteness.h"
 
 #include <QHBoxLayout>
@@ -107,4 +108,12 @@ void whiteYellowRk::retranslate()
     m_rowLabels[2]->setText(QStringLiteral("Ganz ") + tr("Whiteness:"));
     m_rowLabels[3]->setText(QStringLiteral("ISO ") + tr("Blue whiteness:"));
     m_testButton->setText(tr("Test"));
+}
+
+void whiteYellowRk::follow(serialPortRk *link)
+{
+    connect(this, &whiteYellowRk::testWhiteYellowSignal, link, &serialPortRk::whiteYellowSlot);
+    connect(link, &serialPortRk::whiteYellowTimeOutSignal, this, &whiteYellowRk::testTimedOut);
+    connect(link, &serialPortRk::getInstrumentInfoSignal, this, [this] { setConnected(true); });
+    connect(link, &serialPortRk::portClosedSignal, this, [this] { setConnected(false); });
 }

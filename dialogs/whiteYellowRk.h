@@ -7,6 +7,7 @@
 
 class QLabel;
 class QPushButton;
+class serialPortRk;
 
 // The whiteness and yellowness dialog: "Test" asks the instrument for one
 // reading (always SCI, D65) and the four indices of it are shown until the
@@ -19,6 +20,9 @@ public:
 
     // The four shown values, in row order.
     QStringList shownValues() const;
+
+    // Asks the link for readings and follows the instrument coming and going.
+    void follow(serialPortRk *link);
 
 public slots:
     // "Test": asks for a reading; the button waits for its answer.

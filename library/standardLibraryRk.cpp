@@ -7,6 +7,7 @@
 #include "libraryTableModel.h"
 #include "libraryValue.h"
 #include "promptRk.h"
+#include "serialPortRk.h"
 #include "sharedState.h"
 
 #include <QCheckBox>
@@ -699,4 +700,11 @@ void standardLibraryRk::sendOutButtonFcn()
                               e.measurementTime},
                              QBrush(QColor(e.red, e.green, e.blue)));
     }
+}
+
+void standardLibraryRk::followLink(serialPortRk *link)
+{
+    connect(this, &standardLibraryRk::testSignal, link, &serialPortRk::testButtonSlot);
+    connect(link, &serialPortRk::getInstrumentInfoSignal, this, [this] { setTestEnabled(true); });
+    connect(link, &serialPortRk::portClosedSignal, this, [this] { setTestEnabled(false); });
 }

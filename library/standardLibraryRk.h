@@ -18,6 +18,7 @@ class QTableView;
 class QTreeWidgetItem;
 class createNewLibraryFile;
 class libraryTableModel;
+class serialPortRk;
 class sharedState;
 struct MeasuringConditions;
 
@@ -43,6 +44,9 @@ public:
     void setLibraryFolder(const QString &folder);
     // The Test button needs the instrument.
     void setTestEnabled(bool enabled);
+    // Measures through the link with the Test button while the instrument
+    // is there.
+    void followLink(serialPortRk *link);
     // Writes the shown file when the table changed since it was read or last
     // written; false (after the message) when that write failed.
     bool saveChanges();

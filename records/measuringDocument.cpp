@@ -224,8 +224,18 @@ bool measuringDocument::saveAs()
     return saveTo(path);
 }
 
+bool measuringDocument::refusedWhileHeld()
+{
+    if (!m_held)
+        return false;
+    m_link->showInfo(tr("Please wait until the upload has finished."));
+    return true;
+}
+
 void measuringDocument::open()
 {
+    if (refusedWhileHeld())
+        return;
     m_link->startWatcher();
     if (maybeSave()) {
         QCoreApplication::processEvents();
@@ -239,10 +249,18 @@ void measuringDocument::open()
 
 void measuringDocument::newFile()
 {
+    if (refusedWhileHeld())
+        return;
     if (maybeSave()) {
         clearMeasurement();
         setCurrentFile(QString());
     }
+}
+
+void measuringDocument::openAsked(const QString &path)
+{
+    if (!refusedWhileHeld() && maybeSave())
+        openFile(path);
 }
 
 bool measuringDocument::openFile(const QString &path)

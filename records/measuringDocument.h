@@ -46,6 +46,12 @@ public:
     // Opens `path` without asking first (command line, recent files after
     // maybeSave, a dropped file after maybeSave).
     bool openFile(const QString &path);
+    // Opens `path` as the user asked for it (a recent file, a dropped file):
+    // unsaved changes first.
+    void openAsked(const QString &path);
+    // While something fills the tree (an upload), New and Open wait, with a
+    // word on the link's strip.
+    void holdFileCommands(bool held) { m_held = held; }
 
     // Removes every Type and Sample; the measurement takes the default name.
     void clearMeasurement();
@@ -66,6 +72,8 @@ signals:
     void measurementCleared();
 
 private:
+    // Says why New or Open waits; true when it does.
+    bool refusedWhileHeld();
     bool saveTo(const QString &path);
     void reportWriteFailure(const QString &path, const QString &reason);
     void reportReadFailure(const QString &path, const QString &reason);
@@ -75,6 +83,7 @@ private:
     measurementTreeRk *m_tree;
     sharedState *m_state;
     serialPortRk *m_link;
+    bool m_held = false;
     QWidget *m_window;
     QTimer *m_eventPump;
     QString m_currentFile;

@@ -3,12 +3,14 @@
 #include "durableFile.h"
 #include "measurementTreeRk.h"
 #include "measuringDocument.h"
+#include "promptRk.h"
 #include "sharedState.h"
 
 #include <QAbstractEventDispatcher>
 #include <QCoreApplication>
 #include <QDir>
 #include <QEvent>
+#include <QFileInfo>
 #include <QLockFile>
 #include <QTreeWidget>
 
@@ -283,4 +285,32 @@ void measuringJournal::writePrintInfo()
     record.texts = m_state->printInfo().texts();
     record.timeFlag = m_state->printInfo().timeFlag;
     append(record);
+}
+
+void measuringJournal::start(const QString &folder, QWidget *window)
+{
+    QString error;
+    if (!open(folder, &error)) {
+        promptRk::warning(
+            window, tr("QCM"),
+            tr("Unsaved measurements cannot be protected against a crash:\n%1").arg(error));
+        return;
+    }
+    if (hasLeftover()) {
+        const journal::Measurement &left = leftover();
+        const QString file =
+            left.file.isEmpty() ? tr("an untitled measurement") : QFileInfo(left.file).fileName();
+        QString text = tr("QCM was not closed properly. %1 Types and Samples of %2, as they "
+                          "were on %3, were not saved.\nDo you want to restore them?")
+                           .arg(left.itemCount())
+                           .arg(file, left.started.toLocalTime().toString(Qt::ISODate));
+        if (leftoverWasCut())
+            text += QLatin1Char('\n') + tr("The last change before the crash could not be read.");
+        if (promptRk::question(window, tr("QCM"), text) == QMessageBox::Yes) {
+            restoreLeftover();
+            return;
+        }
+        setLeftoverAside();
+    }
+    restart();
 }

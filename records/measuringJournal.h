@@ -11,6 +11,7 @@
 class QLockFile;
 class QModelIndex;
 class QTreeWidgetItem;
+class QWidget;
 class measurementTreeRk;
 class measuringDocument;
 class sharedState;
@@ -48,6 +49,12 @@ public:
     // Records of the left-over journal that could not be used (a torn or
     // damaged tail, a record that did not fit).
     bool leftoverWasCut() const { return m_leftoverCut; }
+
+    // The journal of a starting program: opens one in `folder`, offers to
+    // restore what an unclean exit left (the boxes parented by `window`),
+    // keeps it aside when declined, and starts afresh.  A journal that
+    // cannot be opened is reported; the program runs on without one.
+    void start(const QString &folder, QWidget *window);
 
     // Puts the left-over measurement into the tree and the shared values
     // (names, columns, swatches, check marks, order), then starts afresh.

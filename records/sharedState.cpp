@@ -57,6 +57,12 @@ void sharedState::setMeasurementName(const QString &name)
     setPrintInfo(info);
 }
 
+void sharedState::retranslateDefaultName()
+{
+    if (isDefaultMeasurementName(measurementName()))
+        setMeasurementName(defaultMeasurementName());
+}
+
 void sharedState::setConditions(const MeasuringConditions &conditions)
 {
     if (conditions == m_conditions)
@@ -64,6 +70,27 @@ void sharedState::setConditions(const MeasuringConditions &conditions)
     m_conditions = conditions;
     emit conditionsChanged(m_conditions);
     updateAverageMode();
+}
+
+bool sharedState::chooseConditions(const QString &light, const QString &colorSpace,
+                                   const QString &formula, const QString &lightMode)
+{
+    if (light.isEmpty() || colorSpace.isEmpty() || formula.isEmpty() || lightMode.isEmpty())
+        return false;
+    MeasuringConditions c = m_conditions;
+    c.standardLight = light;
+    c.colorSpace = colorSpace;
+    c.colorDiffFormula = formula;
+    c.SCISCE = lightMode;
+    setConditions(c);
+    return true;
+}
+
+void sharedState::setAverageTestTime(const QString &readings)
+{
+    MeasuringConditions c = m_conditions;
+    c.averageTestTime = readings;
+    setConditions(c);
 }
 
 void sharedState::setInstrumentConditions(const QString &model, const QString &caliber,

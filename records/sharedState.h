@@ -54,9 +54,18 @@ public:
     void setPrintInfo(const PrintInfo &info);
     QString measurementName() const { return m_printInfo.measurementName; }
     void setMeasurementName(const QString &name);
+    // A measurement name still at its default takes the default of the
+    // language now in use.
+    void retranslateDefaultName();
 
     const MeasuringConditions &conditions() const { return m_conditions; }
     void setConditions(const MeasuringConditions &conditions);
+    // The four conditions the user chose; false, changing nothing, when a
+    // box was empty (no instrument has said what it offers).
+    bool chooseConditions(const QString &light, const QString &colorSpace, const QString &formula,
+                          const QString &lightMode);
+    // Readings per average ("1" for single readings).
+    void setAverageTestTime(const QString &readings);
     // The four conditions the instrument reports; empty texts when it goes.
     void setInstrumentConditions(const QString &model, const QString &caliber,
                                  const QString &observer, const QString &illumination);

@@ -1,7 +1,10 @@
 #include "testRk.h"
 
+#include "measurementRoad.h"
 #include "numberInput.h"
 #include "promptRk.h"
+#include "readingRecorderRk.h"
+#include "serialPortRk.h"
 
 #include <QApplication>
 #include <QDoubleSpinBox>
@@ -182,6 +185,27 @@ void testRk::enableAll()
     if (!m_autoRunning)
         setMeasureButtonsEnabled(true);
     m_autoButton->setEnabled(true);
+}
+
+void testRk::follow(serialPortRk *link, measurementRoad *road, readingRecorderRk *recorder)
+{
+    connect(this, &testRk::TSignal, road, &measurementRoad::requestTypeAtOnce);
+    connect(this, &testRk::SSignal, road, &measurementRoad::requestSampleAtOnce);
+    connect(link, &serialPortRk::generateTItemSignal, this, &testRk::buttonState);
+    connect(link, &serialPortRk::generateSItemSignal, this, &testRk::buttonState);
+    connect(link, &serialPortRk::testSignal, this, &testRk::buttonState);
+    // Every refusal releases the buttons and ends an automatic run.
+    connect(road, &measurementRoad::requestRefused, this, &testRk::stopAuto);
+    connect(recorder, &readingRecorderRk::noTypeYet, this, &testRk::stopAuto);
+    connect(recorder, &readingRecorderRk::unfinishedAverageInterrupted, this, &testRk::stopAuto);
+    connect(link, &serialPortRk::measurementRefusedSignal, this, &testRk::stopAuto);
+    connect(link, &serialPortRk::getInstrumentInfoSignal, this, [this, link] {
+        enableAll();
+        // A request asked again after a reconnection is still awaited.
+        if (link->isMeasuring())
+            measurementUnderWay();
+    });
+    connect(link, &serialPortRk::portClosedSignal, this, &testRk::instrumentLost);
 }
 
 void testRk::measurementUnderWay()

@@ -8,6 +8,9 @@ class QGroupBox;
 class QLabel;
 class QPushButton;
 class QTimer;
+class measurementRoad;
+class readingRecorderRk;
+class serialPortRk;
 
 // The measurement button panel: big Type and Sample buttons, locked while a
 // measurement is under way, and an automatic mode that asks for a Sample at
@@ -27,6 +30,10 @@ public:
 
     // Automatic ticks after which the mode switches itself off.
     static constexpr int autoTickLimit = 50000;
+
+    // Asks through the road, is released by every result and refusal, and
+    // follows the instrument coming and going.
+    void follow(serialPortRk *link, measurementRoad *road, readingRecorderRk *recorder);
 
 signals:
     void TSignal();

@@ -4,6 +4,7 @@
 #include "csvWriter.h"
 #include "measurementTreeRk.h"
 #include "promptRk.h"
+#include "serialPortRk.h"
 #include "sharedState.h"
 #include "workbookWriter.h"
 
@@ -166,4 +167,15 @@ bool exportCommand::run(Format format, const QString &title, const QVector<bool>
         !openUrl(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath())))
         promptRk::warning(m_window, tr("QCM"), tr("Cannot open file %1.").arg(shownPath));
     return true;
+}
+
+void exportCommand::reportTo(serialPortRk *link)
+{
+    connect(this, &exportCommand::startWatcher, link, &serialPortRk::startWatcher);
+    connect(this, &exportCommand::stopWatcher, link, &serialPortRk::stopWatcher);
+    connect(this, &exportCommand::progressStarted, link, &serialPortRk::startProgress);
+    connect(this, &exportCommand::progressChanged, link, &serialPortRk::setProgressValue);
+    connect(this, &exportCommand::progressFinished, link, &serialPortRk::finishProgress);
+    connect(this, &exportCommand::progressAbandoned, link, &serialPortRk::progressbarSlot);
+    connect(this, &exportCommand::message, link, &serialPortRk::showInfo);
 }

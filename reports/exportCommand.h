@@ -12,6 +12,7 @@ class QUrl;
 class QWidget;
 class checkExportToExcelRk;
 class measurementTreeRk;
+class serialPortRk;
 class sharedState;
 
 // The export commands of the window: the field dialog, the file name, the
@@ -34,6 +35,8 @@ public:
                   QObject *parent = nullptr);
 
     checkExportToExcelRk *fieldDialog() const { return m_dialog; }
+    // The progress, the port watcher and the messages on the link's strip.
+    void reportTo(serialPortRk *link);
 
     // Shows the field dialog (not modal) for an export to `format`.
     void chooseFields(Format format);

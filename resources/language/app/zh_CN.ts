@@ -400,40 +400,12 @@
         <translation>容差设置成功。</translation>
     </message>
     <message>
-        <source>QCM</source>
-        <translation>QCM</translation>
-    </message>
-    <message>
-        <source>Unsaved measurements cannot be protected against a crash:
-%1</source>
-        <translation>未保存的测量数据无法在程序崩溃时得到保护：
-%1</translation>
-    </message>
-    <message>
-        <source>an untitled measurement</source>
-        <translation>未命名的测量</translation>
-    </message>
-    <message>
-        <source>QCM was not closed properly. %1 Types and Samples of %2, as they were on %3, were not saved.
-Do you want to restore them?</source>
-        <translation>QCM 上次未正常关闭。%2 中的 %1 个标样和试样（截至 %3）尚未保存。
-是否恢复？</translation>
-    </message>
-    <message>
-        <source>The last change before the crash could not be read.</source>
-        <translation>崩溃前的最后一项更改无法读取。</translation>
-    </message>
-    <message>
         <source>Export to &amp;CSV…</source>
         <translation>导出为 &amp;CSV…</translation>
     </message>
     <message>
         <source>Data export to CSV!</source>
         <translation>数据导出到CSV!</translation>
-    </message>
-    <message>
-        <source>Please wait until the upload has finished.</source>
-        <translation>请等待上传完成。</translation>
     </message>
     <message>
         <source>Succeed to set printing info.</source>

@@ -400,40 +400,12 @@
         <translation>容差設定成功。</translation>
     </message>
     <message>
-        <source>QCM</source>
-        <translation>QCM</translation>
-    </message>
-    <message>
-        <source>Unsaved measurements cannot be protected against a crash:
-%1</source>
-        <translation>未儲存的測量資料無法在程式當機時得到保護：
-%1</translation>
-    </message>
-    <message>
-        <source>an untitled measurement</source>
-        <translation>未命名的測量</translation>
-    </message>
-    <message>
-        <source>QCM was not closed properly. %1 Types and Samples of %2, as they were on %3, were not saved.
-Do you want to restore them?</source>
-        <translation>QCM 上次未正常關閉。%2 中的 %1 個標樣和試樣（截至 %3）尚未儲存。
-是否還原？</translation>
-    </message>
-    <message>
-        <source>The last change before the crash could not be read.</source>
-        <translation>當機前的最後一項變更無法讀取。</translation>
-    </message>
-    <message>
         <source>Export to &amp;CSV…</source>
         <translation>匯出為 &amp;CSV…</translation>
     </message>
     <message>
         <source>Data export to CSV!</source>
         <translation>資料匯出到CSV!</translation>
-    </message>
-    <message>
-        <source>Please wait until the upload has finished.</source>
-        <translation>請等待上傳完成。</translation>
     </message>
     <message>
         <source>Succeed to set printing info.</source>
