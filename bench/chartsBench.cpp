@@ -5,6 +5,7 @@
 
 #include "MainWindows.h"
 #include "Plotter.h"
+#include "benchData.h"
 #include "chartSet.h"
 #include "promptRk.h"
 
@@ -29,30 +30,15 @@ MainWindows *window()
     return instance;
 }
 
-QStringList columns()
-{
-    return {"2026-12-09 08:00:00",
-            "D65",
-            "PX71",
-            "8mm",
-            "SCI",
-            "CIE1976L*a*b*",
-            "ΔE00",
-            "8/d",
-            "CIE 10°",
-            "1",
-            "1"};
-}
-
 // A Type with `count` Samples spread around it.
 QTreeWidgetItem *typeWithSamples(MainWindows *w, int count)
 {
     w->clearMeasurement();
-    QTreeWidgetItem *type = w->addTypeItem(50, 10, 20, "Type T001", columns());
+    QTreeWidgetItem *type = w->addTypeItem(50, 10, 20, "Type T001", conditionColumns());
     for (int i = 0; i < count; ++i)
         w->addSampleItem(50.5f + float(i % 7) * 0.1f, 10.f + float(i % 5) * 0.3f,
                          20.f - float(i % 3) * 0.2f, type, QString("Sample S%1").arg(i + 1),
-                         columns());
+                         conditionColumns());
     QCoreApplication::processEvents();
     return type;
 }

@@ -3,6 +3,7 @@
 // Run from the build folder: QT_QPA_PLATFORM=offscreen bench/journalBench
 
 #include "MainWindows.h"
+#include "benchData.h"
 #include "measurementTreeRk.h"
 #include "measuringJournal.h"
 #include "promptRk.h"
@@ -14,17 +15,7 @@
 
 namespace {
 
-const QStringList columns = {"2026-12-09 08:00:00",
-                             "D65",
-                             "PX71",
-                             "8mm",
-                             "SCI",
-                             "CIE1976L*a*b*",
-                             "ΔE00",
-                             "8/d",
-                             "CIE 10°",
-                             "1",
-                             "1"};
+const QStringList columns = conditionColumns();
 
 void BM_JournalOneSample(benchmark::State &state)
 {

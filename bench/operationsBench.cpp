@@ -8,6 +8,7 @@
 
 #include "../tests/support/emulatorProcess.h"
 #include "MainWindows.h"
+#include "benchData.h"
 #include "fastFindRk.h"
 #include "itemColumns.h"
 #include "itemOperationsRk.h"
@@ -26,26 +27,11 @@
 
 namespace {
 
-QStringList columns()
-{
-    return {"2026-12-09 08:00:00",
-            "D65",
-            "PX71",
-            "8mm",
-            "SCI",
-            "CIE1976L*a*b*",
-            "ΔE00",
-            "8/d",
-            "CIE 10°",
-            "1",
-            "1"};
-}
-
 // 100 Types of 100 Samples each.
 void fillTenThousand(MainWindows *w)
 {
     w->clearMeasurement();
-    const QStringList texts = columns();
+    const QStringList texts = conditionColumns();
     for (int t = 1; t <= 100; ++t) {
         QTreeWidgetItem *type = w->addTypeItem(50, 10, 20, measurementTreeRk::typeName(t), texts);
         for (int s = 1; s <= 99; ++s)

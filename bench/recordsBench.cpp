@@ -4,6 +4,7 @@
 // Run from the build folder: QT_QPA_PLATFORM=offscreen bench/recordsBench
 
 #include "MainWindows.h"
+#include "benchData.h"
 #include "measurementTreeRk.h"
 #include "promptRk.h"
 
@@ -27,30 +28,15 @@ MainWindows *window()
     return instance;
 }
 
-QStringList sampleColumns()
-{
-    return {"2026-12-09 08:00:00",
-            "D65",
-            "PX71",
-            "8mm",
-            "SCI",
-            "CIE1976L*a*b*",
-            "ΔE00",
-            "8/d",
-            "CIE 10°",
-            "1",
-            "1"};
-}
-
 QTreeWidgetItem *freshType(MainWindows *w)
 {
     w->clearMeasurement();
-    return w->addTypeItem(50, 10, 20, "Type T001", sampleColumns());
+    return w->addTypeItem(50, 10, 20, "Type T001", conditionColumns());
 }
 
 void addSamples(MainWindows *w, QTreeWidgetItem *type, int count)
 {
-    const QStringList columns = sampleColumns();
+    const QStringList columns = conditionColumns();
     for (int i = 0; i < count; ++i)
         w->addSampleItem(50.5f + float(i % 7) * 0.1f, 10, 20, type,
                          measurementTreeRk::sampleName(i + 1), columns);
@@ -108,7 +94,7 @@ BENCHMARK(BM_RenameWithCheckedSamples)->Arg(10000)->Unit(benchmark::kMicrosecond
 void fillHundredTypes(MainWindows *w, int samplesPerType)
 {
     w->clearMeasurement();
-    const QStringList columns = sampleColumns();
+    const QStringList columns = conditionColumns();
     for (int t = 1; t <= 100; ++t) {
         QTreeWidgetItem *type = w->addTypeItem(50, 10, 20, measurementTreeRk::typeName(t), columns);
         addSamples(w, type, samplesPerType);

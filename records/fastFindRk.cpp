@@ -4,42 +4,17 @@
 #include "measurementTreeRk.h"
 #include "promptRk.h"
 
-#include <QHBoxLayout>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTreeWidgetItem>
-#include <QVBoxLayout>
 
 fastFindRk::fastFindRk(measurementTreeRk *tree, QWidget *parent)
-    : fixedSizeDialog(QSize(), QSize(), parent), m_tree(tree)
+    : oneLineDialog(QStringLiteral("fastFindRk"), QStringLiteral("keyEdit"), parent), m_tree(tree)
 {
-    setObjectName(QStringLiteral("fastFindRk"));
-    m_label = new QLabel(this);
-    m_edit = new QLineEdit(this);
-    m_edit->setObjectName(QStringLiteral("keyEdit"));
-    m_ok = new QPushButton(this);
-    m_ok->setObjectName(QStringLiteral("okButton"));
-    m_ok->setEnabled(false);
-    m_ok->setDefault(true);
-    m_cancel = new QPushButton(this);
-    m_cancel->setObjectName(QStringLiteral("cancelButton"));
-    auto *line = new QHBoxLayout;
-    line->addWidget(m_label);
-    line->addWidget(m_edit, 1);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(m_ok);
-    buttons->addWidget(m_cancel);
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(6, 6, 6, 6);
-    layout->addLayout(line);
-    layout->addLayout(buttons);
-    setFocusProxy(m_edit);
+    setFocusProxy(lineEdit());
 
-    connect(m_edit, &QLineEdit::textChanged, this, &fastFindRk::OKButtonActive);
-    connect(m_ok, &QPushButton::clicked, this, &fastFindRk::OKButtonFcn);
-    connect(m_cancel, &QPushButton::clicked, this, &fastFindRk::cancelButtonFcn);
+    connect(lineEdit(), &QLineEdit::textChanged, this, &fastFindRk::OKButtonActive);
+    connect(okButton(), &QPushButton::clicked, this, &fastFindRk::OKButtonFcn);
     connect(m_tree, &measurementTreeRk::itemAboutToBeRemoved, this,
             &fastFindRk::itemAboutToBeRemoved);
     retranslateFor(false);
@@ -47,12 +22,7 @@ fastFindRk::fastFindRk(measurementTreeRk *tree, QWidget *parent)
 
 void fastFindRk::retranslate()
 {
-    setWindowTitle(tr("quick search"));
-    m_label->setText(tr(" key word:"));
-    m_ok->setText(tr("OK"));
-    m_cancel->setText(tr("Cancel"));
-    // 200 x 80, unless the texts need more in the interface's font.
-    setFixedSize(QSize(200, 80).expandedTo(layout()->totalMinimumSize()));
+    setTexts(tr("quick search"), tr(" key word:"), tr("OK"), tr("Cancel"));
 }
 
 void fastFindRk::resetSearch()
@@ -67,18 +37,18 @@ void fastFindRk::getFastFindTree(QTreeWidgetItem *item)
 {
     m_root = item;
     resetSearch();
-    m_edit->setFocus();
+    lineEdit()->setFocus();
 }
 
 void fastFindRk::OKButtonActive(const QString &)
 {
-    m_ok->setEnabled(true);
+    okButton()->setEnabled(true);
     resetSearch();
 }
 
 void fastFindRk::collectMatches()
 {
-    const QString key = m_edit->text();
+    const QString key = lineEdit()->text();
     auto matches = [&key](const QTreeWidgetItem *item) {
         return item->text(nameColumn).contains(key, Qt::CaseInsensitive);
     };
@@ -118,11 +88,6 @@ void fastFindRk::OKButtonFcn()
         promptRk::warning(this, tr("tips"), tr("search all items!"));
         resetSearch();
     }
-}
-
-void fastFindRk::cancelButtonFcn()
-{
-    hide();
 }
 
 void fastFindRk::itemAboutToBeRemoved(QTreeWidgetItem *removed)

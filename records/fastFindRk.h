@@ -1,13 +1,11 @@
 #ifndef QCM_FASTFINDRK_H
 #define QCM_FASTFINDRK_H
 
-#include "fixedSizeDialog.h"
+#include "oneLineDialog.h"
 
 #include <QList>
 
-class QLabel;
 class QLineEdit;
-class QPushButton;
 class QTreeWidgetItem;
 class measurementTreeRk;
 
@@ -15,21 +13,19 @@ class measurementTreeRk;
 // the key word (letter case ignored), then says the search went round.  The
 // dialog stays open between searches; matches the tree removes meanwhile are
 // dropped from the list.
-class fastFindRk : public fixedSizeDialog
+class fastFindRk : public oneLineDialog
 {
     Q_OBJECT
 public:
     fastFindRk(measurementTreeRk *tree, QWidget *parent = nullptr);
 
-    QLineEdit *keyEdit() const { return m_edit; }
-    QPushButton *okButton() const { return m_ok; }
+    QLineEdit *keyEdit() const { return lineEdit(); }
     QList<QTreeWidgetItem *> matches() const { return m_matches; }
 
 public slots:
     void getFastFindTree(QTreeWidgetItem *item);
     void OKButtonActive(const QString &str);
     void OKButtonFcn();
-    void cancelButtonFcn();
 
 signals:
     void fastFindItemSignal(QTreeWidgetItem *item);
@@ -48,10 +44,6 @@ private:
     bool m_searched = false;
     bool m_firstPending = false;
     int m_nextMatch = 1;
-    QLabel *m_label;
-    QLineEdit *m_edit;
-    QPushButton *m_ok;
-    QPushButton *m_cancel;
 };
 
 #endif

@@ -3,41 +3,16 @@
 #include "itemColumns.h"
 #include "measurementTreeRk.h"
 
-#include <QHBoxLayout>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTreeWidgetItem>
-#include <QVBoxLayout>
 
 itemRenameRk::itemRenameRk(measurementTreeRk *tree, QWidget *parent)
-    : fixedSizeDialog(QSize(), QSize(), parent), m_tree(tree)
+    : oneLineDialog(QStringLiteral("itemRenameRk"), QStringLiteral("nameEdit"), parent),
+      m_tree(tree)
 {
-    setObjectName(QStringLiteral("itemRenameRk"));
-    m_label = new QLabel(this);
-    m_edit = new QLineEdit(this);
-    m_edit->setObjectName(QStringLiteral("nameEdit"));
-    m_ok = new QPushButton(this);
-    m_ok->setObjectName(QStringLiteral("okButton"));
-    m_ok->setEnabled(false);
-    m_ok->setDefault(true);
-    m_cancel = new QPushButton(this);
-    m_cancel->setObjectName(QStringLiteral("cancelButton"));
-    auto *line = new QHBoxLayout;
-    line->addWidget(m_label);
-    line->addWidget(m_edit, 1);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(m_ok);
-    buttons->addWidget(m_cancel);
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(6, 6, 6, 6);
-    layout->addLayout(line);
-    layout->addLayout(buttons);
-
-    connect(m_edit, &QLineEdit::textChanged, this, &itemRenameRk::OKButtonActive);
-    connect(m_ok, &QPushButton::clicked, this, &itemRenameRk::OKButtonFcn);
-    connect(m_cancel, &QPushButton::clicked, this, &itemRenameRk::cancelButtonFcn);
+    connect(lineEdit(), &QLineEdit::textChanged, this, &itemRenameRk::OKButtonActive);
+    connect(okButton(), &QPushButton::clicked, this, &itemRenameRk::OKButtonFcn);
     connect(m_tree, &measurementTreeRk::itemAboutToBeRemoved, this,
             &itemRenameRk::itemAboutToBeRemoved);
     retranslateFor(false);
@@ -45,12 +20,7 @@ itemRenameRk::itemRenameRk(measurementTreeRk *tree, QWidget *parent)
 
 void itemRenameRk::retranslate()
 {
-    setWindowTitle(tr("Rename"));
-    m_label->setText(tr("Name"));
-    m_ok->setText(tr("OK"));
-    m_cancel->setText(tr("Cancel"));
-    // 200 x 80, unless the texts need more in the interface's font.
-    setFixedSize(QSize(200, 80).expandedTo(layout()->totalMinimumSize()));
+    setTexts(tr("Rename"), tr("Name"), tr("OK"), tr("Cancel"));
 }
 
 void itemRenameRk::setItemNewName(QTreeWidgetItem *item)
@@ -60,16 +30,16 @@ void itemRenameRk::setItemNewName(QTreeWidgetItem *item)
     if (item && item == m_tree->measurementRoot() &&
         name.startsWith(measurementTreeRk::rootPrefix()))
         name = name.mid(measurementTreeRk::rootPrefix().size());
-    m_edit->setText(name);
-    m_edit->selectAll();
-    m_edit->setFocus();
+    lineEdit()->setText(name);
+    lineEdit()->selectAll();
+    lineEdit()->setFocus();
     // Filling the line is no change of the user's.
-    m_ok->setEnabled(false);
+    okButton()->setEnabled(false);
 }
 
 void itemRenameRk::OKButtonActive(const QString &)
 {
-    m_ok->setEnabled(true);
+    okButton()->setEnabled(true);
 }
 
 void itemRenameRk::OKButtonFcn()
@@ -79,12 +49,7 @@ void itemRenameRk::OKButtonFcn()
     // Only an item still in the tree is renamed.
     if (item &&
         (item == m_tree->measurementRoot() || m_tree->isType(item) || m_tree->isSample(item)))
-        emit setItemNewNameSignal(item, m_edit->text());
-}
-
-void itemRenameRk::cancelButtonFcn()
-{
-    hide();
+        emit setItemNewNameSignal(item, lineEdit()->text());
 }
 
 void itemRenameRk::itemAboutToBeRemoved(QTreeWidgetItem *removed)

@@ -1,26 +1,23 @@
 #ifndef QCM_ITEMRENAMERK_H
 #define QCM_ITEMRENAMERK_H
 
-#include "fixedSizeDialog.h"
+#include "oneLineDialog.h"
 
-class QLabel;
 class QLineEdit;
-class QPushButton;
 class QTreeWidgetItem;
 class measurementTreeRk;
 
 // "Rename": one line with the new name of a Type, a Sample or the
 // measurement.  Non-modal: the item it renames may be deleted while it is
 // open, so it forgets the item when the tree removes it and closes.
-class itemRenameRk : public fixedSizeDialog
+class itemRenameRk : public oneLineDialog
 {
     Q_OBJECT
 public:
     itemRenameRk(measurementTreeRk *tree, QWidget *parent = nullptr);
 
     QTreeWidgetItem *item() const { return m_item; }
-    QLineEdit *nameEdit() const { return m_edit; }
-    QPushButton *okButton() const { return m_ok; }
+    QLineEdit *nameEdit() const { return lineEdit(); }
 
 public slots:
     // Remembers the item and shows its name (the measurement's name alone
@@ -28,7 +25,6 @@ public slots:
     void setItemNewName(QTreeWidgetItem *item);
     void OKButtonActive(const QString &str);
     void OKButtonFcn();
-    void cancelButtonFcn();
 
 signals:
     void setItemNewNameSignal(QTreeWidgetItem *item, const QString &name);
@@ -41,10 +37,6 @@ private:
 
     measurementTreeRk *m_tree;
     QTreeWidgetItem *m_item = nullptr;
-    QLabel *m_label;
-    QLineEdit *m_edit;
-    QPushButton *m_ok;
-    QPushButton *m_cancel;
 };
 
 #endif

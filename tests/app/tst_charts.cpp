@@ -3,6 +3,7 @@
 // conditions and a new measurement reset them.
 
 #include "../support/chartImage.h"
+#include "../support/conditionColumns.h"
 #include "../support/settingsStore.h"
 #include "MainWindows.h"
 #include "Plotter.h"
@@ -18,21 +19,6 @@
 #include <QtTest>
 
 namespace {
-
-QStringList columns(const QString &space, const QString &formula)
-{
-    return {"2026-12-09 08:00:00",
-            "D65",
-            "PX71",
-            "8mm",
-            "SCI",
-            space,
-            formula,
-            "8/d",
-            "CIE 10°",
-            "1",
-            "1"};
-}
 
 } // namespace
 
@@ -93,14 +79,12 @@ private slots:
         window.resize(1400, 900);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QTreeWidgetItem *type =
-            window.addTypeItem(50, 10, 20, "Type T001", columns("CIE1976L*a*b*", "ΔE00"));
+        QTreeWidgetItem *type = window.addTypeItem(50, 10, 20, "Type T001", conditionColumns());
         QList<QTreeWidgetItem *> samples;
         const float values[3][3] = {{51, 11, 19}, {49, 12, 22}, {52, 9, 20}};
         for (int i = 0; i < 3; ++i)
             samples << window.addSampleItem(values[i][0], values[i][1], values[i][2], type,
-                                            QString("Sample S00%1").arg(i + 1),
-                                            columns("CIE1976L*a*b*", "ΔE00"));
+                                            QString("Sample S00%1").arg(i + 1), conditionColumns());
         chartSet *charts = window.charts();
         Plotter *plot = charts->trendPlot();
         QCoreApplication::processEvents();
@@ -145,7 +129,7 @@ private slots:
 
         // A Type without Samples keeps the markers; the texts follow its space.
         QTreeWidgetItem *lonely =
-            window.addTypeItem(30, 1, 2, "Type T002", columns("sRGB", "ΔEsRGB"));
+            window.addTypeItem(30, 1, 2, "Type T002", conditionColumns("sRGB", "ΔEsRGB"));
         window.treeItemIsPressed(lonely, 0);
         QCOMPARE(charts->lightnessChart()->shown().value, -1.f);
         QCOMPARE(charts->lightnessChart()->shown().colorSpace, QString("sRGB"));
@@ -159,8 +143,8 @@ private slots:
     {
         MainWindows window;
         QTreeWidgetItem *type =
-            window.addTypeItem(50, 10, 20, "Type T001", columns("CIEXYZ", "ΔE00"));
-        window.addSampleItem(51, 11, 19, type, "Sample S001", columns("CIEXYZ", "ΔE00"));
+            window.addTypeItem(50, 10, 20, "Type T001", conditionColumns("CIEXYZ", "ΔE00"));
+        window.addSampleItem(51, 11, 19, type, "Sample S001", conditionColumns("CIEXYZ", "ΔE00"));
         window.treeItemIsPressed(type, 0);
         chartSet *charts = window.charts();
         QCOMPARE(charts->colourChart()->shown().colorSpace, QString("CIEXYZ"));

@@ -7,6 +7,7 @@
 // change, the tree it shows.  The test kills it (SIGKILL) at random moments,
 // restores in a window of its own and compares.
 
+#include "../support/conditionColumns.h"
 #include "../support/emulatorProcess.h"
 #include "../support/settingsStore.h"
 #include "MainWindows.h"
@@ -31,17 +32,7 @@
 
 namespace {
 
-const QStringList conditions = {"2026-12-09 08:00:00",
-                                "D65",
-                                "PX71",
-                                "8mm",
-                                "SCI",
-                                "CIE1976L*a*b*",
-                                "ΔE00",
-                                "8/d",
-                                "CIE 10°",
-                                "1",
-                                "1"};
+const QStringList conditions = conditionColumns();
 
 // Everything the window shows of the measurement, one line per item.
 QStringList shown(MainWindows &window)

@@ -1,6 +1,7 @@
 // The measuring-file commands of the window: save, load, the title, the
 // modification test, the recent list and the failures a user can meet.
 
+#include "../support/conditionColumns.h"
 #include "../support/settingsStore.h"
 #include "MainWindows.h"
 #include "measurementTreeRk.h"
@@ -27,29 +28,14 @@
 
 namespace {
 
-QStringList conditionTexts()
-{
-    return {"2026-12-09 08:00:00",
-            "D65",
-            "PX71",
-            "8mm",
-            "SCI",
-            "CIE1976L*a*b*",
-            "ΔE00",
-            "8/d",
-            "CIE 10°",
-            "1",
-            "1"};
-}
-
 // Two Types: the first with three Samples, the second with none.
 void fillTree(MainWindows &window)
 {
-    QTreeWidgetItem *t1 = window.addTypeItem(50, 12.3f, -4, "Type T001", conditionTexts());
+    QTreeWidgetItem *t1 = window.addTypeItem(50, 12.3f, -4, "Type T001", conditionColumns());
     for (int i = 1; i <= 3; ++i)
         window.addSampleItem(50.5f + i, 12, -4.25f, t1, measurementTreeRk::sampleName(i),
-                             conditionTexts());
-    window.addTypeItem(70, 0, 0, "Type T002", conditionTexts());
+                             conditionColumns());
+    window.addTypeItem(70, 0, 0, "Type T002", conditionColumns());
 }
 
 QByteArray fileBytes(const QString &path)
@@ -143,13 +129,13 @@ private slots:
 
         QTreeWidgetItem *type = window.treeModel()->type(0);
         QTreeWidgetItem *sample =
-            window.addSampleItem(1, 2, 3, type, "Sample S004", conditionTexts());
+            window.addSampleItem(1, 2, 3, type, "Sample S004", conditionColumns());
         QVERIFY(window.isModified());
         window.treeModel()->deleteItem(sample);
         QVERIFY(!window.isModified());
 
         // Closing a modified measurement asks; Cancel keeps the window open.
-        window.addTypeItem(1, 2, 3, "Type T003", conditionTexts());
+        window.addTypeItem(1, 2, 3, "Type T003", conditionColumns());
         promptRk::setNextAnswer(QMessageBox::Cancel);
         QVERIFY(!window.close());
         QCOMPARE(promptRk::history().last().text,
@@ -215,7 +201,7 @@ private slots:
             QTreeWidgetItem *type = window.treeModel()->type(0);
             for (int i = 0; i < 200; ++i)
                 window.addSampleItem(1, 2, 3, type, measurementTreeRk::sampleName(10 + i),
-                                     conditionTexts());
+                                     conditionColumns());
             window.setCurrentFile(path);
             saved = window.save();
             QCOMPARE(window.statusBar()->currentMessage(), QString("Saving canceled"));
@@ -244,10 +230,10 @@ private slots:
             window.setPrintMsg("Lot 5", "", "", "", "", "", false);
             for (int t = 0; t < typeNames.size(); ++t) {
                 QTreeWidgetItem *type =
-                    window.addTypeItem(50, t, -t, typeNames[t], conditionTexts());
+                    window.addTypeItem(50, t, -t, typeNames[t], conditionColumns());
                 for (int s = 1; s <= t; ++s) // the first Type has no Samples
                     window.addSampleItem(51, t, s, type, measurementTreeRk::sampleName(s),
-                                         conditionTexts());
+                                         conditionColumns());
             }
             items = window.treeModel()->itemCount();
             QVERIFY(window.saveFile(path));
@@ -297,9 +283,9 @@ private slots:
         }
         MainWindows window;
         QVERIFY(window.loadFile(path));
-        window.addTypeItem(1, 2, 3, "Type T003", conditionTexts());
+        window.addTypeItem(1, 2, 3, "Type T003", conditionColumns());
         window.setCurrentFile(path);
-        window.addTypeItem(4, 5, 6, "Type T004", conditionTexts());
+        window.addTypeItem(4, 5, 6, "Type T004", conditionColumns());
         QVERIFY(window.save());
         QVERIFY(!window.isModified());
         MainWindows reader;
@@ -352,7 +338,7 @@ private slots:
             MainWindows window;
             fillTree(window);
             QVERIFY(window.saveFile(first));
-            window.addTypeItem(1, 2, 3, "Type T003", conditionTexts());
+            window.addTypeItem(1, 2, 3, "Type T003", conditionColumns());
             QVERIFY(window.saveFile(second));
         }
         MainWindows window;

@@ -6,6 +6,7 @@
 
 #include "../reports/pdfTools.h"
 #include "../support/chartImage.h"
+#include "../support/conditionColumns.h"
 #include "../support/settingsStore.h"
 
 #include "MainWindows.h"
@@ -34,17 +35,7 @@ namespace {
 
 QStringList conditions()
 {
-    return {"2026-12-09 08:00:00",
-            "D65",
-            "PX71",
-            "8mm",
-            "SCI",
-            "CIE1976L*a*b*",
-            "ΔELab",
-            "8/d",
-            "CIE 10°",
-            "1",
-            "1"};
+    return conditionColumns(QStringLiteral("CIE1976L*a*b*"), QStringLiteral("ΔELab"));
 }
 
 // Type T001 with three Samples, Type T002 with one, Type T003 with none.

@@ -2,6 +2,7 @@
 // Expected files are assembled byte by byte here, never by the writer under
 // test.
 
+#include "../support/failingDevice.h"
 #include "libraryBytes.h"
 #include "libraryFile.h"
 #include "libraryFolder.h"
@@ -70,37 +71,6 @@ QByteArray writeBytes(const QVector<LibraryEntry> &entries)
         return QByteArray("write failed");
     return buffer.data();
 }
-
-// Reads fail and writes fail once `limit` bytes have gone through.
-class FailingDevice : public QIODevice
-{
-public:
-    explicit FailingDevice(qint64 limit) : m_limit(limit) { open(QIODevice::ReadWrite); }
-    QByteArray data;
-
-protected:
-    qint64 readData(char *out, qint64 max) override
-    {
-        const qint64 n = qMin(max, qMin(m_limit, qint64(data.size())) - m_read);
-        if (n <= 0)
-            return m_read < data.size() ? -1 : 0;
-        memcpy(out, data.constData() + m_read, size_t(n));
-        m_read += n;
-        return n;
-    }
-    qint64 writeData(const char *in, qint64 len) override
-    {
-        if (data.size() + len > m_limit)
-            return -1;
-        data.append(in, int(len));
-        return len;
-    }
-    bool isSequential() const override { return true; }
-
-private:
-    qint64 m_limit;
-    qint64 m_read = 0;
-};
 
 } // namespace
 

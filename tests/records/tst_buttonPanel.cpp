@@ -2,6 +2,7 @@
 // and what the measurement road tells it: refusals before their boxes, and
 // readings taken one at a time while a question waits for the user.
 
+#include "../support/labConditions.h"
 #include "measurementRoad.h"
 #include "measurementTreeRk.h"
 #include "promptRk.h"
@@ -21,21 +22,6 @@
 #include <limits>
 
 namespace {
-
-MeasuringConditions labConditions()
-{
-    MeasuringConditions c;
-    c.instrumentModel = "PX71";
-    c.illuminationMode = "8/d";
-    c.standardLight = "D65";
-    c.caliber = "8mm";
-    c.observer = "CIE 10°";
-    c.SCISCE = "SCI";
-    c.colorSpace = "CIE1976L*a*b*";
-    c.colorDiffFormula = "ΔELab";
-    c.averageTestTime = "1";
-    return c;
-}
 
 // Which of Type, Sample and automatic button are enabled: "TSA", "--A", ...
 QString enabledButtons(testRk &panel)

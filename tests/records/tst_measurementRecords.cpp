@@ -1,6 +1,7 @@
 // The measurement tree without the window: naming, check marks, condition
 // checks, averaged readings and what the panel shows for a pressed item.
 
+#include "../support/labConditions.h"
 #include "conditionCheck.h"
 #include "infoPanelRk.h"
 #include "itemColumns.h"
@@ -14,21 +15,6 @@
 #include <QTreeWidget>
 
 namespace {
-
-MeasuringConditions labConditions()
-{
-    MeasuringConditions c;
-    c.instrumentModel = "PX71";
-    c.illuminationMode = "8/d";
-    c.standardLight = "D65";
-    c.caliber = "8mm";
-    c.observer = "CIE 10°";
-    c.SCISCE = "SCI";
-    c.colorSpace = "CIE1976L*a*b*";
-    c.colorDiffFormula = "ΔELab";
-    c.averageTestTime = "1";
-    return c;
-}
 
 } // namespace
 

@@ -2,6 +2,7 @@
 // and Samples, also on into the tree and back out.  Expected files are
 // assembled byte by byte here, never by the writer under test.
 
+#include "../support/failingDevice.h"
 #include "colorConversions.h"
 #include "measurementTreeRk.h"
 #include "measuringFile.h"
@@ -233,38 +234,6 @@ MeasuringFileTypes quadraticClassification(const QVector<ItemRecord> &records, c
                 t.samples << r.columns;
     return types;
 }
-
-// Fails writes once `limit` bytes have gone through.
-class FailingDevice : public QIODevice
-{
-public:
-    explicit FailingDevice(qint64 limit) : m_limit(limit) { open(QIODevice::ReadWrite); }
-    QByteArray data;
-
-protected:
-    qint64 readData(char *out, qint64 max) override
-    {
-        // Reads fail once the limit is reached.
-        const qint64 n = qMin(max, qMin(m_limit, qint64(data.size())) - m_read);
-        if (n <= 0)
-            return m_read < data.size() ? -1 : 0;
-        memcpy(out, data.constData() + m_read, size_t(n));
-        m_read += n;
-        return n;
-    }
-    qint64 writeData(const char *in, qint64 len) override
-    {
-        if (data.size() + len > m_limit)
-            return -1;
-        data.append(in, int(len));
-        return len;
-    }
-    bool isSequential() const override { return true; }
-
-private:
-    qint64 m_limit;
-    qint64 m_read = 0;
-};
 
 } // namespace
 

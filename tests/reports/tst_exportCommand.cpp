@@ -2,6 +2,7 @@
 // its rules, the file name, the progress on the status strip, the question
 // and the opening of the file, and the failures a user can meet.
 
+#include "../support/conditionColumns.h"
 #include "../support/settingsStore.h"
 #include "exportReader.h"
 
@@ -34,17 +35,7 @@ namespace {
 
 QStringList conditionTexts()
 {
-    return {"2026-12-09 08:00:00",
-            "D65",
-            "PX71",
-            "8mm",
-            "SCI",
-            "CIE1976L*a*b*",
-            "ΔELab",
-            "8/d",
-            "CIE 10°",
-            "1",
-            "1"};
+    return conditionColumns(QStringLiteral("CIE1976L*a*b*"), QStringLiteral("ΔELab"));
 }
 
 // A checked Type with two Samples and an unchecked Type.

@@ -2,6 +2,7 @@
 // and the JSON carry the same numbers and words as the window; a damaged file
 // gives what could be read and says what was lost.
 
+#include "../support/conditionColumns.h"
 #include "../support/settingsStore.h"
 #include "MainWindows.h"
 #include "exportCommand.h"
@@ -43,21 +44,6 @@ Run qcmtool(const QStringList &args)
     return r;
 }
 
-QStringList columns(const QString &space, const QString &formula)
-{
-    return {"2026-12-09 08:00:00",
-            "D65",
-            "PX71",
-            "8mm",
-            "SCI",
-            space,
-            formula,
-            "8/d",
-            "CIE 10°",
-            "1",
-            "1"};
-}
-
 QByteArray fileBytes(const QString &path)
 {
     QFile file(path);
@@ -85,18 +71,18 @@ private slots:
         MainWindows window;
         window.setTolerance("1.5", "1", "1", "0.8", "0.8", "0.6", "0.6");
         window.setPrintMsg("Lot 5", "ACME, Inc.", "", "Lab", "Ann", "Yarn \"B\"", false);
-        QTreeWidgetItem *lab =
-            window.addTypeItem(50, 10, -20, "Type T001", columns("CIE1976L*a*b*", "ΔE00"));
-        window.addSampleItem(51.2f, 9.5f, -19, lab, "Sample S001",
-                             columns("CIE1976L*a*b*", "ΔE00"));
-        window.addSampleItem(48, 12, -22.5f, lab, "Sample S002", columns("CIE1976L*a*b*", "ΔE00"));
+        QTreeWidgetItem *lab = window.addTypeItem(50, 10, -20, "Type T001", conditionColumns());
+        window.addSampleItem(51.2f, 9.5f, -19, lab, "Sample S001", conditionColumns());
+        window.addSampleItem(48, 12, -22.5f, lab, "Sample S002", conditionColumns());
         QTreeWidgetItem *lch =
-            window.addTypeItem(60, 30, 120, "Type T002", columns("CIELCH", "ΔECMC(2:1)"));
-        window.addSampleItem(60.5f, 31, 118, lch, "Sample S001", columns("CIELCH", "ΔECMC(2:1)"));
+            window.addTypeItem(60, 30, 120, "Type T002", conditionColumns("CIELCH", "ΔECMC(2:1)"));
+        window.addSampleItem(60.5f, 31, 118, lch, "Sample S001",
+                             conditionColumns("CIELCH", "ΔECMC(2:1)"));
         // A black Type: FMC-II has no number for it.
         QTreeWidgetItem *black =
-            window.addTypeItem(0, 0, 0, "Black", columns("CIE1976L*a*b*", "ΔEFCMⅡ"));
-        window.addSampleItem(1, 0, 0, black, "Sample S001", columns("CIE1976L*a*b*", "ΔEFCMⅡ"));
+            window.addTypeItem(0, 0, 0, "Black", conditionColumns("CIE1976L*a*b*", "ΔEFCMⅡ"));
+        window.addSampleItem(1, 0, 0, black, "Sample S001",
+                             conditionColumns("CIE1976L*a*b*", "ΔEFCMⅡ"));
         for (int t = 0; t < window.treeModel()->typeCount(); ++t) {
             QTreeWidgetItem *type = window.treeModel()->type(t);
             for (int s = 0; s < type->childCount(); ++s) {
@@ -195,10 +181,10 @@ private slots:
         resetStore({{"fileDirectory", folder}});
         {
             MainWindows window;
-            QTreeWidgetItem *a = window.addTypeItem(52.34f, -1.2f, 3.45f, "Red, dark",
-                                                    columns("CIE1976L*a*b*", "ΔE00"));
-            QTreeWidgetItem *b =
-                window.addTypeItem(52.34f, -1.2f, 3.45f, "标样 T002", columns("HunterLAB", "ΔE00"));
+            QTreeWidgetItem *a =
+                window.addTypeItem(52.34f, -1.2f, 3.45f, "Red, dark", conditionColumns());
+            QTreeWidgetItem *b = window.addTypeItem(52.34f, -1.2f, 3.45f, "标样 T002",
+                                                    conditionColumns("HunterLAB", "ΔE00"));
             a->setCheckState(0, Qt::Checked);
             b->setCheckState(0, Qt::Checked);
             window.action("saveAsStandard2Fcn")->trigger();
