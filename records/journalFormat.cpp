@@ -4,6 +4,8 @@
 #include <QIODevice>
 #include <QtEndian>
 
+#include <zlib.h>
+
 namespace journal {
 
 namespace {
@@ -22,6 +24,27 @@ void writeItem(QDataStream &out, const ItemState &item)
     out << quint32(item.swatch) << item.checkState;
 }
 
+// A list of texts, read one by one: the declared count is believed only as
+// far as the bytes left could hold it (every text takes at least its 4-byte
+// length), so a damaged count cannot ask for memory the record never had.
+bool readTexts(QDataStream &in, QStringList *texts)
+{
+    quint32 count = 0;
+    in >> count;
+    if (in.status() != QDataStream::Ok || count > quint64(in.device()->bytesAvailable()) / 4)
+        return false;
+    texts->clear();
+    texts->reserve(int(count));
+    for (quint32 i = 0; i < count; ++i) {
+        QString text;
+        in >> text;
+        if (in.status() != QDataStream::Ok)
+            return false;
+        texts->append(text);
+    }
+    return true;
+}
+
 void readItem(QDataStream &in, ItemState *item)
 {
     for (QString &text : item->texts)
@@ -35,20 +58,8 @@ void readItem(QDataStream &in, ItemState *item)
 
 quint32 crc32(const QByteArray &bytes)
 {
-    static const auto table = [] {
-        std::array<quint32, 256> t{};
-        for (quint32 i = 0; i < 256; ++i) {
-            quint32 c = i;
-            for (int k = 0; k < 8; ++k)
-                c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
-            t[i] = c;
-        }
-        return t;
-    }();
-    quint32 crc = 0xFFFFFFFFu;
-    for (char byte : bytes)
-        crc = table[(crc ^ quint8(byte)) & 0xFF] ^ (crc >> 8);
-    return crc ^ 0xFFFFFFFFu;
+    return quint32(::crc32(::crc32(0L, Z_NULL, 0),
+                           reinterpret_cast<const Bytef *>(bytes.constData()), uInt(bytes.size())));
 }
 
 QByteArray encode(const Record &record)
@@ -60,6 +71,9 @@ QByteArray encode(const Record &record)
         switch (record.kind) {
         case Kind::Begin:
             out << record.file << record.started;
+            break;
+        case Kind::Saved:
+            out << record.file;
             break;
         case Kind::Tolerance:
         case Kind::PrintInfo:
@@ -108,9 +122,14 @@ bool decodePayload(Kind kind, const QByteArray &payload, Record *record)
     case Kind::Begin:
         in >> record->file >> record->started;
         break;
+    case Kind::Saved:
+        in >> record->file;
+        break;
     case Kind::Tolerance:
     case Kind::PrintInfo:
-        in >> record->texts >> record->timeFlag;
+        if (!readTexts(in, &record->texts))
+            return false;
+        in >> record->timeFlag;
         break;
     case Kind::Insert: {
         in >> record->typeRow >> record->sampleRow;
@@ -200,15 +219,19 @@ bool replay(const QVector<Record> &records, Measurement *out, int *applied)
             out->started = record.started;
             --out->unsavedChanges; // counted below like every record
             break;
+        case Kind::Saved:
+            out->file = record.file;
+            Q_FALLTHROUGH();
         case Kind::Settled:
             out->settled = true;
             out->unsavedChanges = -1;
             break;
         case Kind::Tolerance:
-            out->tolerance = Tolerance::fromList(record.texts);
+            out->toleranceTexts = record.texts;
             break;
         case Kind::PrintInfo:
-            out->printInfo = PrintInfo::fromTexts(record.texts, record.timeFlag);
+            out->printTexts = record.texts;
+            out->timeFlag = record.timeFlag;
             break;
         case Kind::Insert:
             if (record.sampleRow < 0) {
@@ -240,14 +263,14 @@ bool replay(const QVector<Record> &records, Measurement *out, int *applied)
             if (record.count < 1)
                 return finish(false);
             if (record.sampleRow < 0) {
-                if (record.typeRow < 0 || record.typeRow + record.count > out->types.size())
+                if (record.typeRow < 0 || record.count > out->types.size() - record.typeRow)
                     return finish(false);
                 out->types.remove(record.typeRow, record.count);
             } else {
                 if (record.typeRow < 0 || record.typeRow >= out->types.size())
                     return finish(false);
                 QVector<ItemState> &samples = out->types[record.typeRow].samples;
-                if (record.sampleRow + record.count > samples.size())
+                if (record.count > samples.size() - record.sampleRow)
                     return finish(false);
                 samples.remove(record.sampleRow, record.count);
             }

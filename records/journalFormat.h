@@ -10,12 +10,10 @@
 // torn by a crash or damaged on disk ends the readable journal: everything
 // before it is kept, nothing after it is trusted.
 
-#include "judgement.h"
 #include "measuringFile.h"
-#include "sharedState.h"
 
 #include <QDateTime>
-#include <QRgb>
+#include <QStringList>
 #include <QVector>
 
 class QIODevice;
@@ -31,13 +29,14 @@ enum class Kind : quint8
     Change = 5,    // an item's texts, swatch or check mark changed
     Remove = 6,    // items leave from a position
     Settled = 7,   // the measurement is now as its file holds it (saved or opened)
+    Saved = 8,     // the measurement as it stands was just saved to the named file
 };
 
 // One Type or Sample as the tree shows it.
 struct ItemState
 {
     ItemTexts texts;
-    QRgb swatch = 0;
+    quint32 swatch = 0;    // QRgb, kept in QtCore terms
     quint8 checkState = 0; // Qt::CheckState
     bool operator==(const ItemState &o) const
     {
@@ -48,7 +47,8 @@ struct ItemState
 struct Record
 {
     Kind kind = Kind::Begin;
-    // Begin: the file and the start; Tolerance / PrintInfo: the texts.
+    // Begin and Saved: the file (and when it began); Tolerance / PrintInfo:
+    // the texts.
     QString file;
     QDateTime started;
     QStringList texts;
@@ -73,7 +73,8 @@ struct ReadResult
     qint64 discardedBytes = 0;
 };
 // Reads every intact record from the device's position to the first torn or
-// damaged one.  Never allocates more than the bytes that are really there.
+// damaged one.  Never allocates more than the bytes that are really there
+// (a list's declared count is checked against the bytes left for it).
 ReadResult read(QIODevice *device);
 
 // A measurement rebuilt from a journal.
@@ -86,8 +87,11 @@ struct Measurement
 {
     QString file;
     QDateTime started;
-    Tolerance tolerance;
-    PrintInfo printInfo;
+    // As the tolerance and print-information records carry them (the texts
+    // in the measuring file's order).
+    QStringList toleranceTexts;
+    QStringList printTexts;
+    bool timeFlag = false;
     QVector<TypeState> types;
     // Records after the last Settled mark (all but Begin when there is none):
     // what the file does not hold.
@@ -101,6 +105,7 @@ struct Measurement
 // begin with Begin, and positions must exist.
 bool replay(const QVector<Record> &records, Measurement *out, int *applied = nullptr);
 
+// The CRC-32 of zlib and PNG (0xCBF43926 for "123456789").
 quint32 crc32(const QByteArray &bytes);
 
 } // namespace journal

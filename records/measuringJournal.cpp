@@ -11,18 +11,120 @@
 #include <QDir>
 #include <QEvent>
 #include <QFileInfo>
+#include <QLabel>
+#include <QLocale>
 #include <QLockFile>
+#include <QMainWindow>
+#include <QStatusBar>
+#include <QTimer>
 #include <QTreeWidget>
+
+#include <vector>
 
 using namespace journal;
 
 namespace {
+
 const int journalSlots = 64;
+// A journal that cannot be written is tried again this often while nothing
+// changes (a change tries at once).
+const int retryInterval = 10000;
+
+QString journalPath(const QDir &dir, int slot)
+{
+    return dir.filePath(QStringLiteral("journal-%1.qcmj").arg(slot));
+}
+
+// A fresh journal is written here first, then takes the journal's place.
+QString freshPath(const QString &journal)
+{
+    return journal + QStringLiteral(".new");
+}
+
+std::unique_ptr<QLockFile> lockFor(const QString &journal)
+{
+    auto lock = std::make_unique<QLockFile>(journal.chopped(5) + QStringLiteral(".lock"));
+    // A lock is stale only when the program holding it is gone.
+    lock->setStaleLockTime(0);
+    return lock;
+}
+
+// The measurement a journal holds; `cut` when some of its records could not
+// be used (a torn or damaged tail, a record that did not fit).
+Measurement readJournal(const QString &path, bool *cut)
+{
+    Measurement m;
+    *cut = false;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return m;
+    const ReadResult read = journal::read(&file);
+    int applied = 0;
+    const bool whole = replay(read.records, &m, &applied);
+    *cut = read.discardedBytes > 0 || !whole;
+    return applied > 0 ? m : Measurement();
+}
+
+// Changes the file does not have: worth offering.
+bool offers(const Measurement &m)
+{
+    return m.unsavedChanges > 0 || (!m.settled && m.itemCount() > 0);
+}
+
+// A name of its own for a journal set aside, with the date.
+QString asideName(const QString &journal)
+{
+    const QString base =
+        journal + QDateTime::currentDateTime().toString(QStringLiteral("'.'yyyy-MM-dd_hh-mm-ss"));
+    QString aside = base + QStringLiteral(".old");
+    for (int n = 2; QFileInfo::exists(aside); ++n)
+        aside = base + QStringLiteral("-%1.old").arg(n);
+    return aside;
+}
+
+// Types and Samples in a measuring file; -1 when it cannot be read.
+int itemsInFile(const QString &path)
+{
+    QFile file(path);
+    if (path.isEmpty() || !file.open(QIODevice::ReadOnly))
+        return -1;
+    MeasuringFileHeader header;
+    QVector<ItemRecord> records;
+    if (readMeasuringFile(&file, &header, &records) != MeasuringFileStatus::Ok)
+        return -1;
+    return records.size();
+}
+
+bool writeWhole(const QString &path, const QByteArray &bytes, QString *reason)
+{
+    QFile file(path);
+    const bool written = file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+                         file.write(bytes) == bytes.size() && syncToDisk(file);
+    if (!written)
+        *reason = file.errorString();
+    file.close();
+    if (written && file.error() != QFileDevice::NoError) {
+        *reason = file.errorString();
+        return false;
+    }
+    return written;
+}
+
 } // namespace
+
+// A journal found at start-up, locked while it is offered.
+struct measuringJournal::Slot
+{
+    QString path;
+    std::unique_ptr<QLockFile> lock;
+    Measurement left;
+    bool cut = false;
+};
 
 measuringJournal::measuringJournal(measurementTreeRk *tree, sharedState *state,
                                    measuringDocument *document, QObject *parent)
-    : QObject(parent), m_tree(tree), m_state(state), m_document(document)
+    : QObject(parent), m_tree(tree), m_state(state), m_document(document),
+      m_retryTimer(new QTimer(this))
 {
     QAbstractItemModel *model = m_tree->tree()->model();
     connect(model, &QAbstractItemModel::rowsInserted, this, &measuringJournal::rowsInserted);
@@ -38,6 +140,8 @@ measuringJournal::measuringJournal(measurementTreeRk *tree, sharedState *state,
     m_tree->tree()->viewport()->installEventFilter(this);
     if (QAbstractEventDispatcher *dispatcher = QAbstractEventDispatcher::instance())
         connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, this, &measuringJournal::sync);
+    m_retryTimer->setInterval(retryInterval);
+    connect(m_retryTimer, &QTimer::timeout, this, &measuringJournal::retry);
 }
 
 measuringJournal::~measuringJournal()
@@ -45,60 +149,150 @@ measuringJournal::~measuringJournal()
     sync();
 }
 
-bool measuringJournal::open(const QString &folder, QString *error)
+bool measuringJournal::takeFreeSlot(QString *error)
 {
-    QDir dir(folder);
+    const QDir dir(m_folder);
     if (!dir.mkpath(QStringLiteral("."))) {
-        if (error)
-            *error = tr("Cannot make the folder %1.").arg(QDir::toNativeSeparators(folder));
+        *error = tr("Cannot make the folder %1.").arg(QDir::toNativeSeparators(m_folder));
         return false;
     }
     for (int slot = 1; slot <= journalSlots; ++slot) {
-        const QString base = dir.filePath(QStringLiteral("journal-%1").arg(slot));
-        auto lock = std::make_unique<QLockFile>(base + QStringLiteral(".lock"));
-        // A lock is stale only when the program holding it is gone.
-        lock->setStaleLockTime(0);
-        if (!lock->tryLock(0))
-            continue;
-        m_lock = std::move(lock);
-        m_file.setFileName(base + QStringLiteral(".qcmj"));
-        m_leftover = Measurement();
-        m_leftoverRecords = 0;
-        m_leftoverCut = false;
-        if (m_file.open(QIODevice::ReadOnly)) {
-            const ReadResult read = journal::read(&m_file);
-            m_file.close();
-            int applied = 0;
-            const bool whole = replay(read.records, &m_leftover, &applied);
-            m_leftoverRecords = applied;
-            m_leftoverCut = read.discardedBytes > 0 || !whole;
-            if (applied == 0)
-                m_leftover = Measurement();
+        const QString path = journalPath(dir, slot);
+        std::unique_ptr<QLockFile> lock = lockFor(path);
+        if (!lock->tryLock(0)) {
+            if (lock->error() == QLockFile::LockFailedError)
+                continue; // another program's
+            *error =
+                tr("QCM cannot write in the folder %1.").arg(QDir::toNativeSeparators(m_folder));
+            return false;
         }
+        // Never over unsaved measurements, whoever left them.
+        bool cut = false;
+        if (QFileInfo::exists(path) && offers(readJournal(path, &cut)))
+            continue;
+        QFile::remove(freshPath(path)); // a fresh journal that never took its place
+        m_lock = std::move(lock);
+        m_file.setFileName(path);
         return true;
     }
-    if (error)
-        *error = tr("Every journal in %1 is in use.").arg(QDir::toNativeSeparators(folder));
+    *error = tr("Every journal in %1 is in use.").arg(QDir::toNativeSeparators(m_folder));
     return false;
 }
 
-void measuringJournal::restart()
+void measuringJournal::start(const QString &folder, QWidget *window)
 {
-    if (!m_lock)
-        return;
-    m_file.close();
-    m_failed = false;
-    if (!m_file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered)) {
-        m_failed = true;
+    m_window = window;
+    m_folder = folder;
+    if (auto *main = qobject_cast<QMainWindow *>(window); main && !m_mark) {
+        m_mark = new QLabel(main->statusBar());
+        m_mark->setObjectName(QStringLiteral("journalMark"));
+        m_mark->setStyleSheet(QStringLiteral("QLabel { color: #c00000; font-weight: bold; }"));
+        main->statusBar()->addPermanentWidget(m_mark);
+        m_mark->hide();
+    }
+
+    // Every journal no running program holds that keeps unsaved changes.
+    std::vector<Slot> found;
+    const QDir dir(folder);
+    for (int slot = 1; slot <= journalSlots; ++slot) {
+        Slot left;
+        left.path = journalPath(dir, slot);
+        if (!QFileInfo::exists(left.path))
+            continue;
+        left.lock = lockFor(left.path);
+        if (!left.lock->tryLock(0))
+            continue;
+        left.left = readJournal(left.path, &left.cut);
+        if (offers(left.left))
+            found.push_back(std::move(left));
+    }
+
+    Slot *restored = nullptr;
+    for (Slot &left : found) {
+        // One measurement fits the window: the others wait for the next start.
+        if (restored) {
+            left.lock.reset();
+            continue;
+        }
+        const QString aside = asideName(left.path);
+        if (promptRk::question(window, tr("QCM"), offerText(left, aside)) == QMessageBox::Yes) {
+            restored = &left;
+            continue;
+        }
+        QFile declined(left.path);
+        if (!declined.rename(aside))
+            promptRk::warning(
+                window, tr("QCM"),
+                tr("The unsaved measurements could not be set aside (%1). They stay "
+                   "in %2 and are offered again at the next start.")
+                    .arg(declined.errorString(), QDir::toNativeSeparators(left.path)));
+        left.lock.reset();
+    }
+
+    if (restored) {
+        // The fresh journal takes the place of the one restored.
+        m_lock = std::move(restored->lock);
+        m_file.setFileName(restored->path);
+        restore(restored->left);
         return;
     }
+    QString error;
+    if (!takeFreeSlot(&error)) {
+        promptRk::warning(
+            window, tr("QCM"),
+            tr("Unsaved measurements cannot be protected against a crash:\n%1").arg(error));
+        m_failed = true;
+        m_failure = error;
+        showState();
+        m_retryTimer->start();
+        return;
+    }
+    restart();
+}
+
+QString measuringJournal::offerText(const Slot &left, const QString &aside) const
+{
+    const Measurement &m = left.left;
+    const QString file =
+        m.file.isEmpty() ? tr("an untitled measurement") : QFileInfo(m.file).fileName();
+    // The journal's own time is that of its last change.
+    const QString when =
+        QLocale().toString(QFileInfo(left.path).lastModified(), QLocale::ShortFormat);
+    QString text = tr("QCM was not closed properly. %1 Types and Samples of %2, as they "
+                      "were on %3, were not saved.\nDo you want to restore them?")
+                       .arg(m.itemCount())
+                       .arg(file, when);
+    if (left.cut)
+        text += QLatin1Char('\n') + tr("The last change before the crash could not be read.");
+    const int inFile = itemsInFile(m.file);
+    if (inFile > m.itemCount())
+        text += QLatin1Char('\n') + tr("%1 now holds %2 Types and Samples: saving the restored "
+                                       "ones under its name would replace them with fewer.")
+                                        .arg(file)
+                                        .arg(inFile);
+    text +=
+        QLatin1Char('\n') +
+        tr("If you do not restore them, they are kept in %1.").arg(QDir::toNativeSeparators(aside));
+    return text;
+}
+
+QByteArray measuringJournal::snapshot() const
+{
+    QByteArray bytes;
     Record begin;
     begin.kind = Kind::Begin;
     begin.file = m_document->currentFile();
     begin.started = QDateTime::currentDateTimeUtc();
-    append(begin);
-    writeTolerance();
-    writePrintInfo();
+    bytes += encode(begin);
+    Record tolerance;
+    tolerance.kind = Kind::Tolerance;
+    tolerance.texts = m_state->tolerance().toList();
+    bytes += encode(tolerance);
+    Record print;
+    print.kind = Kind::PrintInfo;
+    print.texts = m_state->printInfo().texts();
+    print.timeFlag = m_state->printInfo().timeFlag;
+    bytes += encode(print);
     for (int t = 0; t < m_tree->typeCount(); ++t) {
         QTreeWidgetItem *type = m_tree->type(t);
         Record insert;
@@ -108,53 +302,137 @@ void measuringJournal::restart()
         insert.children.reserve(type->childCount());
         for (int s = 0; s < type->childCount(); ++s)
             insert.children.append(stateOf(type->child(s)));
-        append(insert);
+        bytes += encode(insert);
     }
-    // A restored measurement is not what its file holds: no mark then.
-    if (!m_restoring) {
+    // The mark only when the measurement is what its file holds: not for a
+    // restored one, nor when a journal that could not be written is made
+    // again after changes.
+    if (!m_restoring && !m_document->isModified()) {
         Record settled;
         settled.kind = Kind::Settled;
-        append(settled);
+        bytes += encode(settled);
     }
-    sync();
+    return bytes;
+}
+
+void measuringJournal::restart()
+{
+    if (!m_lock)
+        return;
+    m_retryWanted = false;
+    // The journal in place learns first that the measurement as it stands is
+    // in its file: a crash while the fresh one is written offers nothing
+    // then.  (After a load it no longer follows the tree: it stays as it is.)
+    if (m_inStep && !m_failed && m_file.isOpen()) {
+        Record saved;
+        saved.kind = Kind::Saved;
+        saved.file = m_document->currentFile();
+        const QByteArray bytes = encode(saved);
+        if (m_file.write(bytes) == bytes.size())
+            syncToDisk(m_file);
+    }
+    m_file.close();
+    m_unsynced = false;
+    m_inStep = false;
+    // Written whole beside the journal, then put in its place: a crash
+    // meanwhile leaves the old journal as it was, never a part of the new.
+    const QString fresh = freshPath(path());
+    QString reason;
+    if (!writeWhole(fresh, snapshot(), &reason) || !replaceFile(fresh, path(), &reason)) {
+        QFile::remove(fresh);
+        fail(reason);
+        return;
+    }
+    if (!m_file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered)) {
+        fail(m_file.errorString());
+        return;
+    }
+    m_inStep = true;
+    if (m_failed) {
+        m_failed = false;
+        m_failure.clear();
+        m_retryTimer->stop();
+        showState();
+        emit protectionChanged(true);
+    }
+}
+
+void measuringJournal::retry()
+{
+    m_retryWanted = false;
+    // A load or a restore ends with a fresh journal of its own.
+    if (!m_failed || m_paused || m_document->isLoading())
+        return;
+    if (!m_lock) {
+        QString error;
+        if (!takeFreeSlot(&error)) {
+            m_failure = error;
+            showState();
+            return;
+        }
+    }
+    restart();
+}
+
+void measuringJournal::fail(const QString &reason)
+{
+    m_file.close();
+    m_unsynced = false;
+    m_inStep = false;
+    m_failure = reason;
+    m_retryTimer->start();
+    const bool wasProtected = !m_failed;
+    m_failed = true;
+    showState();
+    if (!wasProtected)
+        return;
+    emit protectionChanged(false);
+    // Said once, when the trouble begins; the mark stays while it lasts.  Not
+    // from inside the change that found it: the box waits for the event loop.
+    QTimer::singleShot(0, this, &measuringJournal::tellFailure);
+}
+
+void measuringJournal::tellFailure()
+{
+    if (!m_failed)
+        return;
+    promptRk::warning(m_window, tr("QCM"),
+                      tr("Unsaved measurements are no longer protected against a crash: the "
+                         "journal %1 cannot be written (%2).\nQCM tries again as long as it "
+                         "runs; make room on that disk, and save the measurement.")
+                          .arg(QDir::toNativeSeparators(path()), m_failure));
+}
+
+void measuringJournal::showState()
+{
+    if (!m_mark)
+        return;
+    m_mark->setVisible(m_failed);
+    m_mark->setText(tr("Not protected against a crash"));
+    m_mark->setToolTip(m_failure);
 }
 
 void measuringJournal::discard()
 {
+    m_retryTimer->stop();
     if (!m_lock)
         return;
     m_file.close();
     m_file.remove();
+    QFile::remove(freshPath(path()));
     m_lock->unlock();
     m_lock.reset();
 }
 
-QString measuringJournal::setLeftoverAside()
+void measuringJournal::restore(const Measurement &restored)
 {
-    if (!m_lock)
-        return QString();
-    m_file.close();
-    const QString aside = m_file.fileName() + QDateTime::currentDateTime().toString(
-                                                  QStringLiteral("'.'yyyy-MM-dd_hh-mm-ss'.old'"));
-    if (!QFile::rename(m_file.fileName(), aside))
-        return QString();
-    m_leftover = Measurement();
-    m_leftoverRecords = 0;
-    return aside;
-}
-
-void measuringJournal::restoreLeftover()
-{
-    const Measurement restored = m_leftover;
     m_paused = true;
     m_document->clearMeasurement();
-    m_state->setPrintInfo(restored.printInfo);
-    m_state->setTolerance(restored.tolerance);
+    m_state->setPrintInfo(PrintInfo::fromTexts(restored.printTexts, restored.timeFlag));
+    m_state->setTolerance(Tolerance::fromList(restored.toleranceTexts));
     for (const TypeState &type : restored.types)
         m_tree->addRestoredType(type);
     m_paused = false;
-    m_leftover = Measurement();
-    m_leftoverRecords = 0;
     // The file it belonged to, with everything since its last save unsaved
     // (setting the file starts the fresh journal).
     m_restoring = true;
@@ -165,13 +443,27 @@ void measuringJournal::restoreLeftover()
 
 void measuringJournal::append(const Record &record)
 {
-    if (m_paused || m_failed || !m_file.isOpen() || m_document->isLoading())
+    if (!m_lock)
+        return;
+    if (m_paused || m_document->isLoading()) {
+        m_inStep = false;
+        return;
+    }
+    if (m_failed) {
+        // Tried again once the changes under way are done.
+        if (!m_retryWanted) {
+            m_retryWanted = true;
+            QTimer::singleShot(0, this, &measuringJournal::retry);
+        }
+        return;
+    }
+    if (!m_file.isOpen())
         return;
     const QByteArray bytes = encode(record);
     // Unbuffered: the bytes are with the operating system when write returns,
     // so a killed program loses nothing; the disk sync follows before paint.
     if (m_file.write(bytes) != bytes.size()) {
-        m_failed = true;
+        fail(m_file.errorString());
         return;
     }
     m_unsynced = true;
@@ -183,7 +475,7 @@ void measuringJournal::sync()
         return;
     m_unsynced = false;
     if (!syncToDisk(m_file))
-        m_failed = true;
+        fail(m_file.errorString());
 }
 
 bool measuringJournal::eventFilter(QObject *watched, QEvent *event)
@@ -285,32 +577,4 @@ void measuringJournal::writePrintInfo()
     record.texts = m_state->printInfo().texts();
     record.timeFlag = m_state->printInfo().timeFlag;
     append(record);
-}
-
-void measuringJournal::start(const QString &folder, QWidget *window)
-{
-    QString error;
-    if (!open(folder, &error)) {
-        promptRk::warning(
-            window, tr("QCM"),
-            tr("Unsaved measurements cannot be protected against a crash:\n%1").arg(error));
-        return;
-    }
-    if (hasLeftover()) {
-        const journal::Measurement &left = leftover();
-        const QString file =
-            left.file.isEmpty() ? tr("an untitled measurement") : QFileInfo(left.file).fileName();
-        QString text = tr("QCM was not closed properly. %1 Types and Samples of %2, as they "
-                          "were on %3, were not saved.\nDo you want to restore them?")
-                           .arg(left.itemCount())
-                           .arg(file, left.started.toLocalTime().toString(Qt::ISODate));
-        if (leftoverWasCut())
-            text += QLatin1Char('\n') + tr("The last change before the crash could not be read.");
-        if (promptRk::question(window, tr("QCM"), text) == QMessageBox::Yes) {
-            restoreLeftover();
-            return;
-        }
-        setLeftoverAside();
-    }
-    restart();
 }

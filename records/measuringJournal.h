@@ -5,11 +5,14 @@
 
 #include <QFile>
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <memory>
 
+class QLabel;
 class QLockFile;
 class QModelIndex;
+class QTimer;
 class QTreeWidgetItem;
 class QWidget;
 class measurementTreeRk;
@@ -21,9 +24,14 @@ class sharedState;
 // command), of the tolerance and of the print information is appended as it
 // happens and pushed to the disk before the tree is painted again.  Opening,
 // saving or a new measurement start a fresh journal with the measurement as
-// it then stands; a clean exit removes it.  A journal found at start-up was
-// left by a session that did not end cleanly: it can be restored or set
-// aside.  Each running program holds its own journal, behind a lock.
+// it then stands, written beside the old one and put in its place in one
+// step; a clean exit removes it.  A journal found at start-up was left by a
+// session that did not end cleanly: it can be restored or set aside.  Each
+// running program holds its own journal, behind a lock.
+//
+// A journal that cannot be written (a full disk, a folder taken away) is
+// said at once in a box and for as long as it lasts by a mark in the status
+// strip; writing is tried again as changes come and every few seconds.
 class measuringJournal : public QObject
 {
     Q_OBJECT
@@ -32,35 +40,22 @@ public:
                      QObject *parent = nullptr);
     ~measuringJournal() override;
 
-    // Takes the first journal of `folder` that no running program holds
-    // ("journal-1.qcmj", "journal-2.qcmj", ...).  Nothing is written yet.
-    bool open(const QString &folder, QString *error = nullptr);
-    QString path() const { return m_file.fileName(); }
-    bool isOpen() const { return m_file.isOpen(); }
-
-    // What the journal held when it was taken over: something to restore
-    // when it holds changes its file does not have.
-    bool hasLeftover() const
-    {
-        return m_leftoverRecords > 0 && (m_leftover.unsavedChanges > 0 ||
-                                         (!m_leftover.settled && m_leftover.itemCount() > 0));
-    }
-    const journal::Measurement &leftover() const { return m_leftover; }
-    // Records of the left-over journal that could not be used (a torn or
-    // damaged tail, a record that did not fit).
-    bool leftoverWasCut() const { return m_leftoverCut; }
-
-    // The journal of a starting program: opens one in `folder`, offers to
-    // restore what an unclean exit left (the boxes parented by `window`),
-    // keeps it aside when declined, and starts afresh.  A journal that
-    // cannot be opened is reported; the program runs on without one.
+    // The journal of a starting program, in `folder`.  Every journal there
+    // that no running program holds and that has changes its file lacks is
+    // offered in turn (boxes parented by `window`, the mark in its status
+    // strip when it is a main window); the one accepted is restored, each
+    // declined one is kept under another name, as the question says.  Then
+    // the program takes a journal of its own and starts it afresh.  When no
+    // journal can be had the program runs on without one, and says so.
     void start(const QString &folder, QWidget *window);
 
-    // Puts the left-over measurement into the tree and the shared values
-    // (names, columns, swatches, check marks, order), then starts afresh.
-    void restoreLeftover();
-    // Keeps the left-over journal under another name with its date.
-    QString setLeftoverAside();
+    // The journal this program holds ("journal-1.qcmj", ...).
+    QString path() const { return m_file.fileName(); }
+    bool isOpen() const { return m_file.isOpen(); }
+    // Every change so far is in the journal (or waits for the next sync).
+    bool isProtected() const { return m_lock && !m_failed; }
+    // Why the journal is not written, while it is not.
+    QString failure() const { return m_failure; }
 
     // A fresh journal holding the measurement as it stands now.
     void restart();
@@ -69,15 +64,33 @@ public:
     // Pushes pending records to the disk now.
     void sync();
     bool pendingSync() const { return m_unsynced; }
+    // Tries again to write a journal that could not be written.
+    void retry();
 
     // Writing stops (loading a file, rebuilding from the journal).
     void setPaused(bool paused) { m_paused = paused; }
+
+signals:
+    // The journal stopped or started again to protect the measurement.
+    void protectionChanged(bool isProtected);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    struct Slot;
+    // Locks the first journal of the folder that has nothing to offer and
+    // that no running program holds; false with the reason otherwise.
+    bool takeFreeSlot(QString *error);
+    QString offerText(const Slot &left, const QString &aside) const;
+    // Puts `restored` into the tree and the shared values (names, columns,
+    // swatches, check marks, order), then starts afresh.
+    void restore(const journal::Measurement &restored);
+    QByteArray snapshot() const;
     void append(const journal::Record &record);
+    void fail(const QString &reason);
+    void tellFailure();
+    void showState();
     journal::ItemState stateOf(const QTreeWidgetItem *item) const;
     // Type and Sample rows of an index of the tree's model; false for the
     // information branches.
@@ -91,14 +104,20 @@ private:
     measurementTreeRk *m_tree;
     sharedState *m_state;
     measuringDocument *m_document;
+    QPointer<QWidget> m_window;
+    QPointer<QLabel> m_mark;
+    QTimer *m_retryTimer;
+    QString m_folder;
     QFile m_file;
     std::unique_ptr<QLockFile> m_lock;
-    journal::Measurement m_leftover;
-    int m_leftoverRecords = 0;
-    bool m_leftoverCut = false;
+    QString m_failure;
     bool m_unsynced = false;
     bool m_paused = false;
     bool m_failed = false;
+    // The journal on disk replays to what the tree shows (no change was
+    // left out while paused or loading).
+    bool m_inStep = false;
+    bool m_retryWanted = false;
     bool m_restoring = false;
 };
 

@@ -13,6 +13,7 @@
 #include "MainWindows.h"
 #include "measurementTreeRk.h"
 #include "measuringDocument.h"
+#include "measuringFile.h"
 #include "measuringJournal.h"
 #include "promptRk.h"
 #include "serialPortRk.h"
@@ -21,14 +22,20 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLocale>
 #include <QProcess>
 #include <QRandomGenerator>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextStream>
 #include <QTreeWidget>
 
+#include <csignal>
 #include <cstdio>
+#include <sys/resource.h>
 
 namespace {
 
@@ -53,6 +60,89 @@ QStringList shown(MainWindows &window)
             lines << line(type->child(s), "  ");
     }
     return lines;
+}
+
+// Boxes of one kind whose text holds `words`.
+int boxes(promptRk::Kind kind, const QString &words)
+{
+    int n = 0;
+    for (const promptRk::Record &box : promptRk::history())
+        n += box.kind == kind && box.text.contains(words);
+    return n;
+}
+
+QLabel *journalMark(MainWindows &window)
+{
+    return window.statusBar()->findChild<QLabel *>("journalMark");
+}
+
+// A measuring file of `types` Types with `samples` Samples each.
+void writeLargeFile(const QString &path, int types, int samples)
+{
+    MeasuringFileTypes all;
+    auto texts = [](const QString &name, int n) {
+        ItemTexts t;
+        t[nameColumn] = name;
+        t[value1Column] = QString::number(40 + n % 50);
+        t[value2Column] = QString::number(n % 11 - 5);
+        t[value3Column] = QString::number(n % 7);
+        for (int c = timeColumn; c <= averageCountColumn; ++c)
+            t[c] = QString::number(c);
+        return t;
+    };
+    for (int t = 1; t <= types; ++t) {
+        MeasuringFileType type;
+        type.columns = texts(measurementTreeRk::typeName(t), t);
+        for (int s = 1; s <= samples; ++s)
+            type.samples.append(texts(measurementTreeRk::sampleName(s), s));
+        all.append(type);
+    }
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QVERIFY(writeMeasuringFile(&file, MeasuringFileHeader(), measuringNamePrefix("en_US") + "Big",
+                               all));
+}
+
+int itemsIn(const QString &path)
+{
+    QFile file(path);
+    MeasuringFileHeader header;
+    QVector<ItemRecord> records;
+    if (!file.open(QIODevice::ReadOnly) ||
+        readMeasuringFile(&file, &header, &records) != MeasuringFileStatus::Ok)
+        return -1;
+    return records.size();
+}
+
+// The disk as good as full: no file of this program may grow beyond `bytes`
+// while it lives (the system refuses the write, as on a full disk).
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(qint64 bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &m_before);
+        rlimit limit = m_before;
+        limit.rlim_cur = rlim_t(bytes);
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &m_before); }
+
+private:
+    rlimit m_before;
+};
+
+// A folder whose paths run out of room: a name `room` characters long fits
+// in it, a longer one is beyond what the system takes for a path, whoever
+// asks (the user a test runs as may write everywhere).
+QString deepFolder(const QString &base, int room)
+{
+    const int target = 4095 - room; // the longest path, its closing zero aside
+    QString path = base;
+    while (path.size() + 1 + 200 + 1 + 20 < target)
+        path += '/' + QString(200, 'd');
+    path += '/' + QString(target - path.size() - 1, 'e');
+    return QDir().mkpath(path) ? path : QString();
 }
 
 int runChild(int argc, char **argv)
@@ -129,7 +219,13 @@ class tst_journal : public QObject
     }
 
 private slots:
-    void initTestCase() { promptRk::setTesting(true); }
+    void initTestCase()
+    {
+        promptRk::setTesting(true);
+        // A write beyond the file size limit fails as on a full disk rather
+        // than ending the program.
+        std::signal(SIGXFSZ, SIG_IGN);
+    }
     void init()
     {
         resetStore();
@@ -140,6 +236,7 @@ private slots:
     {
         QTemporaryDir folder;
         QStringList before;
+        QString path;
         {
             MainWindows window;
             window.startJournal(folder.path());
@@ -154,12 +251,24 @@ private slots:
             window.addTypeItem(10, 20, 30, "Type T003", conditions);
             before = shown(window);
             QVERIFY(window.isModified());
+            path = window.journal()->path();
             // The window goes without a clean exit: as after a crash.
+        }
+        // The question says when the last change was, as the user writes dates.
+        const QDateTime lastChange(QDate(2026, 3, 4), QTime(17, 6));
+        {
+            QFile journal(path);
+            QVERIFY(journal.open(QIODevice::ReadWrite));
+            QVERIFY(journal.setFileTime(lastChange, QFileDevice::FileModificationTime));
         }
         MainWindows window;
         promptRk::setNextAnswer(QMessageBox::Yes);
         window.startJournal(folder.path());
-        QVERIFY(promptRk::history().last().text.contains("6 Types and Samples"));
+        const QString question = promptRk::history().last().text;
+        QVERIFY(question.contains("6 Types and Samples"));
+        QVERIFY2(question.contains(QLocale().toString(lastChange, QLocale::ShortFormat)),
+                 qPrintable(question));
+        QVERIFY(!question.contains("2026-03-04T"));
         QCOMPARE(shown(window), before);
         QVERIFY(window.isModified());
         QVERIFY(window.state()->printInfo().timeFlag);
@@ -218,6 +327,9 @@ private slots:
         QCOMPARE(window.treeModel()->typeCount(), 0);
         const QStringList aside = QDir(folder.path()).entryList({"journal-1.qcmj.*.old"});
         QCOMPARE(aside.size(), 1);
+        // The question said where it would be kept.
+        QVERIFY(promptRk::history().last().text.contains(
+            QDir::toNativeSeparators(QDir(folder.path()).filePath(aside.first()))));
         // The fresh journal has nothing to offer at the next start.
         window.close();
         MainWindows again;
@@ -264,6 +376,223 @@ private slots:
         QCOMPARE(second.journal()->path().section('/', -1), QString("journal-2.qcmj"));
     }
 
+    void declinedJournalThatCannotBeSetAsideStays()
+    {
+        // In this folder the journal's name fits, the name it would be set
+        // aside under does not: the rename fails.
+        QTemporaryDir base;
+        const QString folder = deepFolder(base.path(), 20);
+        QVERIFY(!folder.isEmpty());
+        QByteArray left;
+        {
+            MainWindows window;
+            window.startJournal(folder);
+            fill(window);
+            QFile journal(window.journal()->path());
+            QVERIFY(journal.open(QIODevice::ReadOnly));
+            left = journal.readAll();
+        }
+        {
+            MainWindows window;
+            promptRk::setNextAnswer(QMessageBox::No);
+            window.startJournal(folder);
+            QCOMPARE(boxes(promptRk::Warning, "could not be set aside"), 1);
+            // Untouched, and this program keeps its journal elsewhere.
+            QFile journal(folder + "/journal-1.qcmj");
+            QVERIFY(journal.open(QIODevice::ReadOnly));
+            QCOMPARE(journal.readAll(), left);
+            QCOMPARE(window.journal()->path(), folder + "/journal-2.qcmj");
+            window.addTypeItem(1, 2, 3, "Type T001", conditions);
+            window.close();
+        }
+        MainWindows window;
+        promptRk::clearHistory();
+        promptRk::setNextAnswer(QMessageBox::Yes);
+        window.startJournal(folder);
+        QCOMPARE(boxes(promptRk::Question, "6 Types and Samples"), 1);
+        QCOMPARE(window.treeModel()->itemCount(), 6);
+    }
+
+    void killedWhileSavingOrOpeningALargeMeasurement_data()
+    {
+        QTest::addColumn<bool>("saving");
+        QTest::newRow("saving") << true;
+        QTest::newRow("just after opening") << false;
+    }
+    void killedWhileSavingOrOpeningALargeMeasurement()
+    {
+        // The fresh journal of 10,000 items takes a while to write: a kill
+        // falls inside it easily.  What a kill leaves is made here: the fresh
+        // journal is kept from its place (a folder holds its name), then part
+        // of it is left there.
+        QFETCH(bool, saving);
+        QTemporaryDir folder;
+        const QString file = files.filePath(saving ? "big-saved.qcm" : "big-opened.qcm");
+        writeLargeFile(file, 100, 99);
+        QString journal;
+        {
+            MainWindows window;
+            window.startJournal(folder.path());
+            journal = window.journal()->path();
+            if (saving) {
+                QVERIFY(window.openFileAtStart(file));
+                window.addTypeItem(1, 2, 3, "Type T101", conditions);
+            }
+            QVERIFY(QDir().mkdir(journal + ".new"));
+            QVERIFY(saving ? window.save() : window.openFileAtStart(file));
+            QCOMPARE(window.treeModel()->itemCount(), saving ? 10001 : 10000);
+            QVERIFY(!window.journal()->isProtected());
+            QVERIFY(QDir().rmdir(journal + ".new"));
+            QFile part(journal + ".new");
+            QVERIFY(part.open(QIODevice::WriteOnly));
+            QFile whole(file);
+            QVERIFY(whole.open(QIODevice::ReadOnly));
+            part.write(whole.read(100000));
+        }
+        QCOMPARE(itemsIn(file), saving ? 10001 : 10000);
+        // Nothing was lost: nothing is offered, the file stays as it is.
+        MainWindows window;
+        promptRk::clearHistory();
+        window.startJournal(folder.path());
+        QVERIFY2(promptRk::history().isEmpty(), qPrintable(promptRk::history().value(0).text));
+        QCOMPARE(window.journal()->path(), journal);
+        QVERIFY(!QFile::exists(journal + ".new"));
+        QVERIFY(window.journal()->isProtected());
+    }
+
+    void fileThatHoldsMoreIsNamedInTheOffer()
+    {
+        // Restoring brings back what was shown at the crash; when the file
+        // has more items since, the question says that saving would lose them.
+        QTemporaryDir folder;
+        const QString file = files.filePath("grown.qcm");
+        {
+            MainWindows window;
+            window.startJournal(folder.path());
+            fill(window);
+            QVERIFY(window.saveFile(file));
+            window.setCurrentFile(file);
+            window.treeModel()->deleteItem(window.treeModel()->type(0)->child(0));
+        }
+        {
+            MainWindows other;
+            QVERIFY(other.openFileAtStart(file));
+            other.addTypeItem(1, 1, 1, "Type T003", conditions);
+            other.addTypeItem(2, 2, 2, "Type T004", conditions);
+            QVERIFY(other.save());
+        }
+        MainWindows window;
+        promptRk::setNextAnswer(QMessageBox::Yes);
+        window.startJournal(folder.path());
+        QVERIFY2(
+            promptRk::history().last().text.contains("grown.qcm now holds 8 Types and Samples"),
+            qPrintable(promptRk::history().last().text));
+        QCOMPARE(window.treeModel()->itemCount(), 5);
+    }
+
+    void fullDiskIsToldAndTriedAgain()
+    {
+        QTemporaryDir folder;
+        QStringList before;
+        {
+            MainWindows window;
+            window.startJournal(folder.path());
+            fill(window);
+            QVERIFY(window.saveFile(files.filePath("full.qcm")));
+            window.setCurrentFile(files.filePath("full.qcm")); // a fresh journal, all in one
+            QLabel *mark = journalMark(window);
+            QVERIFY(mark && mark->isHidden());
+            {
+                FileSizeLimit full(QFileInfo(window.journal()->path()).size() + 10);
+                window.addTypeItem(3, 2, 1, "Type T003", conditions);
+                QVERIFY(!window.journal()->isProtected());
+                // Said at once, and shown for as long as it lasts.
+                QTRY_COMPARE(boxes(promptRk::Warning, "no longer protected"), 1);
+                QVERIFY(!mark->isHidden());
+                QVERIFY(!mark->toolTip().isEmpty());
+                window.addTypeItem(4, 2, 1, "Type T004", conditions);
+                window.addSampleItem(5, 2, 1, window.treeModel()->type(3), "Sample S001",
+                                     conditions);
+                QCoreApplication::processEvents(); // the changes try again, in vain
+                QVERIFY(!window.journal()->isProtected());
+                QVERIFY(!mark->isHidden());
+                QCOMPARE(boxes(promptRk::Warning, "no longer protected"), 1);
+            }
+            // Room again: the next change brings everything shown into a
+            // fresh journal.
+            window.addTypeItem(6, 2, 1, "Type T005", conditions);
+            QTRY_VERIFY(window.journal()->isProtected());
+            QVERIFY(mark->isHidden());
+            before = shown(window);
+        }
+        MainWindows window;
+        promptRk::setNextAnswer(QMessageBox::Yes);
+        window.startJournal(folder.path());
+        QCOMPARE(shown(window), before);
+    }
+
+    void unreadableFolderAndDamagedListsAreSaidRightly()
+    {
+        // A folder in which no file can be made is not "in use".
+        QTemporaryDir base;
+        const QString folder = deepFolder(base.path(), 10);
+        QVERIFY(!folder.isEmpty());
+        {
+            MainWindows window;
+            window.startJournal(folder);
+            QCOMPARE(boxes(promptRk::Warning, "cannot write in the folder"), 1);
+            QCOMPARE(boxes(promptRk::Warning, "in use"), 0);
+            QVERIFY(!journalMark(window)->isHidden());
+        }
+        // A record whose list claims two billion texts (its checksum right)
+        // once ended every start; now it is a damaged journal like another.
+        QTemporaryDir other;
+        QFile journal(other.filePath("journal-1.qcmj"));
+        QVERIFY(journal.open(QIODevice::WriteOnly));
+        journal.write(QByteArray::fromHex("514a02000000047fffffff0e9d0c30"));
+        journal.close();
+        MainWindows window;
+        promptRk::clearHistory();
+        window.startJournal(other.path());
+        QVERIFY(promptRk::history().isEmpty());
+        QVERIFY(window.journal()->isProtected());
+        QVERIFY(QFileInfo(journal.fileName()).size() > 15);
+    }
+
+    void everyJournalLeftIsOffered()
+    {
+        // Two windows crash; the next start, with one window, offers both.
+        QTemporaryDir folder;
+        QStringList second;
+        {
+            MainWindows first, other;
+            first.startJournal(folder.path());
+            other.startJournal(folder.path());
+            first.addTypeItem(1, 2, 3, "Type T001", conditions);
+            fill(other);
+            second = shown(other);
+        }
+        {
+            MainWindows window;
+            promptRk::setNextAnswer(QMessageBox::No);
+            promptRk::setNextAnswer(QMessageBox::Yes);
+            window.startJournal(folder.path());
+            QCOMPARE(boxes(promptRk::Question, "1 Types and Samples"), 1);
+            QCOMPARE(boxes(promptRk::Question, "6 Types and Samples"), 1);
+            QCOMPARE(shown(window), second);
+            QCOMPARE(QDir(folder.path()).entryList({"journal-1.qcmj.*.old"}).size(), 1);
+            // The restored journal's place is this program's now.
+            QCOMPARE(window.journal()->path().section('/', -1), QString("journal-2.qcmj"));
+
+            // A journal a running program holds is never offered.
+            MainWindows more;
+            promptRk::clearHistory();
+            more.startJournal(folder.path());
+            QVERIFY(promptRk::history().isEmpty());
+            QCOMPARE(more.journal()->path().section('/', -1), QString("journal-1.qcmj"));
+        }
+    }
+
     void olderSessionOfAFileChangedSince()
     {
         // A crash leaves a journal for lot.qcm; later someone saves lot.qcm
@@ -290,6 +619,7 @@ private slots:
         MainWindows window;
         promptRk::setNextAnswer(QMessageBox::Yes);
         window.startJournal(folder.path());
+        QVERIFY(!promptRk::history().last().text.contains("now holds"));
         QCOMPARE(shown(window), atCrash);
         QCOMPARE(window.currentFile(), file);
         QVERIFY(window.isModified());

@@ -5,6 +5,7 @@
 #include "journalFormat.h"
 
 #include <QBuffer>
+#include <QRgb>
 #include <QTest>
 
 using namespace journal;
@@ -119,9 +120,9 @@ private slots:
         QVERIFY(replay(read.records, &m, &applied));
         QCOMPARE(applied, session().size());
         QCOMPARE(m.file, QString("/data/lot5.qcm"));
-        QCOMPARE(m.tolerance.delatE, QString("1.50"));
-        QCOMPARE(m.printInfo.measurementName, QString("Lot 5"));
-        QVERIFY(m.printInfo.timeFlag);
+        QCOMPARE(m.toleranceTexts.first(), QString("1.50"));
+        QCOMPARE(m.printTexts.first(), QString("Lot 5"));
+        QVERIFY(m.timeFlag);
         QCOMPARE(m.types.size(), 2);
         QCOMPARE(m.types[0].type, item("Red", 50, Qt::PartiallyChecked));
         QCOMPARE(m.types[0].samples.size(), 1);
@@ -180,6 +181,67 @@ private slots:
         QCOMPARE(read.records.size(), 1);
     }
 
+    void recordsAreCheckedWithTheCrc32OfZlib()
+    {
+        // The check value of the CRC-32 every zip and PNG reader uses, and the
+        // bytes of the smallest record exactly as older journals hold them.
+        QCOMPARE(crc32("123456789"), 0xCBF43926u);
+        Record settled;
+        settled.kind = Kind::Settled;
+        QCOMPARE(encode(settled).toHex(), QByteArray("514a070000000074022b0d"));
+    }
+
+    void declaredListCountIsCheckedAgainstTheBytes_data()
+    {
+        QTest::addColumn<QByteArray>("payload");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("two billion texts in four bytes")
+            << QByteArray::fromHex("7fffffff") << false;
+        QTest::newRow("count beyond the texts")
+            << QByteArray::fromHex("00000002ffffffff00") << false;
+        QTest::newRow("one null text and the flag")
+            << QByteArray::fromHex("00000001ffffffff01") << true;
+    }
+    void declaredListCountIsCheckedAgainstTheBytes()
+    {
+        // A tolerance record with a valid checksum around the payload: only
+        // what the bytes can hold is read, nothing is reserved beyond them.
+        QFETCH(QByteArray, payload);
+        QFETCH(bool, accepted);
+        QByteArray body = QByteArray(1, char(Kind::Tolerance));
+        body += QByteArray::fromHex(QByteArray::number(payload.size(), 16).rightJustified(8, '0'));
+        body += payload;
+        const quint32 crc = crc32(body);
+        QByteArray record = "QJ" + body;
+        for (int shift = 24; shift >= 0; shift -= 8)
+            record += char((crc >> shift) & 0xFF);
+        if (payload == QByteArray::fromHex("7fffffff")) // the file that once crashed every start
+            QCOMPARE(record.toHex(), QByteArray("514a02000000047fffffff0e9d0c30"));
+        const ReadResult read = readBytes(bytesOf({begin("x")}) + record);
+        QCOMPARE(read.records.size(), accepted ? 2 : 1);
+        QCOMPARE(read.discardedBytes, accepted ? 0 : qint64(record.size()));
+        if (accepted)
+            QCOMPARE(read.records.last().texts, QStringList{QString()});
+    }
+
+    void savedMarkSettlesUnderTheFileSaved()
+    {
+        Record saved;
+        saved.kind = Kind::Saved;
+        saved.file = "/data/lot6.qcm";
+        QVector<Record> records = session();
+        records << saved;
+        Measurement m;
+        QVERIFY(replay(readBytes(bytesOf(records)).records, &m));
+        QCOMPARE(m.file, QString("/data/lot6.qcm"));
+        QVERIFY(m.settled);
+        QCOMPARE(m.unsavedChanges, 0);
+        QCOMPARE(m.itemCount(), 4);
+        records << insert(0, 0, item("Sample S003", 53));
+        QVERIFY(replay(records, &m));
+        QCOMPARE(m.unsavedChanges, 1);
+    }
+
     void replayStopsAtAnImpossibleRecord_data()
     {
         QTest::addColumn<QVector<Record>>("records");
@@ -193,6 +255,12 @@ private slots:
             << QVector<Record>{begin(""), insert(3, -1, item("Type T004", 1))} << 1 << false;
         QTest::newRow("removing too many")
             << QVector<Record>{begin(""), type, remove(0, -1, 2)} << 2 << false;
+        QTest::newRow("removing more than a number holds")
+            << QVector<Record>{begin(""), type, remove(0, -1, 0x7fffffff)} << 2 << false;
+        QTest::newRow("removing Samples more than a number holds")
+            << QVector<Record>{begin(""), insert(0, -1, item("T", 1), {item("S", 2)}),
+                               remove(0, 0, 1), remove(0, 1, 0x7fffffff)}
+            << 3 << false;
         QTest::newRow("change of a missing Sample")
             << QVector<Record>{begin(""), type, change(0, 0, item("S", 1))} << 2 << false;
         QTest::newRow("a second beginning starts over")

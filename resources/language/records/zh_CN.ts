@@ -455,6 +455,32 @@ Do you want to restore them?</source>
         <source>The last change before the crash could not be read.</source>
         <translation>崩溃前的最后一项更改无法读取。</translation>
     </message>
+    <message>
+        <source>QCM cannot write in the folder %1.</source>
+        <translation>QCM 无法在文件夹 %1 中写入。</translation>
+    </message>
+    <message>
+        <source>The unsaved measurements could not be set aside (%1). They stay in %2 and are offered again at the next start.</source>
+        <translation>未保存的测量无法另行保存（%1）。它们仍保留在 %2 中，下次启动时将再次提供恢复。</translation>
+    </message>
+    <message>
+        <source>%1 now holds %2 Types and Samples: saving the restored ones under its name would replace them with fewer.</source>
+        <translation>%1 现有 %2 个标样和试样：以该文件名保存恢复的测量，将以较少的项目替换它们。</translation>
+    </message>
+    <message>
+        <source>If you do not restore them, they are kept in %1.</source>
+        <translation>如果不恢复，它们将保留在 %1 中。</translation>
+    </message>
+    <message>
+        <source>Unsaved measurements are no longer protected against a crash: the journal %1 cannot be written (%2).
+QCM tries again as long as it runs; make room on that disk, and save the measurement.</source>
+        <translation>未保存的测量不再受崩溃保护：无法写入日志 %1（%2）。
+QCM 运行期间会不断重试；请在该磁盘上腾出空间，并保存测量。</translation>
+    </message>
+    <message>
+        <source>Not protected against a crash</source>
+        <translation>未受崩溃保护</translation>
+    </message>
 </context>
 <context>
     <name>readingRecorderRk</name>

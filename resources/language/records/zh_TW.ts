@@ -455,6 +455,32 @@ Do you want to restore them?</source>
         <source>The last change before the crash could not be read.</source>
         <translation>當機前的最後一項變更無法讀取。</translation>
     </message>
+    <message>
+        <source>QCM cannot write in the folder %1.</source>
+        <translation>QCM 無法在資料夾 %1 中寫入。</translation>
+    </message>
+    <message>
+        <source>The unsaved measurements could not be set aside (%1). They stay in %2 and are offered again at the next start.</source>
+        <translation>未儲存的測量無法另行保存（%1）。它們仍保留在 %2 中，下次啟動時將再次提供還原。</translation>
+    </message>
+    <message>
+        <source>%1 now holds %2 Types and Samples: saving the restored ones under its name would replace them with fewer.</source>
+        <translation>%1 現有 %2 個標樣和試樣：以該檔名儲存還原的測量，將以較少的項目取代它們。</translation>
+    </message>
+    <message>
+        <source>If you do not restore them, they are kept in %1.</source>
+        <translation>如果不還原，它們將保留在 %1 中。</translation>
+    </message>
+    <message>
+        <source>Unsaved measurements are no longer protected against a crash: the journal %1 cannot be written (%2).
+QCM tries again as long as it runs; make room on that disk, and save the measurement.</source>
+        <translation>未儲存的測量不再受當機保護：無法寫入日誌 %1（%2）。
+QCM 執行期間會不斷重試；請在該磁碟上騰出空間，並儲存測量。</translation>
+    </message>
+    <message>
+        <source>Not protected against a crash</source>
+        <translation>未受當機保護</translation>
+    </message>
 </context>
 <context>
     <name>readingRecorderRk</name>
