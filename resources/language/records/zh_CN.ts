@@ -420,6 +420,14 @@ Do you want to save your changes?</source>
         <source>Please wait until the upload has finished.</source>
         <translation>请等待上传完成。</translation>
     </message>
+    <message>
+        <source>Records left without their Type, not loaded (the file may have been cut short): %1.</source>
+        <translation>缺少所属标样、未能载入的记录（文件可能被截断）：%1 条。</translation>
+    </message>
+    <message>
+        <source>Several Types share a name and each receives the Samples naming it; copies beyond %1 are not made. Samples not loaded: %2.</source>
+        <translation>多个标样同名，每个标样都会收到指向该名称的试样；超过 %1 份的副本不再生成。未载入的试样：%2 个。</translation>
+    </message>
 </context>
 <context>
     <name>measuringJournal</name>

@@ -420,6 +420,14 @@ Do you want to save your changes?</source>
         <source>Please wait until the upload has finished.</source>
         <translation>請等待上傳完成。</translation>
     </message>
+    <message>
+        <source>Records left without their Type, not loaded (the file may have been cut short): %1.</source>
+        <translation>缺少所屬標樣、未能載入的記錄（檔案可能被截斷）：%1 筆。</translation>
+    </message>
+    <message>
+        <source>Several Types share a name and each receives the Samples naming it; copies beyond %1 are not made. Samples not loaded: %2.</source>
+        <translation>多個標樣同名，每個標樣都會收到指向該名稱的試樣；超過 %1 份的副本不再產生。未載入的試樣：%2 個。</translation>
+    </message>
 </context>
 <context>
     <name>measuringJournal</name>
