@@ -957,9 +957,9 @@ bool MainWindows::openFileAtStart(const QString &path)
 
 void MainWindows::closeEvent(QCloseEvent *event)
 {
-    if (maybeSave()) {
-        // The library writes its changes even while its dialog is hidden.
-        m_library->saveChanges();
+    // The library writes its changes even while its dialog is hidden; when
+    // it cannot, the window stays open with them, as with the measurement.
+    if (maybeSave() && m_library->saveChanges()) {
         writeSettings();
         m_journal->discard();
         event->accept();

@@ -105,6 +105,12 @@ serialPortRk::serialPortRk(QWidget *parent) : QWidget(parent)
     watcher = new threadRk(this);
     connect(watcher, &threadRk::portWSSignal, this, &serialPortRk::readyReadSlot,
             Qt::QueuedConnection);
+    // A start that came while the previous run was still ending found the
+    // thread busy and did nothing: the run is begun again once it has ended.
+    connect(watcher, &QThread::finished, this, [this] {
+        if (watcherUsers > 0 && !watcher->isRunning())
+            watcher->startTicking();
+    });
 
     searchTimer->start(searchMsec);
 }
@@ -904,12 +910,18 @@ void serialPortRk::instrumentInfo(QString &model, QString &lightSource, QString 
 
 void serialPortRk::startWatcher()
 {
-    watcher->startTicking();
+    // Callers nest (Open asks to save first, and Save As runs its own
+    // dialog inside): the first start runs the watcher, the last stop ends it.
+    if (watcherUsers++ == 0)
+        watcher->startTicking();
 }
 
 void serialPortRk::stopWatcher()
 {
-    watcher->requestStop();
+    if (watcherUsers == 0)
+        return;
+    if (--watcherUsers == 0)
+        watcher->requestStop();
 }
 
 void serialPortRk::retranslate()

@@ -56,6 +56,8 @@ public:
                         int &sampleCapacityOut, int &sampleCountOut);
     QString portName() const;
 
+    // The port watcher around modal dialogs.  Starts and stops pair up and
+    // may nest: the watcher ticks from the first start to the last stop.
     void startWatcher();
     void stopWatcher();
     void retranslate();
@@ -197,6 +199,7 @@ private:
     QString recordKind;
 
     threadRk *watcher = nullptr;
+    int watcherUsers = 0; // starts not yet matched by a stop
 
     QTimer *searchTimer = nullptr;
     QTimer *keepAliveTimer = nullptr;

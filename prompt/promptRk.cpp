@@ -1,7 +1,10 @@
 #include "promptRk.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QEventLoop>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QQueue>
 #include <QTimer>
 
@@ -134,7 +137,7 @@ void promptRk::timedInformation(QWidget *parent, const QString &title, const QSt
 }
 
 QString promptRk::fileName(Kind kind, QWidget *parent, const QString &caption, const QString &dir,
-                           const QString &filter)
+                           const QString &filter, bool confirmOverwrite)
 {
     PromptState &s = state();
     const OpenBox open;
@@ -145,7 +148,9 @@ QString promptRk::fileName(Kind kind, QWidget *parent, const QString &caption, c
     }
     switch (kind) {
     case SaveFileName:
-        return QFileDialog::getSaveFileName(parent, caption, dir, filter);
+        return QFileDialog::getSaveFileName(parent, caption, dir, filter, nullptr,
+                                            confirmOverwrite ? QFileDialog::Options()
+                                                             : QFileDialog::DontConfirmOverwrite);
     case ExistingDirectory:
         return QFileDialog::getExistingDirectory(parent, caption, dir);
     default:
@@ -160,9 +165,28 @@ QString promptRk::getOpenFileName(QWidget *parent, const QString &caption, const
 }
 
 QString promptRk::getSaveFileName(QWidget *parent, const QString &caption, const QString &dir,
-                                  const QString &filter)
+                                  const QString &filter, const QString &suffix)
 {
-    return fileName(SaveFileName, parent, caption, dir, filter);
+    if (suffix.isEmpty())
+        return fileName(SaveFileName, parent, caption, dir, filter);
+    // The dialog would ask about the name as typed; the file written is the
+    // one with the suffix, so the question is asked here, about that one.
+    QString start = dir;
+    for (;;) {
+        const QString name = fileName(SaveFileName, parent, caption, start, filter, false);
+        if (name.isEmpty())
+            return QString();
+        const QString path = name.endsWith(suffix, Qt::CaseInsensitive) ? name : name + suffix;
+        if (!QFileInfo::exists(path))
+            return path;
+        const QString question = QCoreApplication::translate(
+                                     "promptRk", "%1 already exists.\nDo you want to replace it?")
+                                     .arg(QDir::toNativeSeparators(path));
+        if (warning(parent, caption, question, QMessageBox::Yes | QMessageBox::No,
+                    QMessageBox::No) == QMessageBox::Yes)
+            return path;
+        start = path;
+    }
 }
 
 QString promptRk::getExistingDirectory(QWidget *parent, const QString &caption, const QString &dir)

@@ -56,9 +56,15 @@ public:
     static QString getOpenFileName(QWidget *parent, const QString &caption,
                                    const QString &dir = QString(),
                                    const QString &filter = QString());
+    // With a `suffix` (".csv") the name gets it unless it ends with it
+    // already, and the question whether to replace an existing file is asked
+    // about that name, the file that will be written: a typed "old.xlsx"
+    // becomes "old.xlsx.csv", and only an existing "old.xlsx.csv" is asked
+    // about.  Answered No, the dialog opens again.
     static QString getSaveFileName(QWidget *parent, const QString &caption,
                                    const QString &dir = QString(),
-                                   const QString &filter = QString());
+                                   const QString &filter = QString(),
+                                   const QString &suffix = QString());
     static QString getExistingDirectory(QWidget *parent, const QString &caption,
                                         const QString &dir = QString());
 
@@ -84,7 +90,7 @@ private:
                                            QMessageBox::StandardButtons buttons,
                                            QMessageBox::StandardButton defaultButton);
     static QString fileName(Kind kind, QWidget *parent, const QString &caption, const QString &dir,
-                            const QString &filter);
+                            const QString &filter, bool confirmOverwrite = true);
 };
 
 #endif

@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QBuffer>
+#include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QScopeGuard>
@@ -141,8 +142,9 @@ bool measuringDocument::loadFile(const QString &path)
     m_state->setPrintInfo(print);
 
     QApplication::setOverrideCursor(Qt::WaitCursor);
+    MeasuringFileLosses lost;
     const MeasuringFileTypes types =
-        classifyMeasuringRecords(records, rootText, measuringNamePrefixLength(language));
+        classifyMeasuringRecords(records, rootText, measuringNamePrefixLength(language), &lost);
     int total = 0;
     for (const MeasuringFileType &type : types)
         total += 1 + type.samples.size();
@@ -159,7 +161,26 @@ bool measuringDocument::loadFile(const QString &path)
     QApplication::restoreOverrideCursor();
     m_link->finishProgress(total);
     m_link->showInfo(tr("Loaded finished"));
+    if (lost.any())
+        reportLosses(path, lost);
     return true;
+}
+
+void measuringDocument::reportLosses(const QString &path, const MeasuringFileLosses &lost)
+{
+    QStringList parts;
+    if (lost.recordsWithoutType > 0)
+        parts << tr("Records left without their Type, not loaded (the file may have been cut "
+                    "short): %1.")
+                     .arg(lost.recordsWithoutType);
+    if (lost.sampleCopiesBeyondLimit > 0)
+        parts << tr("Several Types share a name and each receives the Samples naming it; "
+                    "copies beyond %1 are not made. Samples not loaded: %2.")
+                     .arg(measuringFile::maxDuplicateSampleCopies)
+                     .arg(lost.sampleCopiesBeyondLimit);
+    promptRk::warning(m_window, tr("QCM"),
+                      QDir::toNativeSeparators(path) + QStringLiteral(":\n") +
+                          parts.join(QLatin1Char('\n')));
 }
 
 void measuringDocument::setCurrentFile(const QString &path)

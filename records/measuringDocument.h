@@ -9,6 +9,7 @@ class QWidget;
 class measurementTreeRk;
 class serialPortRk;
 class sharedState;
+struct MeasuringFileLosses;
 
 // The measurement as a document: the file it belongs to, whether it changed
 // since it was saved or opened, and the file commands (new, open, save, save
@@ -77,6 +78,8 @@ private:
     bool saveTo(const QString &path);
     void reportWriteFailure(const QString &path, const QString &reason);
     void reportReadFailure(const QString &path, const QString &reason);
+    // Says what a loaded file held that could not become an item.
+    void reportLosses(const QString &path, const MeasuringFileLosses &lost);
     // The language whose root prefix is in effect (the loaded translation's).
     QString effectiveLanguage() const;
 

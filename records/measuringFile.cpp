@@ -399,10 +399,12 @@ QString loadedCoordinateText(const QString &text)
 
 MeasuringFileTypes classifyMeasuringRecords(const QVector<ItemRecord> &records,
                                             const QString &rootText, int prefixLength,
-                                            bool *limited)
+                                            MeasuringFileLosses *lost)
 {
-    if (limited)
-        *limited = false;
+    MeasuringFileLosses ignored;
+    if (!lost)
+        lost = &ignored;
+    *lost = MeasuringFileLosses();
     const QString name = rootText.mid(qMax(prefixLength, 0));
     MeasuringFileTypes types;
     if (classifyByWriterOrder(records, name, &types))
@@ -427,15 +429,19 @@ MeasuringFileTypes classifyMeasuringRecords(const QVector<ItemRecord> &records,
     int copies = 0;
     for (const ItemRecord &record : records) {
         const auto found = typesByName.constFind(record.parentName);
-        if (found == typesByName.constEnd())
+        if (found == typesByName.constEnd()) {
+            const bool isType =
+                record.parentName.midRef(4) == name || record.parentName.midRef(15) == name;
+            if (!isType)
+                ++lost->recordsWithoutType;
             continue;
+        }
         const ItemTexts texts = loadedItemTexts(record.columns);
         const QVector<int> &targets = found.value();
         for (int k = 0; k < targets.size(); ++k) {
             if (k > 0) {
                 if (copies >= measuringFile::maxDuplicateSampleCopies) {
-                    if (limited)
-                        *limited = true;
+                    lost->sampleCopiesBeyondLimit += targets.size() - k;
                     break;
                 }
                 ++copies;

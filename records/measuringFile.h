@@ -119,9 +119,19 @@ QString loadedCoordinateText(const QString &text);
 // of records sharing a parent name P followed by a record named P is that
 // Type with its Samples and every other record is a Type without Samples.
 // Column 1 is empty and columns 2 to 4 are given as loadedCoordinateText().
-// `limited` (optional) is set when maxDuplicateSampleCopies cut the result.
+// `lost` (optional) says what the result leaves out.
+struct MeasuringFileLosses
+{
+    // Records that are no Type and name no Type of the file: the Samples of
+    // a Type whose own record is missing (a file cut between records).
+    int recordsWithoutType = 0;
+    // Sample copies beyond maxDuplicateSampleCopies, not made.
+    int sampleCopiesBeyondLimit = 0;
+
+    bool any() const { return recordsWithoutType > 0 || sampleCopiesBeyondLimit > 0; }
+};
 MeasuringFileTypes classifyMeasuringRecords(const QVector<ItemRecord> &records,
                                             const QString &rootText, int prefixLength,
-                                            bool *limited = nullptr);
+                                            MeasuringFileLosses *lost = nullptr);
 
 #endif

@@ -98,6 +98,23 @@ QByteArray csvField(const QString &text)
     return '"' + utf8 + '"';
 }
 
+QString csvGuardedText(const QString &text)
+{
+    if (text.isEmpty())
+        return text;
+    switch (text.front().unicode()) {
+    case '=':
+    case '+':
+    case '-':
+    case '@':
+    case '\t':
+    case '\r':
+        return QLatin1Char('\'') + text;
+    default:
+        return text;
+    }
+}
+
 QByteArray csvCoordinate(const QString &text)
 {
     bool ok = false;
@@ -115,11 +132,16 @@ QByteArray csvDifference(float value)
 }
 
 bool writeCsv(QIODevice *device, const ExportData &data, const ExportTexts &texts,
-              const ExportProgress &progress)
+              const ExportProgress &progress, CsvTexts mode)
 {
     if (!device || !device->isWritable())
         return false;
     csvOutput out(device);
+    // The program's own headings and words are left alone: only the texts
+    // that come with the items can carry a formula.
+    auto itemText = [mode](const QString &text) {
+        return mode == CsvTexts::Guarded ? csvGuardedText(text) : text;
+    };
     const QVector<int> chosen = chosenFields(data.fields);
 
     out.raw(QByteArrayLiteral("\xEF\xBB\xBF") + csvField(texts.kind));
@@ -143,8 +165,8 @@ bool writeCsv(QIODevice *device, const ExportData &data, const ExportTexts &text
         const ColorTriple typeValues = itemValues(type);
         auto itemRow = [&](const ItemTexts &item, bool sample) {
             out.field(sample ? texts.sampleKind : texts.typeKind);
-            out.field(type[nameColumn]);
-            out.field(item[nameColumn]);
+            out.field(itemText(type[nameColumn]));
+            out.field(itemText(item[nameColumn]));
             for (int column : {value1Column, value2Column, value3Column})
                 out.raw(csvCoordinate(item[column]));
             if (sample) {
@@ -161,7 +183,7 @@ bool writeCsv(QIODevice *device, const ExportData &data, const ExportTexts &text
                     out.raw(QByteArray());
             }
             for (int field : chosen)
-                out.field(exportFieldValue(field, item, sample, data));
+                out.field(itemText(exportFieldValue(field, item, sample, data)));
             if (progress)
                 progress(++written);
             return out.endRow();
@@ -177,7 +199,7 @@ bool writeCsv(QIODevice *device, const ExportData &data, const ExportTexts &text
 }
 
 bool writeCsvFile(const QString &path, const ExportData &data, const ExportTexts &texts,
-                  const ExportProgress &progress, QString *error)
+                  const ExportProgress &progress, QString *error, CsvTexts mode)
 {
     QString ignored;
     if (!error)
@@ -187,7 +209,7 @@ bool writeCsvFile(const QString &path, const ExportData &data, const ExportTexts
         *error = file.errorString();
         return false;
     }
-    if (!writeCsv(&file, data, texts, progress)) {
+    if (!writeCsv(&file, data, texts, progress, mode)) {
         *error = file.errorString();
         file.cancelWriting();
         return false;

@@ -53,12 +53,6 @@ void exportCommand::setUrlOpener(UrlOpener opener)
     urlOpener() = std::move(opener);
 }
 
-QString exportCommand::withExtension(const QString &name, Format format)
-{
-    const QLatin1String suffix(extension(format));
-    return name.endsWith(suffix, Qt::CaseInsensitive) ? name : name + suffix;
-}
-
 void exportCommand::chooseFields(Format format)
 {
     m_format = format;
@@ -92,19 +86,11 @@ QString exportCommand::askFileName(Format format)
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     const QString filter =
         format == Csv ? QStringLiteral("CSV File(*.csv)") : QStringLiteral("Excel File(*.xlsx)");
-    const QString name =
-        promptRk::getSaveFileName(m_tree->tree(), QStringLiteral("Save"), "./", filter);
+    // The dialog knows the extension: the name it gives is the file that
+    // will be written, and it asked about replacing that file.
+    const QString path = promptRk::getSaveFileName(m_tree->tree(), QStringLiteral("Save"), "./",
+                                                   filter, QLatin1String(extension(format)));
     emit stopWatcher();
-    if (name.isEmpty())
-        return QString();
-    // The file dialog asked about replacing the name it returned, not the
-    // one with the extension added.
-    const QString path = withExtension(name, format);
-    if (path != name && QFileInfo::exists(path) &&
-        promptRk::question(m_window, tr("QCM"),
-                           tr("%1 already exists.\nDo you want to replace it?")
-                               .arg(QDir::toNativeSeparators(path))) != QMessageBox::Yes)
-        return QString();
     return path;
 }
 

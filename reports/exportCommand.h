@@ -53,10 +53,6 @@ public:
     using UrlOpener = std::function<bool(const QUrl &)>;
     static void setUrlOpener(UrlOpener opener);
 
-    // The name the file gets: `name` with the format's extension added when
-    // it does not already end with it.
-    static QString withExtension(const QString &name, Format format);
-
 signals:
     // Around the file dialog, so that replies of the instrument keep being read.
     void startWatcher();

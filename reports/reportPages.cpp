@@ -560,12 +560,12 @@ report1Plan planReport1(const reportData &data, const QSize &pageSize)
             plan.pages.last().append({report1Block::sampleHeader, ti, -1, r});
             r += rowTenths;
         }
-        pageCheck();
+        // The page is checked before each block only: a page filled by its
+        // last row starts no page of its own.
         for (int si = 0; si < type.samples.size(); ++si) {
             pageCheck();
             plan.pages.last().append({report1Block::sampleRow, ti, si, r});
             r += rowTenths;
-            pageCheck();
         }
     }
     // The closing lines need the room below the table: when the last block

@@ -55,16 +55,23 @@ const char kUsage[] =
     "  show FILE.qcm\n"
     "      the measurement as text: name, tolerance, every Type and its Samples\n"
     "      with coordinates, colour difference, deviation words and verdict\n"
-    "  export FILE.qcm --csv OUT [--fields LIST]\n"
+    "  export FILE.qcm --csv OUT [--fields LIST] [--raw]\n"
     "      every Type and Sample as CSV, as the window's CSV export writes the\n"
-    "      marked ones; LIST: field numbers 0-14 separated by commas, or all\n"
+    "      marked ones; LIST: field numbers 0-14 separated by commas, or all.\n"
+    "      A name or field that begins with =, +, -, @, a tab or a carriage\n"
+    "      return gets an apostrophe in front, so that a spreadsheet does not\n"
+    "      run it as a formula; --raw writes every text exactly as it is\n"
     "  export FILE.qcm --json OUT\n"
     "      the whole measurement as JSON; OUT may be - for standard output\n"
-    "  library FILE.scl [--csv OUT | --json OUT]\n"
-    "      the reference colours of a library file as text, CSV or JSON\n"
+    "  library FILE.scl [--csv OUT [--raw] | --json OUT]\n"
+    "      the reference colours of a library file as text, CSV or JSON; the\n"
+    "      CSV guards texts like the export's, --raw keeps them exact\n"
     "\n"
     "A damaged file is shown or exported as far as it could be read; what was\n"
-    "lost is said on standard error and the exit code is 3.\n"
+    "lost is said on standard error and the exit code is 3.  So are records\n"
+    "left without their Type and Samples beyond the limit of the program; the\n"
+    "JSON then says \"intact\": false with \"recordsWithoutType\" and\n"
+    "\"sampleCopiesBeyondLimit\".\n"
     "\n"
     "Numbers are plain decimals such as 50, -79.7751 or 1.5e1.\n";
 
@@ -289,7 +296,7 @@ int main(int argc, char **argv)
         fail(std::string("unknown command '") + command + "'; try qcmtool --help");
         return 1;
     }
-    if (std::fflush(stdout) != 0 && rc == 0) {
+    if ((std::fflush(stdout) != 0 || std::ferror(stdout)) && rc == 0) {
         fail("cannot write the result");
         return 1;
     }

@@ -34,8 +34,9 @@ struct Measurement
 {
     MeasuringFileHeader header;
     MeasuringFileTypes types;
-    bool intact = true;
+    bool intact = true; // read whole, and every record became an item
     int records = 0;
+    MeasuringFileLosses lost;
 };
 
 // 0, 1 (not readable) or `damaged`.
@@ -55,19 +56,37 @@ int readMeasurement(const QString &path, Measurement *out)
     }
     out->records = records.size();
     const QString rootText = measuringNamePrefix("en_US") + out->header.measurementName;
-    out->types = classifyMeasuringRecords(records, rootText, measuringNamePrefixLength("en_US"));
+    out->types =
+        classifyMeasuringRecords(records, rootText, measuringNamePrefixLength("en_US"), &out->lost);
     int items = 0;
     for (const MeasuringFileType &type : out->types)
         items += 1 + type.samples.size();
+    int rc = 0;
     if (status == MeasuringFileStatus::ReadError || !out->intact) {
         complain(QString("%1 is damaged: %2 of its records could be read, %3 items are shown; "
                          "what follows the damage is lost")
                      .arg(path)
                      .arg(records.size())
                      .arg(items));
-        return damaged;
+        rc = damaged;
     }
-    return 0;
+    if (out->lost.recordsWithoutType > 0) {
+        complain(QString("%1: %2 records name a Type the file does not hold (the file may have "
+                         "been cut between records); they are left out")
+                     .arg(path)
+                     .arg(out->lost.recordsWithoutType));
+        rc = damaged;
+    }
+    if (out->lost.sampleCopiesBeyondLimit > 0) {
+        complain(QString("%1: several Types share a name and each receives the Samples naming "
+                         "it; %2 Sample copies beyond the limit of %3 are left out")
+                     .arg(path)
+                     .arg(out->lost.sampleCopiesBeyondLimit)
+                     .arg(measuringFile::maxDuplicateSampleCopies));
+        rc = damaged;
+    }
+    out->intact = out->intact && status == MeasuringFileStatus::Ok && !out->lost.any();
+    return rc;
 }
 
 Tolerance toleranceOf(const MeasuringFileHeader &header)
@@ -176,8 +195,12 @@ QByteArray jsonOf(const Measurement &m)
         t.insert("samples", samples);
         types.append(t);
     }
-    QJsonObject root{
-        {"tolerance", tol}, {"printInformation", print}, {"types", types}, {"intact", m.intact}};
+    QJsonObject root{{"tolerance", tol},
+                     {"printInformation", print},
+                     {"types", types},
+                     {"intact", m.intact},
+                     {"recordsWithoutType", m.lost.recordsWithoutType},
+                     {"sampleCopiesBeyondLimit", m.lost.sampleCopiesBeyondLimit}};
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 
@@ -239,24 +262,42 @@ int showCommand(int argc, char **argv)
         }
     }
     out.flush();
+    // A full disk or a closed pipe only shows when the text is flushed.
+    if (out.status() != QTextStream::Ok || std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        complain("cannot write to standard output");
+        return 1;
+    }
     return read;
 }
 
 int exportCommand(int argc, char **argv)
 {
-    // FILE.qcm (--csv OUT | --json OUT) [--fields LIST]
-    if (argc != 3 && argc != 5) {
-        complain("export takes FILE.qcm --csv OUT or --json OUT, and --fields LIST for CSV");
+    // FILE.qcm (--csv OUT | --json OUT) [--fields LIST] [--raw]
+    if (argc < 3) {
+        complain("export takes FILE.qcm --csv OUT or --json OUT, and --fields LIST and --raw "
+                 "for CSV");
         return 1;
     }
     const QString source = QString::fromLocal8Bit(argv[0]);
     const QString format = QString::fromLocal8Bit(argv[1]);
     const QString target = QString::fromLocal8Bit(argv[2]);
     QVector<bool> flags;
-    if (argc == 5 && (QString::fromLocal8Bit(argv[3]) != "--fields" ||
-                      !parseFields(QString::fromLocal8Bit(argv[4]), &flags))) {
-        complain("--fields takes field numbers 0 to 14 separated by commas, \"all\" or \"none\"");
-        return 1;
+    bool raw = false;
+    for (int i = 3; i < argc; ++i) {
+        const QString option = QString::fromLocal8Bit(argv[i]);
+        if (option == "--raw" && !raw && format == "--csv") {
+            raw = true;
+        } else if (option == "--fields" && flags.isEmpty() && format == "--csv" && i + 1 < argc) {
+            if (!parseFields(QString::fromLocal8Bit(argv[++i]), &flags)) {
+                complain("--fields takes field numbers 0 to 14 separated by commas, \"all\" or "
+                         "\"none\"");
+                return 1;
+            }
+        } else {
+            complain(QString("export: unexpected '%1'; --fields LIST and --raw go with --csv")
+                         .arg(option));
+            return 1;
+        }
     }
     if (flags.isEmpty())
         flags.fill(false, exportFieldCount);
@@ -283,7 +324,11 @@ int exportCommand(int argc, char **argv)
         data.productTested = m.header.productTested;
         QBuffer buffer(&bytes);
         buffer.open(QIODevice::WriteOnly);
-        if (!writeCsv(&buffer, data, currentExportTexts(), [](int) {})) {
+        // Like the window's export, texts that a spreadsheet would take for
+        // a formula get an apostrophe; --raw keeps them exact for scripts.
+        if (!writeCsv(
+                &buffer, data, currentExportTexts(), [](int) {},
+                raw ? CsvTexts::Exact : CsvTexts::Guarded)) {
             complain("cannot make the CSV text");
             return 1;
         }
@@ -321,15 +366,16 @@ const LibraryColumn libraryColumns[] = {
 
 int libraryCommand(int argc, char **argv)
 {
-    // FILE.scl [--csv OUT | --json OUT]
-    if (argc != 1 && argc != 3) {
-        complain("library takes FILE.scl, and --csv OUT or --json OUT");
+    // FILE.scl [--csv OUT [--raw] | --json OUT]
+    const bool raw = argc == 4 && QString::fromLocal8Bit(argv[3]) == "--raw";
+    if (argc != 1 && argc != 3 && !raw) {
+        complain("library takes FILE.scl, and --csv OUT [--raw] or --json OUT");
         return 1;
     }
     const QString path = QString::fromLocal8Bit(argv[0]);
-    const QString format = argc == 3 ? QString::fromLocal8Bit(argv[1]) : QString();
-    if (argc == 3 && format != "--csv" && format != "--json") {
-        complain("library writes --csv or --json");
+    const QString format = argc >= 3 ? QString::fromLocal8Bit(argv[1]) : QString();
+    if (argc >= 3 && format != "--csv" && (format != "--json" || raw)) {
+        complain("library writes --csv or --json; --raw goes with --csv");
         return 1;
     }
     QFile file(path);
@@ -390,8 +436,14 @@ int libraryCommand(int argc, char **argv)
         bytes += header.join(',') + "\r\n";
         for (const LibraryEntry &e : read.entries) {
             QList<QByteArray> row;
-            for (const LibraryColumn &column : libraryColumns)
-                row << csvField(column.value(e));
+            // Names and conditions come from others' libraries: guarded like
+            // the measurement's CSV, the numbers (order, rgb) as they are.
+            for (const LibraryColumn &column : libraryColumns) {
+                const bool number =
+                    qstrcmp(column.key, "order") == 0 || qstrcmp(column.key, "rgb") == 0;
+                const QString text = column.value(e);
+                row << csvField(raw || number ? text : csvGuardedText(text));
+            }
             bytes += row.join(',') + "\r\n";
         }
     } else {

@@ -156,6 +156,38 @@ private slots:
         QCOMPARE(r.entries.at(0).value, value);
     }
 
+    // A library that cannot be written keeps the window open with its
+    // changes; once the write can succeed the close goes through.
+    void closingWaitsForTheLibraryWrite()
+    {
+        const QString folder = freshFolder();
+        MainWindows window;
+        window.show();
+        QTreeWidgetItem *type =
+            window.addTypeItem(50, 1, 2, "Type T001", columns("CIE1976L*a*b*", "ΔE00"));
+        select(window, type);
+        window.action("saveAsStandardFcn")->trigger();
+        QCOMPARE(window.libraryDialog()->tableModel()->rowCount(), 1);
+        // The file's place is taken by a folder: no write can land there.
+        QVERIFY(QFile::remove(folder + "/default.scl"));
+        QVERIFY(QDir(folder).mkdir("default.scl"));
+
+        promptRk::clearHistory();
+        promptRk::setNextAnswer(QMessageBox::No); // the measurement is not saved
+        QVERIFY(!window.close());
+        QVERIFY(window.isVisible());
+        QVERIFY(promptRk::history().last().text.startsWith(
+            "Cannot write file " + QDir::toNativeSeparators(folder + "/default.scl") + ":\n"));
+        QVERIFY(window.libraryDialog()->hasUnsavedChanges());
+
+        QVERIFY(QDir(folder).rmdir("default.scl"));
+        promptRk::setNextAnswer(QMessageBox::No);
+        QVERIFY(window.close());
+        QFile file(folder + "/default.scl");
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(readLibraryFile(&file).entries.size(), 1);
+    }
+
     void savingNeedsAnItem()
     {
         freshFolder();

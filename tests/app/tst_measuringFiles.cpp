@@ -2,6 +2,7 @@
 // modification test, the recent list and the failures a user can meet.
 
 #include "../support/conditionColumns.h"
+#include "../support/measuringRecords.h"
 #include "../support/settingsStore.h"
 #include "MainWindows.h"
 #include "measurementTreeRk.h"
@@ -9,6 +10,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QDropEvent>
 #include <QFile>
 #include <QMimeData>
@@ -373,6 +375,42 @@ private slots:
         // The last record (Type T002) was cut short; the first Type and its
         // Samples are all there.
         QCOMPARE(window.treeModel()->type(0)->childCount(), 3);
+    }
+
+    // Cut exactly between records, a file loses the record of its last Type
+    // while that Type's Samples are whole: they cannot be shown, and the
+    // window says how many there were.
+    void samplesWithoutTheirTypeAreCounted()
+    {
+        const QString path = dir.filePath("between.qcm");
+        {
+            MainWindows window;
+            fillTree(window);
+            QTreeWidgetItem *t2 = window.treeModel()->type(1);
+            for (int i = 1; i <= 2; ++i)
+                window.addSampleItem(71, 0, 0, t2, measurementTreeRk::sampleName(i),
+                                     conditionColumns());
+            QVERIFY(window.saveFile(path));
+        }
+        MainWindows whole;
+        QVERIFY(whole.loadFile(path));
+        QVERIFY(promptRk::history().isEmpty());
+
+        const QByteArray bytes = withoutLastRecords(fileBytes(path), 1);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(bytes);
+        file.close();
+        MainWindows window;
+        QVERIFY(window.loadFile(path));
+        QCOMPARE(window.treeModel()->typeCount(), 1);
+        QCOMPARE(window.treeModel()->type(0)->childCount(), 3);
+        QCOMPARE(promptRk::history().size(), 1);
+        QCOMPARE(promptRk::history().first().kind, promptRk::Warning);
+        QCOMPARE(promptRk::history().first().text,
+                 QDir::toNativeSeparators(path) +
+                     ":\nRecords left without their Type, not loaded (the file may have been "
+                     "cut short): 2.");
     }
 };
 

@@ -82,12 +82,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
                             QStringLiteral("Measuring Name:")};
     for (const QString &root : roots) {
         const int prefixLength = root.startsWith(QLatin1Char('M')) ? 15 : 4;
-        bool limited = true;
+        MeasuringFileLosses lost;
+        lost.sampleCopiesBeyondLimit = -1;
         const MeasuringFileTypes types =
-            classifyMeasuringRecords(records, root, prefixLength, &limited);
+            classifyMeasuringRecords(records, root, prefixLength, &lost);
         // Below a thousand records the duplicate copies cannot reach the cap.
-        check(!limited || records.size() > 1000);
+        check(lost.sampleCopiesBeyondLimit == 0 || records.size() > 1000);
+        check(lost.recordsWithoutType >= 0 && lost.recordsWithoutType <= records.size());
         check(types.size() <= records.size());
+        // Every record gives an item or is counted as left out (a record cut
+        // short before its name may give nothing).
+        int items = 0;
+        for (const MeasuringFileType &type : types)
+            items += 1 + type.samples.size();
+        check(items + lost.recordsWithoutType + 1 >= records.size());
         writeAndReadBack(header, root, types);
     }
     return 0;

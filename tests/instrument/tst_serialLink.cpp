@@ -831,6 +831,37 @@ private slots:
         link->stopWatcher();
     }
 
+    // Starts and stops nest (Open asking to save runs Save As inside): an
+    // inner stop leaves the watcher ticking, the outer one ends it, and a
+    // start right after a stop ticks on once the ending run is over.  A
+    // stopped run ticks at most once more, so two further ticks show a
+    // watcher that is still wanted.
+    void watcherStartsAndStopsNest()
+    {
+        link = std::make_unique<serialPortRk>();
+        threadRk *watcher = link->findChild<threadRk *>();
+        QSignalSpy ticks(watcher, &threadRk::portWSSignal);
+        link->startWatcher();
+        link->startWatcher();
+        QTRY_VERIFY_WITH_TIMEOUT(ticks.count() >= 1, longWait);
+        link->stopWatcher();
+        const int afterInnerStop = ticks.count();
+        QTRY_VERIFY_WITH_TIMEOUT(ticks.count() >= afterInnerStop + 2, longWait);
+        QVERIFY(watcher->isRunning());
+        link->stopWatcher();
+        QTRY_VERIFY_WITH_TIMEOUT(watcher->isFinished(), longWait);
+        link->stopWatcher(); // unmatched: ignored, the next start still ticks
+
+        link->startWatcher();
+        QTRY_VERIFY_WITH_TIMEOUT(ticks.count() > afterInnerStop + 2, longWait);
+        link->stopWatcher();
+        link->startWatcher(); // the run asked to stop has not ended yet
+        const int afterRestart = ticks.count();
+        QTRY_VERIFY_WITH_TIMEOUT(ticks.count() >= afterRestart + 2, longWait);
+        link->stopWatcher();
+        QTRY_VERIFY_WITH_TIMEOUT(watcher->isFinished(), longWait);
+    }
+
     // The status strip: texts vanish after three seconds, progress shows and
     // finishes.
     void statusStrip()

@@ -5,6 +5,7 @@
 // poppler-utils): the page count, the text of each page, the fonts embedded.
 
 #include <QProcess>
+#include <QRectF>
 #include <QRegularExpression>
 #include <QStringList>
 
@@ -42,6 +43,27 @@ inline QStringList pdfPageTexts(const QString &path)
 inline QString pdfFonts(const QString &path)
 {
     return runTool(QStringLiteral("pdffonts"), {path});
+}
+
+// Where the word `word` stands on page `page` (from 1), in points from the
+// top left corner; the last such word, an empty rectangle when none.
+inline QRectF pdfWordBox(const QString &path, int page, const QString &word)
+{
+    const QString html =
+        runTool(QStringLiteral("pdftotext"),
+                {QStringLiteral("-bbox"), QStringLiteral("-f"), QString::number(page),
+                 QStringLiteral("-l"), QString::number(page), path, QStringLiteral("-")});
+    const QRegularExpression wordTag(
+        QStringLiteral("<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" "
+                       "yMax=\"([\\d.]+)\">([^<]*)</word>"));
+    QRectF box;
+    for (auto it = wordTag.globalMatch(html); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        if (m.captured(5) == word)
+            box = QRectF(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
+                         QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()));
+    }
+    return box;
 }
 
 // Whether the words of `words` (separated by '|') occur in `text` in this

@@ -76,6 +76,12 @@ void checkFits(checkExportToExcelRk *dialog, QSize languageSize)
         QVERIFY2(button->width() >= button->sizeHint().width(), qPrintable(button->text()));
 }
 
+QByteArray fileBytesOf(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 QList<promptRk::Kind> promptKinds()
 {
     QList<promptRk::Kind> kinds;
@@ -257,7 +263,8 @@ private slots:
                  QString("File has been exported, is it open now?"));
         QVERIFY(opened.isEmpty());
 
-        // The name with its extension added exists: asked, not replaced.
+        // The name with its extension added exists: asked about that file;
+        // No asks for another name, and none given leaves the file as it was.
         promptRk::clearHistory();
         const QByteArray before = [&] {
             QFile file(dir.filePath("rows.csv"));
@@ -267,12 +274,39 @@ private slots:
         window.treeModel()->lastType()->setCheckState(nameColumn, Qt::Checked);
         promptRk::setNextFileName(dir.filePath("rows"));
         window.exportToExcelInfoSlot(dialog->states());
-        QCOMPARE(promptRk::history().last().text,
-                 QDir::toNativeSeparators(dir.filePath("rows.csv")) +
-                     " already exists.\nDo you want to replace it?");
+        QCOMPARE(promptKinds(), QList<promptRk::Kind>({promptRk::SaveFileName, promptRk::Warning,
+                                                       promptRk::SaveFileName}));
+        QCOMPARE(promptRk::history()[1].text, QDir::toNativeSeparators(dir.filePath("rows.csv")) +
+                                                  " already exists.\nDo you want to replace it?");
         QFile kept(dir.filePath("rows.csv"));
         QVERIFY(kept.open(QIODevice::ReadOnly));
         QCOMPARE(kept.readAll(), before);
+
+        // A typed name with another extension: the question is about the
+        // file that will be written, never about the one typed.
+        promptRk::clearHistory();
+        const QString workbook = dir.filePath("existing.xlsx");
+        QFile other(workbook);
+        QVERIFY(other.open(QIODevice::WriteOnly));
+        other.write("a workbook");
+        other.close();
+        promptRk::setNextFileName(workbook);
+        window.exportToExcelInfoSlot(dialog->states());
+        QCOMPARE(promptKinds(),
+                 QList<promptRk::Kind>({promptRk::SaveFileName, promptRk::Question}));
+        QCOMPARE(fileBytesOf(workbook), QByteArray("a workbook"));
+        QVERIFY(QFileInfo::exists(workbook + ".csv"));
+        // Asked again about that file, Yes replaces it.
+        promptRk::clearHistory();
+        promptRk::setNextFileName(workbook);
+        promptRk::setNextAnswer(QMessageBox::Yes);
+        promptRk::setNextAnswer(QMessageBox::No); // not opened afterwards
+        window.exportToExcelInfoSlot(dialog->states());
+        QCOMPARE(promptRk::history()[1].text, QDir::toNativeSeparators(workbook + ".csv") +
+                                                  " already exists.\nDo you want to replace it?");
+        QCOMPARE(promptRk::history().last().text,
+                 QString("File has been exported, is it open now?"));
+        QCOMPARE(fileBytesOf(workbook), QByteArray("a workbook"));
 
         // A folder that does not exist: the failure, never the success question.
         promptRk::clearHistory();

@@ -126,13 +126,13 @@ private slots:
         QTest::addColumn<int>("samples");
         QTest::addColumn<QVector<int>>("lastOnPage"); // last Sample number of each page
         QTest::newRow("one short of a full page") << first - 1 << QVector<int>{first - 1};
-        // The full page pushes the cursor past 57: the closing lines go on.
-        QTest::newRow("full first page") << first << QVector<int>{first, first};
+        // The page is checked before a row, never after the last one: a
+        // full last page keeps the closing lines below its table.
+        QTest::newRow("full first page") << first << QVector<int>{first};
         QTest::newRow("one more") << first + 1 << QVector<int>{first, first + 1};
         QTest::newRow("one short of two pages")
             << first + more - 1 << QVector<int>{first, first + more - 1};
-        QTest::newRow("two full pages")
-            << first + more << QVector<int>{first, first + more, first + more};
+        QTest::newRow("two full pages") << first + more << QVector<int>{first, first + more};
         QTest::newRow("third page begun")
             << first + more + 1 << QVector<int>{first, first + more, first + more + 1};
     }
@@ -157,6 +157,12 @@ private slots:
             QCOMPARE(page.trimmed().split('\n').last().trimmed(), QString::number(p + 1));
             QCOMPARE(page.contains("signature:"), p == pages.size() - 1);
         }
+        // The closing lines stand below the last row, on its page.
+        const QRectF row = pdfWordBox(path, pages.size(),
+                                      QString("S%1").arg(lastOnPage.last(), 3, 10, QChar('0')));
+        const QRectF signature = pdfWordBox(path, pages.size(), "signature:");
+        QVERIFY(!row.isEmpty() && !signature.isEmpty());
+        QVERIFY(signature.top() > row.bottom());
     }
 
     // A Type block low on the last page would run into the closing lines:

@@ -2,7 +2,9 @@
 // and the JSON carry the same numbers and words as the window; a damaged file
 // gives what could be read and says what was lost.
 
+#include "../reports/exportReader.h"
 #include "../support/conditionColumns.h"
+#include "../support/measuringRecords.h"
 #include "../support/settingsStore.h"
 #include "MainWindows.h"
 #include "exportCommand.h"
@@ -31,9 +33,12 @@ struct Run
     QString err;
 };
 
-Run qcmtool(const QStringList &args)
+// Runs qcmtool; `output` names a file that takes its standard output.
+Run qcmtool(const QStringList &args, const QString &output = QString())
 {
     QProcess p;
+    if (!output.isEmpty())
+        p.setStandardOutputFile(output);
     p.start(qEnvironmentVariable("QCM_BUILD_DIR") + "/qcmtool", args);
     Run r;
     if (!p.waitForFinished(60000))
@@ -185,8 +190,11 @@ private slots:
                 window.addTypeItem(52.34f, -1.2f, 3.45f, "Red, dark", conditionColumns());
             QTreeWidgetItem *b = window.addTypeItem(52.34f, -1.2f, 3.45f, "标样 T002",
                                                     conditionColumns("HunterLAB", "ΔE00"));
+            QTreeWidgetItem *c =
+                window.addTypeItem(52.34f, -1.2f, 3.45f, "@SUM(A1)", conditionColumns());
             a->setCheckState(0, Qt::Checked);
             b->setCheckState(0, Qt::Checked);
+            c->setCheckState(0, Qt::Checked);
             window.action("saveAsStandard2Fcn")->trigger();
             window.close();
         }
@@ -202,18 +210,24 @@ private slots:
         QCOMPARE(csv.exitCode, 0);
         QVERIFY(csv.out.startsWith("\xEF\xBB\xBForder,name,colorSpace,value,"));
         QVERIFY(csv.out.contains("\"Red, dark\",CIE1976L*a*b*,L52.34  a-1.20  b3.45,"));
+        // A name a spreadsheet would compute is written as text, unless --raw.
+        QVERIFY(csv.out.contains(",'@SUM(A1),CIE1976L*a*b*,"));
+        const Run rawCsv = qcmtool({"library", library, "--csv", "-", "--raw"});
+        QCOMPARE(rawCsv.exitCode, 0);
+        QVERIFY(rawCsv.out.contains(",@SUM(A1),CIE1976L*a*b*,"));
+        QCOMPARE(qcmtool({"library", library, "--json", "-", "--raw"}).exitCode, 1);
 
         const Run json = qcmtool({"library", library, "--json", "-"});
         QCOMPARE(json.exitCode, 0);
         QJsonParseError error;
         const QJsonArray entries = QJsonDocument::fromJson(json.out, &error)["entries"].toArray();
         QCOMPARE(error.error, QJsonParseError::NoError);
-        QCOMPARE(entries.size(), 2);
-        // Both Types are saved, the checked ones from the last to the first.
+        QCOMPARE(entries.size(), 3);
+        // Every checked Type is saved.
         QSet<QString> names;
         for (const QJsonValue &entry : entries)
             names << entry["name"].toString();
-        QCOMPARE(names, (QSet<QString>{"Red, dark", "标样 T002"}));
+        QCOMPARE(names, (QSet<QString>{"Red, dark", "标样 T002", "@SUM(A1)"}));
         for (const QJsonValue &entry : entries) {
             const QJsonArray c = entry["coordinates"].toArray();
             QCOMPARE(c.at(0).toDouble(), 52.34);
@@ -228,7 +242,7 @@ private slots:
         cut.close();
         const Run damaged = qcmtool({"library", cut.fileName()});
         QCOMPARE(damaged.exitCode, 3);
-        QVERIFY2(damaged.err.contains("1 whole entries"), qPrintable(damaged.err));
+        QVERIFY2(damaged.err.contains("2 whole entries"), qPrintable(damaged.err));
         QCOMPARE(qcmtool({"library", path}).exitCode, 1); // a measuring file is no library
     }
 
@@ -258,6 +272,135 @@ private slots:
         QVERIFY(refused.err.contains("not a measuring file"));
         QCOMPARE(qcmtool({"export", path, "--csv", "-", "--fields", "15"}).exitCode, 1);
         QCOMPARE(qcmtool({"show", dir.filePath("missing.qcm")}).exitCode, 1);
+    }
+
+    // Names and fields that a spreadsheet would run as formulas are written
+    // as text, by the window and by qcmtool alike; --raw keeps them exact.
+    // The numbers are never touched, nor the program's own words ("--").
+    void formulaTextsInCsv()
+    {
+        const QString file = dir.filePath("formulas.qcm");
+        const QString product = "=cmd|' /C calc'!A0";
+        const QString link = "=HYPERLINK(\"http://example.com\",\"click\")";
+        const QStringList samples{"+1", "-2", "@SUM(A1)", "\tTab", "\rReturn", "Sample S001"};
+        QByteArray fromWindow;
+        {
+            MainWindows window;
+            window.setPrintMsg("Formulas", "ACME", "", "Lab", "Ann", product, false);
+            QTreeWidgetItem *type = window.addTypeItem(50, -1.5f, 0, link, conditionColumns());
+            for (const QString &name : samples)
+                window.addSampleItem(51, -2.25f, 0.5f, type, name, conditionColumns());
+            QTreeWidgetItem *xyz =
+                window.addTypeItem(20, 21, 22, "Type T002", conditionColumns("CIEXYZ", "ΔELab"));
+            window.addSampleItem(21, 21, 22, xyz, "Sample S001",
+                                 conditionColumns("CIEXYZ", "ΔELab"));
+            type->setCheckState(0, Qt::Checked);
+            xyz->setCheckState(0, Qt::Checked);
+            QVERIFY(window.saveFile(file));
+            QVector<bool> flags(15, false);
+            flags[14] = true; // the product
+            promptRk::setNextFileName(dir.filePath("formulas.csv"));
+            promptRk::setNextAnswer(QMessageBox::No);
+            QVERIFY(window.exporter()->exportCsv(flags));
+            fromWindow = fileBytes(dir.filePath("formulas.csv"));
+        }
+        const QString guardedPath = dir.filePath("guarded.csv");
+        QCOMPARE(qcmtool({"export", file, "--csv", guardedPath, "--fields", "14"}).exitCode, 0);
+        QCOMPARE(fileBytes(guardedPath), fromWindow);
+        const QString rawPath = dir.filePath("raw.csv");
+        QCOMPARE(qcmtool({"export", file, "--csv", rawPath, "--raw", "--fields", "14"}).exitCode,
+                 0);
+
+        QString failure;
+        const QJsonArray guarded =
+            readExport("readCsv.py", guardedPath, &failure)["rows"].toArray();
+        QVERIFY2(failure.isEmpty(), qPrintable(failure));
+        const QJsonArray raw = readExport("readCsv.py", rawPath, &failure)["rows"].toArray();
+        QVERIFY2(failure.isEmpty(), qPrintable(failure));
+        QCOMPARE(guarded.size(), 1 + 1 + samples.size() + 2);
+        QCOMPARE(raw.size(), guarded.size());
+        auto cell = [](const QJsonArray &rows, int row, int column) {
+            return rows.at(row).toArray().at(column).toString();
+        };
+        // Kind, Type, name, three coordinates, ΔE, three words, verdict, product.
+        for (int row = 1; row <= samples.size() + 1; ++row) {
+            QCOMPARE(cell(guarded, row, 1), "'" + link);
+            QCOMPARE(cell(raw, row, 1), link);
+            QCOMPARE(cell(guarded, row, 11), "'" + product);
+            QCOMPARE(cell(raw, row, 11), product);
+            QCOMPARE(cell(guarded, row, 4), cell(raw, row, 4));
+            QVERIFY(cell(guarded, row, 4).startsWith('-'));
+        }
+        for (int i = 0; i < samples.size(); ++i) {
+            const QString name = samples[i];
+            const bool formula = !name.startsWith("Sample");
+            QCOMPARE(cell(guarded, 2 + i, 2), formula ? "'" + name : name);
+            QCOMPARE(cell(raw, 2 + i, 2), name);
+        }
+        const int xyzSample = raw.size() - 1;
+        QCOMPARE(cell(guarded, xyzSample, 1), QString("Type T002"));
+        QCOMPARE(cell(guarded, xyzSample, 7), QString("--"));
+    }
+
+    // Samples whose Type record is missing (a file cut exactly between
+    // records) and Samples beyond the program's limit are said, with exit 3.
+    void recordsLeftOutAreSaid()
+    {
+        const QByteArray whole = fileBytes(path);
+        const QString between = dir.filePath("between.qcm");
+        QFile file(between);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(withoutLastRecords(whole, 1)); // the record of Type "Black"
+        file.close();
+        const Run shown = qcmtool({"show", between});
+        QCOMPARE(shown.exitCode, 3);
+        QVERIFY2(shown.err.contains("1 records name a Type the file does not hold"),
+                 qPrintable(shown.err));
+        QVERIFY(shown.out.contains("\nType T002  "));
+        QVERIFY(!shown.out.contains("\nBlack  "));
+        const Run json = qcmtool({"export", between, "--json", "-"});
+        QCOMPARE(json.exitCode, 3);
+        const QJsonObject root = QJsonDocument::fromJson(json.out).object();
+        QCOMPARE(root["intact"].toBool(true), false);
+        QCOMPARE(root["recordsWithoutType"].toInt(), 1);
+        QCOMPARE(root["types"].toArray().size(), 2);
+        QCOMPARE(
+            QJsonDocument::fromJson(qcmtool({"export", path, "--json", "-"}).out)["intact"].toBool(
+                false),
+            true);
+
+        // 1001 Types of one name each receive the 1001 Samples naming it:
+        // 1001 × 1000 copies, a thousand beyond the limit.
+        QVector<ItemRecord> records;
+        const QStringList values{"50", "0", "0"};
+        const QStringList conditions = conditionColumns("CIE1976L*a*b*", "ΔELab");
+        for (int i = 0; i < 1001; ++i)
+            records << measuringRecord("Measuring Name:Dup", "Type T001", values, conditions);
+        for (int i = 0; i < 1001; ++i)
+            records << measuringRecord("Type T001", "Sample S001", values, conditions);
+        const QString many = dir.filePath("many.qcm");
+        QFile manyFile(many);
+        QVERIFY(manyFile.open(QIODevice::WriteOnly));
+        manyFile.write(measuringFileOf("Dup", records));
+        manyFile.close();
+        const Run limited = qcmtool({"show", many}, QProcess::nullDevice());
+        QCOMPARE(limited.exitCode, 3);
+        QVERIFY2(limited.err.contains("1000 Sample copies beyond the limit of 1000000"),
+                 qPrintable(limited.err));
+    }
+
+    // Output that cannot be written is a failure, whatever the command.
+    void fullDiskIsAFailure()
+    {
+        if (!QFile::exists("/dev/full"))
+            QSKIP("no /dev/full here");
+        for (const QStringList &args :
+             {QStringList{"show", path}, QStringList{"export", path, "--csv", "-"},
+              QStringList{"export", path, "--json", "-"}, QStringList{"swatch", "50", "0", "0"}}) {
+            const Run r = qcmtool(args, "/dev/full");
+            QVERIFY2(r.exitCode == 1, qPrintable(args.join(' ')));
+            QVERIFY2(r.err.contains("cannot write"), qPrintable(r.err));
+        }
     }
 };
 

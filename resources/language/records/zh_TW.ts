@@ -1,567 +1,575 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_TW">
-<context>
-    <name>conditionCheck</name>
-    <message>
-        <source>Please change in measurement setup if light sources don’t 
+    <context>
+        <name>conditionCheck</name>
+        <message>
+            <source>Please change in measurement setup if light sources don’t 
 agree with Type!</source>
-        <translation>光源與標樣不一致，
+            <translation>光源與標樣不一致，
 請在量測設定中變更!</translation>
-    </message>
-    <message>
-        <source>Please use caliber consistent with standard instrument if caliber 
+        </message>
+        <message>
+            <source>Please use caliber consistent with standard instrument if caliber 
 don’t agree with Type measuring conditions!</source>
-        <translation>口徑與標樣量測條件不一致，
+            <translation>口徑與標樣量測條件不一致，
 請使用與標樣一致的口徑!</translation>
-    </message>
-    <message>
-        <source>Please change in measurement setup if containing light mode 
+        </message>
+        <message>
+            <source>Please change in measurement setup if containing light mode 
 is not consistent with Type measurement conditions!</source>
-        <translation>鏡面光方式與標樣量測條件不一致，
+            <translation>鏡面光方式與標樣量測條件不一致，
 請在量測設定中變更!</translation>
-    </message>
-    <message>
-        <source>Please change in measurement setup if color splace is not 
+        </message>
+        <message>
+            <source>Please change in measurement setup if color splace is not 
 consistent with Type measurement conditions!</source>
-        <translation>顏色空間與標樣量測條件不一致，
+            <translation>顏色空間與標樣量測條件不一致，
 請在量測設定中變更!</translation>
-    </message>
-    <message>
-        <source>Please use illumination consistent instrument if illumination 
+        </message>
+        <message>
+            <source>Please use illumination consistent instrument if illumination 
 don’t agree with Type measuring conditions!</source>
-        <translation>照明方式與標樣量測條件不一致，
+            <translation>照明方式與標樣量測條件不一致，
 請使用照明方式一致的儀器!</translation>
-    </message>
-    <message>
-        <source>Please use observer consistent with instrument if observer 
+        </message>
+        <message>
+            <source>Please use observer consistent with instrument if observer 
 don’t agree with Type!</source>
-        <translation>觀察者與標樣不一致，
+            <translation>觀察者與標樣不一致，
 請使用觀察者一致的儀器!</translation>
-    </message>
-    <message>
-        <source>Please change in measurement setup if average measurement settings 
+        </message>
+        <message>
+            <source>Please change in measurement setup if average measurement settings 
 are not consistent with Type measurement conditions!</source>
-        <translation>平均量測設定與標樣量測條件不一致，
+            <translation>平均量測設定與標樣量測條件不一致，
 請在量測設定中變更!</translation>
-    </message>
-</context>
-<context>
-    <name>fastFindRk</name>
-    <message>
-        <source>quick search</source>
-        <translation>快速搜尋</translation>
-    </message>
-    <message>
-        <source> key word:</source>
-        <translation> 關鍵字:</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>確定</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>取消</translation>
-    </message>
-    <message>
-        <source>tips</source>
-        <translation>提示</translation>
-    </message>
-    <message>
-        <source>search all items!</source>
-        <translation>已搜尋全部項目！</translation>
-    </message>
-</context>
-<context>
-    <name>infoPanelRk</name>
-    <message>
-        <source>Company</source>
-        <translation>公司</translation>
-    </message>
-    <message>
-        <source>Department</source>
-        <translation>部門</translation>
-    </message>
-    <message>
-        <source>Measurement Person</source>
-        <translation>量測人員</translation>
-    </message>
-    <message>
-        <source>Product Tested</source>
-        <translation>受測產品</translation>
-    </message>
-    <message>
-        <source>Standard Light Source</source>
-        <translation>標準光源</translation>
-    </message>
-    <message>
-        <source>Illumination Method</source>
-        <translation>照明方式</translation>
-    </message>
-    <message>
-        <source>Color Space</source>
-        <translation>顏色空間</translation>
-    </message>
-    <message>
-        <source>Color Difference Formula</source>
-        <translation>色差公式</translation>
-    </message>
-    <message>
-        <source>Observer</source>
-        <translation>觀察者</translation>
-    </message>
-    <message>
-        <source>Caliber</source>
-        <translation>口徑</translation>
-    </message>
-    <message>
-        <source>Containing Light Mode</source>
-        <translation>包含鏡面光方式</translation>
-    </message>
-    <message>
-        <source>Single/Average Measurement</source>
-        <translation>單次/平均量測</translation>
-    </message>
-    <message>
-        <source>Type</source>
-        <translation>標樣</translation>
-    </message>
-    <message>
-        <source>Sample</source>
-        <translation>試樣</translation>
-    </message>
-    <message>
-        <source>Color Difference Value</source>
-        <translation>色差值</translation>
-    </message>
-    <message>
-        <source>Deflection</source>
-        <translation>偏向</translation>
-    </message>
-    <message>
-        <source>Judging Result</source>
-        <translation>判定結果</translation>
-    </message>
-    <message>
-        <source>Measuring Time</source>
-        <translation>量測時間</translation>
-    </message>
-</context>
-<context>
-    <name>itemOperationsRk</name>
-    <message>
-        <source>Tips</source>
-        <translation>提示</translation>
-    </message>
-    <message>
-        <source>There is no selected item!</source>
-        <translation>沒有勾選的項目！</translation>
-    </message>
-    <message>
-        <source>Warning</source>
-        <translation>警告</translation>
-    </message>
-    <message>
-        <source>Do you want to delete the selected?</source>
-        <translation>是否刪除勾選的項目？</translation>
-    </message>
-    <message>
-        <source>Have been removed by the options!</source>
-        <translation>已刪除勾選的項目！</translation>
-    </message>
-    <message>
-        <source>Delete all samples under the Type</source>
-        <translation>刪除該標樣下的所有試樣</translation>
-    </message>
-    <message>
-        <source>No measurement/Type/sample selected!</source>
-        <translation>未選中量測、標樣或試樣！</translation>
-    </message>
-    <message>
-        <source>The name must not be empty!</source>
-        <translation>名稱不能為空！</translation>
-    </message>
-    <message>
-        <source>Name existed, please rename!</source>
-        <translation>名稱已存在，請重新命名！</translation>
-    </message>
-    <message>
-        <source>Name and software name conflicting!</source>
-        <translation>名稱與軟體自動命名衝突！</translation>
-    </message>
-    <message>
-        <source>Rename Successfully</source>
-        <translation>重新命名成功</translation>
-    </message>
-    <message>
-        <source>Search Finished</source>
-        <translation>搜尋完成</translation>
-    </message>
-    <message>
-        <source>No Type, Sample is selected!</source>
-        <translation>未選中標樣或試樣！</translation>
-    </message>
-</context>
-<context>
-    <name>itemRenameRk</name>
-    <message>
-        <source>Rename</source>
-        <translation>重新命名</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>名稱</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>確定</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>取消</translation>
-    </message>
-</context>
-<context>
-    <name>measurementRoad</name>
-    <message>
-        <source>Tips</source>
-        <translation>提示</translation>
-    </message>
-    <message>
-        <source>Do you want white calibration?</source>
-        <translation>是否進行白板校正?</translation>
-    </message>
-    <message>
-        <source>Do you want black calibration?</source>
-        <translation>是否進行黑板校正?</translation>
-    </message>
-</context>
-<context>
-    <name>measurementTreeRk</name>
-    <message>
-        <source>Instrument Model</source>
-        <translation>儀器型號</translation>
-    </message>
-    <message>
-        <source>Wavelength Range</source>
-        <translation>波長範圍</translation>
-    </message>
-    <message>
-        <source>Standard Light Source</source>
-        <translation>標準光源</translation>
-    </message>
-    <message>
-        <source>Observer</source>
-        <translation>觀察者</translation>
-    </message>
-    <message>
-        <source>Illumination Mode</source>
-        <translation>照明方式</translation>
-    </message>
-    <message>
-        <source>Caliber</source>
-        <translation>口徑</translation>
-    </message>
-    <message>
-        <source>Containing Light Mode</source>
-        <translation>包含鏡面光方式</translation>
-    </message>
-    <message>
-        <source>Color Space</source>
-        <translation>顏色空間</translation>
-    </message>
-    <message>
-        <source>Color Difference Formula</source>
-        <translation>色差公式</translation>
-    </message>
-    <message>
-        <source>Type Capacity</source>
-        <translation>標樣容量</translation>
-    </message>
-    <message>
-        <source>Sample Capacity</source>
-        <translation>試樣容量</translation>
-    </message>
-    <message>
-        <source>Single/Average Measurement</source>
-        <translation>單次/平均量測</translation>
-    </message>
-    <message>
-        <source>Measurement Name</source>
-        <translation>量測名稱</translation>
-    </message>
-    <message>
-        <source>Company</source>
-        <translation>公司</translation>
-    </message>
-    <message>
-        <source>Print Time</source>
-        <translation>列印時間</translation>
-    </message>
-    <message>
-        <source>Department</source>
-        <translation>部門</translation>
-    </message>
-    <message>
-        <source>Measurement Person</source>
-        <translation>量測人員</translation>
-    </message>
-    <message>
-        <source>Product Tested</source>
-        <translation>受測產品</translation>
-    </message>
-    <message>
-        <source>New Measurement</source>
-        <translation>新建測量</translation>
-    </message>
-    <message>
-        <source>Instrument Info.</source>
-        <translation>儀器資訊</translation>
-    </message>
-    <message>
-        <source>Software Info.</source>
-        <translation>軟體資訊</translation>
-    </message>
-    <message>
-        <source>Measuring Parameters</source>
-        <translation>量測參數</translation>
-    </message>
-    <message>
-        <source>Current Tolerance</source>
-        <translation>目前容差</translation>
-    </message>
-    <message>
-        <source>Print Info.</source>
-        <translation>列印資訊</translation>
-    </message>
-    <message>
-        <source>Type</source>
-        <translation>標樣</translation>
-    </message>
-    <message>
-        <source>Sample</source>
-        <translation>試樣</translation>
-    </message>
-    <message>
-        <source>Measuring Name:</source>
-        <translation>測量名：</translation>
-    </message>
-</context>
-<context>
-    <name>measuringDocument</name>
-    <message>
-        <source>files</source>
-        <translation>檔案</translation>
-    </message>
-    <message>
-        <source>QCM</source>
-        <translation>QCM</translation>
-    </message>
-    <message>
-        <source>Cannot write file</source>
-        <translation>無法寫入檔案</translation>
-    </message>
-    <message>
-        <source>Cannot read file</source>
-        <translation>無法讀取檔案</translation>
-    </message>
-    <message>
-        <source>The file is not a qcm file.</source>
-        <translation>該檔案不是 qcm 檔案。</translation>
-    </message>
-    <message>
-        <source>Loading file ... </source>
-        <translation>正在載入檔案... </translation>
-    </message>
-    <message>
-        <source>Loaded finished</source>
-        <translation>載入完成</translation>
-    </message>
-    <message>
-        <source>Untitled [*]</source>
-        <translation>未命名 [*]</translation>
-    </message>
-    <message>
-        <source>Color Software QCM  </source>
-        <translation>色差軟體 QCM  </translation>
-    </message>
-    <message>
-        <source>The document has been modified.
+        </message>
+    </context>
+    <context>
+        <name>fastFindRk</name>
+        <message>
+            <source>quick search</source>
+            <translation>快速搜尋</translation>
+        </message>
+        <message>
+            <source> key word:</source>
+            <translation> 關鍵字:</translation>
+        </message>
+        <message>
+            <source>OK</source>
+            <translation>確定</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>取消</translation>
+        </message>
+        <message>
+            <source>tips</source>
+            <translation>提示</translation>
+        </message>
+        <message>
+            <source>search all items!</source>
+            <translation>已搜尋全部項目！</translation>
+        </message>
+    </context>
+    <context>
+        <name>infoPanelRk</name>
+        <message>
+            <source>Company</source>
+            <translation>公司</translation>
+        </message>
+        <message>
+            <source>Department</source>
+            <translation>部門</translation>
+        </message>
+        <message>
+            <source>Measurement Person</source>
+            <translation>量測人員</translation>
+        </message>
+        <message>
+            <source>Product Tested</source>
+            <translation>受測產品</translation>
+        </message>
+        <message>
+            <source>Standard Light Source</source>
+            <translation>標準光源</translation>
+        </message>
+        <message>
+            <source>Illumination Method</source>
+            <translation>照明方式</translation>
+        </message>
+        <message>
+            <source>Color Space</source>
+            <translation>顏色空間</translation>
+        </message>
+        <message>
+            <source>Color Difference Formula</source>
+            <translation>色差公式</translation>
+        </message>
+        <message>
+            <source>Observer</source>
+            <translation>觀察者</translation>
+        </message>
+        <message>
+            <source>Caliber</source>
+            <translation>口徑</translation>
+        </message>
+        <message>
+            <source>Containing Light Mode</source>
+            <translation>包含鏡面光方式</translation>
+        </message>
+        <message>
+            <source>Single/Average Measurement</source>
+            <translation>單次/平均量測</translation>
+        </message>
+        <message>
+            <source>Type</source>
+            <translation>標樣</translation>
+        </message>
+        <message>
+            <source>Sample</source>
+            <translation>試樣</translation>
+        </message>
+        <message>
+            <source>Color Difference Value</source>
+            <translation>色差值</translation>
+        </message>
+        <message>
+            <source>Deflection</source>
+            <translation>偏向</translation>
+        </message>
+        <message>
+            <source>Judging Result</source>
+            <translation>判定結果</translation>
+        </message>
+        <message>
+            <source>Measuring Time</source>
+            <translation>量測時間</translation>
+        </message>
+    </context>
+    <context>
+        <name>itemOperationsRk</name>
+        <message>
+            <source>Tips</source>
+            <translation>提示</translation>
+        </message>
+        <message>
+            <source>There is no selected item!</source>
+            <translation>沒有勾選的項目！</translation>
+        </message>
+        <message>
+            <source>Warning</source>
+            <translation>警告</translation>
+        </message>
+        <message>
+            <source>Do you want to delete the selected?</source>
+            <translation>是否刪除勾選的項目？</translation>
+        </message>
+        <message>
+            <source>Have been removed by the options!</source>
+            <translation>已刪除勾選的項目！</translation>
+        </message>
+        <message>
+            <source>Delete all samples under the Type</source>
+            <translation>刪除該標樣下的所有試樣</translation>
+        </message>
+        <message>
+            <source>No measurement/Type/sample selected!</source>
+            <translation>未選中量測、標樣或試樣！</translation>
+        </message>
+        <message>
+            <source>The name must not be empty!</source>
+            <translation>名稱不能為空！</translation>
+        </message>
+        <message>
+            <source>Name existed, please rename!</source>
+            <translation>名稱已存在，請重新命名！</translation>
+        </message>
+        <message>
+            <source>Name and software name conflicting!</source>
+            <translation>名稱與軟體自動命名衝突！</translation>
+        </message>
+        <message>
+            <source>Rename Successfully</source>
+            <translation>重新命名成功</translation>
+        </message>
+        <message>
+            <source>Search Finished</source>
+            <translation>搜尋完成</translation>
+        </message>
+        <message>
+            <source>No Type, Sample is selected!</source>
+            <translation>未選中標樣或試樣！</translation>
+        </message>
+    </context>
+    <context>
+        <name>itemRenameRk</name>
+        <message>
+            <source>Rename</source>
+            <translation>重新命名</translation>
+        </message>
+        <message>
+            <source>Name</source>
+            <translation>名稱</translation>
+        </message>
+        <message>
+            <source>OK</source>
+            <translation>確定</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>取消</translation>
+        </message>
+    </context>
+    <context>
+        <name>measurementRoad</name>
+        <message>
+            <source>Tips</source>
+            <translation>提示</translation>
+        </message>
+        <message>
+            <source>Do you want white calibration?</source>
+            <translation>是否進行白板校正?</translation>
+        </message>
+        <message>
+            <source>Do you want black calibration?</source>
+            <translation>是否進行黑板校正?</translation>
+        </message>
+    </context>
+    <context>
+        <name>measurementTreeRk</name>
+        <message>
+            <source>Instrument Model</source>
+            <translation>儀器型號</translation>
+        </message>
+        <message>
+            <source>Wavelength Range</source>
+            <translation>波長範圍</translation>
+        </message>
+        <message>
+            <source>Standard Light Source</source>
+            <translation>標準光源</translation>
+        </message>
+        <message>
+            <source>Observer</source>
+            <translation>觀察者</translation>
+        </message>
+        <message>
+            <source>Illumination Mode</source>
+            <translation>照明方式</translation>
+        </message>
+        <message>
+            <source>Caliber</source>
+            <translation>口徑</translation>
+        </message>
+        <message>
+            <source>Containing Light Mode</source>
+            <translation>包含鏡面光方式</translation>
+        </message>
+        <message>
+            <source>Color Space</source>
+            <translation>顏色空間</translation>
+        </message>
+        <message>
+            <source>Color Difference Formula</source>
+            <translation>色差公式</translation>
+        </message>
+        <message>
+            <source>Type Capacity</source>
+            <translation>標樣容量</translation>
+        </message>
+        <message>
+            <source>Sample Capacity</source>
+            <translation>試樣容量</translation>
+        </message>
+        <message>
+            <source>Single/Average Measurement</source>
+            <translation>單次/平均量測</translation>
+        </message>
+        <message>
+            <source>Measurement Name</source>
+            <translation>量測名稱</translation>
+        </message>
+        <message>
+            <source>Company</source>
+            <translation>公司</translation>
+        </message>
+        <message>
+            <source>Print Time</source>
+            <translation>列印時間</translation>
+        </message>
+        <message>
+            <source>Department</source>
+            <translation>部門</translation>
+        </message>
+        <message>
+            <source>Measurement Person</source>
+            <translation>量測人員</translation>
+        </message>
+        <message>
+            <source>Product Tested</source>
+            <translation>受測產品</translation>
+        </message>
+        <message>
+            <source>New Measurement</source>
+            <translation>新建測量</translation>
+        </message>
+        <message>
+            <source>Instrument Info.</source>
+            <translation>儀器資訊</translation>
+        </message>
+        <message>
+            <source>Software Info.</source>
+            <translation>軟體資訊</translation>
+        </message>
+        <message>
+            <source>Measuring Parameters</source>
+            <translation>量測參數</translation>
+        </message>
+        <message>
+            <source>Current Tolerance</source>
+            <translation>目前容差</translation>
+        </message>
+        <message>
+            <source>Print Info.</source>
+            <translation>列印資訊</translation>
+        </message>
+        <message>
+            <source>Type</source>
+            <translation>標樣</translation>
+        </message>
+        <message>
+            <source>Sample</source>
+            <translation>試樣</translation>
+        </message>
+        <message>
+            <source>Measuring Name:</source>
+            <translation>測量名：</translation>
+        </message>
+    </context>
+    <context>
+        <name>measuringDocument</name>
+        <message>
+            <source>files</source>
+            <translation>檔案</translation>
+        </message>
+        <message>
+            <source>QCM</source>
+            <translation>QCM</translation>
+        </message>
+        <message>
+            <source>Cannot write file</source>
+            <translation>無法寫入檔案</translation>
+        </message>
+        <message>
+            <source>Cannot read file</source>
+            <translation>無法讀取檔案</translation>
+        </message>
+        <message>
+            <source>The file is not a qcm file.</source>
+            <translation>該檔案不是 qcm 檔案。</translation>
+        </message>
+        <message>
+            <source>Loading file ... </source>
+            <translation>正在載入檔案... </translation>
+        </message>
+        <message>
+            <source>Loaded finished</source>
+            <translation>載入完成</translation>
+        </message>
+        <message>
+            <source>Untitled [*]</source>
+            <translation>未命名 [*]</translation>
+        </message>
+        <message>
+            <source>Color Software QCM  </source>
+            <translation>色差軟體 QCM  </translation>
+        </message>
+        <message>
+            <source>The document has been modified.
 Do you want to save your changes?</source>
-        <translation>文件已修改。
+            <translation>文件已修改。
 是否儲存變更?</translation>
-    </message>
-    <message>
-        <source>File saved</source>
-        <translation>檔案已儲存</translation>
-    </message>
-    <message>
-        <source>Saving canceled</source>
-        <translation>已取消儲存</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>儲存</translation>
-    </message>
-    <message>
-        <source>Open</source>
-        <translation>開啟</translation>
-    </message>
-    <message>
-        <source>File loaded</source>
-        <translation>檔案已載入</translation>
-    </message>
-    <message>
-        <source>Loading canceled</source>
-        <translation>已取消載入</translation>
-    </message>
-    <message>
-        <source>Please wait until the upload has finished.</source>
-        <translation>請等待上傳完成。</translation>
-    </message>
-</context>
-<context>
-    <name>measuringJournal</name>
-    <message>
-        <source>Cannot make the folder %1.</source>
-        <translation>無法建立資料夾 %1。</translation>
-    </message>
-    <message>
-        <source>Every journal in %1 is in use.</source>
-        <translation>%1 中的所有日誌都在使用中。</translation>
-    </message>
-    <message>
-        <source>QCM</source>
-        <translation>QCM</translation>
-    </message>
-    <message>
-        <source>Unsaved measurements cannot be protected against a crash:
+        </message>
+        <message>
+            <source>File saved</source>
+            <translation>檔案已儲存</translation>
+        </message>
+        <message>
+            <source>Saving canceled</source>
+            <translation>已取消儲存</translation>
+        </message>
+        <message>
+            <source>Save</source>
+            <translation>儲存</translation>
+        </message>
+        <message>
+            <source>Open</source>
+            <translation>開啟</translation>
+        </message>
+        <message>
+            <source>File loaded</source>
+            <translation>檔案已載入</translation>
+        </message>
+        <message>
+            <source>Loading canceled</source>
+            <translation>已取消載入</translation>
+        </message>
+        <message>
+            <source>Please wait until the upload has finished.</source>
+            <translation>請等待上傳完成。</translation>
+        </message>
+        <message>
+            <source>Records left without their Type, not loaded (the file may have been cut short): %1.</source>
+            <translation>缺少所屬標樣、未能載入的記錄（檔案可能被截斷）：%1 筆。</translation>
+        </message>
+        <message>
+            <source>Several Types share a name and each receives the Samples naming it; copies beyond %1 are not made. Samples not loaded: %2.</source>
+            <translation>多個標樣同名，每個標樣都會收到指向該名稱的試樣；超過 %1 份的副本不再產生。未載入的試樣：%2 個。</translation>
+        </message>
+    </context>
+    <context>
+        <name>measuringJournal</name>
+        <message>
+            <source>Cannot make the folder %1.</source>
+            <translation>無法建立資料夾 %1。</translation>
+        </message>
+        <message>
+            <source>Every journal in %1 is in use.</source>
+            <translation>%1 中的所有日誌都在使用中。</translation>
+        </message>
+        <message>
+            <source>QCM</source>
+            <translation>QCM</translation>
+        </message>
+        <message>
+            <source>Unsaved measurements cannot be protected against a crash:
 %1</source>
-        <translation>未儲存的測量資料無法在程式當機時得到保護：
+            <translation>未儲存的測量資料無法在程式當機時得到保護：
 %1</translation>
-    </message>
-    <message>
-        <source>an untitled measurement</source>
-        <translation>未命名的測量</translation>
-    </message>
-    <message>
-        <source>QCM was not closed properly. %1 Types and Samples of %2, as they were on %3, were not saved.
+        </message>
+        <message>
+            <source>an untitled measurement</source>
+            <translation>未命名的測量</translation>
+        </message>
+        <message>
+            <source>QCM was not closed properly. %1 Types and Samples of %2, as they were on %3, were not saved.
 Do you want to restore them?</source>
-        <translation>QCM 上次未正常關閉。%2 中的 %1 個標樣和試樣（截至 %3）尚未儲存。
+            <translation>QCM 上次未正常關閉。%2 中的 %1 個標樣和試樣（截至 %3）尚未儲存。
 是否還原？</translation>
-    </message>
-    <message>
-        <source>The last change before the crash could not be read.</source>
-        <translation>當機前的最後一項變更無法讀取。</translation>
-    </message>
-    <message>
-        <source>QCM cannot write in the folder %1.</source>
-        <translation>QCM 無法在資料夾 %1 中寫入。</translation>
-    </message>
-    <message>
-        <source>The unsaved measurements could not be set aside (%1). They stay in %2 and are offered again at the next start.</source>
-        <translation>未儲存的測量無法另行保存（%1）。它們仍保留在 %2 中，下次啟動時將再次提供還原。</translation>
-    </message>
-    <message>
-        <source>%1 now holds %2 Types and Samples: saving the restored ones under its name would replace them with fewer.</source>
-        <translation>%1 現有 %2 個標樣和試樣：以該檔名儲存還原的測量，將以較少的項目取代它們。</translation>
-    </message>
-    <message>
-        <source>If you do not restore them, they are kept in %1.</source>
-        <translation>如果不還原，它們將保留在 %1 中。</translation>
-    </message>
-    <message>
-        <source>Unsaved measurements are no longer protected against a crash: the journal %1 cannot be written (%2).
+        </message>
+        <message>
+            <source>The last change before the crash could not be read.</source>
+            <translation>當機前的最後一項變更無法讀取。</translation>
+        </message>
+        <message>
+            <source>QCM cannot write in the folder %1.</source>
+            <translation>QCM 無法在資料夾 %1 中寫入。</translation>
+        </message>
+        <message>
+            <source>The unsaved measurements could not be set aside (%1). They stay in %2 and are offered again at the next start.</source>
+            <translation>未儲存的測量無法另行保存（%1）。它們仍保留在 %2 中，下次啟動時將再次提供還原。</translation>
+        </message>
+        <message>
+            <source>%1 now holds %2 Types and Samples: saving the restored ones under its name would replace them with fewer.</source>
+            <translation>%1 現有 %2 個標樣和試樣：以該檔名儲存還原的測量，將以較少的項目取代它們。</translation>
+        </message>
+        <message>
+            <source>If you do not restore them, they are kept in %1.</source>
+            <translation>如果不還原，它們將保留在 %1 中。</translation>
+        </message>
+        <message>
+            <source>Unsaved measurements are no longer protected against a crash: the journal %1 cannot be written (%2).
 QCM tries again as long as it runs; make room on that disk, and save the measurement.</source>
-        <translation>未儲存的測量不再受當機保護：無法寫入日誌 %1（%2）。
+            <translation>未儲存的測量不再受當機保護：無法寫入日誌 %1（%2）。
 QCM 執行期間會不斷重試；請在該磁碟上騰出空間，並儲存測量。</translation>
-    </message>
-    <message>
-        <source>Not protected against a crash</source>
-        <translation>未受當機保護</translation>
-    </message>
-</context>
-<context>
-    <name>readingRecorderRk</name>
-    <message>
-        <source>Tips</source>
-        <translation>提示</translation>
-    </message>
-    <message>
-        <source>Unfinished sample average measurement is unfinished, 
-continue to click &quot;Yes&quot;, cancel to click &quot;No&quot;!</source>
-        <translation>平均量測尚未完成，
+        </message>
+        <message>
+            <source>Not protected against a crash</source>
+            <translation>未受當機保護</translation>
+        </message>
+    </context>
+    <context>
+        <name>readingRecorderRk</name>
+        <message>
+            <source>Tips</source>
+            <translation>提示</translation>
+        </message>
+        <message>
+            <source>Unfinished sample average measurement is unfinished, 
+continue to click "Yes", cancel to click "No"!</source>
+            <translation>平均量測尚未完成，
 繼續請點選「是」，取消請點選「否」!</translation>
-    </message>
-    <message>
-        <source>Please measure Type firstly!</source>
-        <translation>請先量測標樣!</translation>
-    </message>
-</context>
-<context>
-    <name>sharedState</name>
-    <message>
-        <source>New Measurement</source>
-        <translation>新建測量</translation>
-    </message>
-</context>
-<context>
-    <name>testRk</name>
-    <message>
-        <source>Stop Sample measurement</source>
-        <translation>停止試樣量測</translation>
-    </message>
-    <message>
-        <source>Auto Sample measurement</source>
-        <translation>自動試樣量測</translation>
-    </message>
-    <message>
-        <source>Test</source>
-        <translation>量測</translation>
-    </message>
-    <message>
-        <source>Type measurement</source>
-        <translation>標樣量測</translation>
-    </message>
-    <message>
-        <source>Sample measurement</source>
-        <translation>試樣量測</translation>
-    </message>
-    <message>
-        <source>Interval:</source>
-        <translation>間隔:</translation>
-    </message>
-    <message>
-        <source>second</source>
-        <translation>秒</translation>
-    </message>
-</context>
-<context>
-    <name>uploadRecorderRk</name>
-    <message>
-        <source>An upload is already running.</source>
-        <translation>上傳正在進行中。</translation>
-    </message>
-    <message>
-        <source>Warning</source>
-        <translation>警告</translation>
-    </message>
-    <message>
-        <source>No instrument information!</source>
-        <translation>沒有儀器資訊！</translation>
-    </message>
-    <message>
-        <source>Please finish the measurement under way before uploading!</source>
-        <translation>請先完成正在進行的量測再上傳！</translation>
-    </message>
-    <message>
-        <source>Upload all the data to your computer?</source>
-        <translation>是否將所有資料上傳到電腦？</translation>
-    </message>
-    <message>
-        <source>Uploaded %1 Types and %2 Samples; %3 Samples without a Type were dropped.</source>
-        <translation>已上傳 %1 個標樣和 %2 個試樣；%3 個沒有標樣的試樣已被捨棄。</translation>
-    </message>
-</context>
+        </message>
+        <message>
+            <source>Please measure Type firstly!</source>
+            <translation>請先量測標樣!</translation>
+        </message>
+    </context>
+    <context>
+        <name>sharedState</name>
+        <message>
+            <source>New Measurement</source>
+            <translation>新建測量</translation>
+        </message>
+    </context>
+    <context>
+        <name>testRk</name>
+        <message>
+            <source>Stop Sample measurement</source>
+            <translation>停止試樣量測</translation>
+        </message>
+        <message>
+            <source>Auto Sample measurement</source>
+            <translation>自動試樣量測</translation>
+        </message>
+        <message>
+            <source>Test</source>
+            <translation>量測</translation>
+        </message>
+        <message>
+            <source>Type measurement</source>
+            <translation>標樣量測</translation>
+        </message>
+        <message>
+            <source>Sample measurement</source>
+            <translation>試樣量測</translation>
+        </message>
+        <message>
+            <source>Interval:</source>
+            <translation>間隔:</translation>
+        </message>
+        <message>
+            <source>second</source>
+            <translation>秒</translation>
+        </message>
+    </context>
+    <context>
+        <name>uploadRecorderRk</name>
+        <message>
+            <source>An upload is already running.</source>
+            <translation>上傳正在進行中。</translation>
+        </message>
+        <message>
+            <source>Warning</source>
+            <translation>警告</translation>
+        </message>
+        <message>
+            <source>No instrument information!</source>
+            <translation>沒有儀器資訊！</translation>
+        </message>
+        <message>
+            <source>Please finish the measurement under way before uploading!</source>
+            <translation>請先完成正在進行的量測再上傳！</translation>
+        </message>
+        <message>
+            <source>Upload all the data to your computer?</source>
+            <translation>是否將所有資料上傳到電腦？</translation>
+        </message>
+        <message>
+            <source>Uploaded %1 Types and %2 Samples; %3 Samples without a Type were dropped.</source>
+            <translation>已上傳 %1 個標樣和 %2 個試樣；%3 個沒有標樣的試樣已被捨棄。</translation>
+        </message>
+    </context>
 </TS>

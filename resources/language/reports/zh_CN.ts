@@ -43,12 +43,6 @@
         <translation>QCM</translation>
     </message>
     <message>
-        <source>%1 already exists.
-Do you want to replace it?</source>
-        <translation>%1 已存在。
-要替换它吗？</translation>
-    </message>
-    <message>
         <source>Data is exported to CSV...</source>
         <translation>正在导出数据到CSV...</translation>
     </message>

@@ -43,12 +43,6 @@
         <translation>QCM</translation>
     </message>
     <message>
-        <source>%1 already exists.
-Do you want to replace it?</source>
-        <translation>%1 已存在。
-要取代它嗎？</translation>
-    </message>
-    <message>
         <source>Data is exported to CSV...</source>
         <translation>正在匯出資料到CSV...</translation>
     </message>
