@@ -2,6 +2,7 @@
 
 #include "promptRk.h"
 
+#include <QApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QEvent>
@@ -15,6 +16,17 @@ namespace {
 const char warnedKey[] = "libraryWarnedFileState";
 // While another box is open, the held boxes look again this much later.
 constexpr int retryMsec = 200;
+
+// A splash screen still up would stand over the box, or hide it.
+bool splashShown()
+{
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (const QWidget *w : windows) {
+        if (w->isVisible() && w->windowType() == Qt::SplashScreen)
+            return true;
+    }
+    return false;
+}
 
 } // namespace
 
@@ -86,7 +98,7 @@ void libraryNotices::showPending()
 {
     if (m_pending.isEmpty())
         return;
-    if (promptRk::boxOpen()) {
+    if (promptRk::boxOpen() || splashShown()) {
         QTimer::singleShot(retryMsec, this, &libraryNotices::showPending);
         return;
     }

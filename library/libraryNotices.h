@@ -2,9 +2,10 @@
 #define QCM_LIBRARYNOTICES_H
 
 // The library's warning boxes.  Boxes of the reading at start-up, which no
-// user asked for, wait until the main window is up and no other box is open;
-// a warning about a file in a given state (its path, size and bytes) is
-// given at start-up only once, until the file changes.
+// user asked for, wait until the main window is up and neither another box
+// nor a splash screen is open; a warning about a file in a given state (its
+// path, size and bytes) is given at start-up only once, until the file
+// changes.
 
 #include <QObject>
 #include <QPointer>
