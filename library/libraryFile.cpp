@@ -142,6 +142,17 @@ bool LibraryEntry::operator==(const LibraryEntry &o) const
            measurementTime == o.measurementTime;
 }
 
+bool libraryEntryComplete(const LibraryEntry &e)
+{
+    for (const QString *text :
+         {&e.colorSpace, &e.value, &e.lightSource, &e.observer, &e.illuminationMode, &e.caliber,
+          &e.lightMode, &e.averageTimes, &e.measurementTime}) {
+        if (text->isEmpty())
+            return false;
+    }
+    return true;
+}
+
 bool writeLibraryFile(QIODevice *device, const QVector<LibraryEntry> &entries)
 {
     if (!device || !device->isWritable())
@@ -196,8 +207,10 @@ LibraryReadResult readLibraryFile(QIODevice *device)
         clampColor(&entry);
         if (fields < fieldCount) {
             result.damaged = true;
-            if (fields > 0)
+            if (fields > 0) {
                 result.entries.append(entry);
+                result.partialFields = fields;
+            }
             break;
         }
         result.entries.append(entry);

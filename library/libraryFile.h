@@ -44,6 +44,12 @@ struct LibraryEntry
     bool operator!=(const LibraryEntry &o) const { return !(*this == o); }
 };
 
+// Whether an entry holds what a Type needs: a colour space, a value text and
+// every condition with the measuring time.  The last entry of a damaged file
+// lacks at least its time (the last field), and keeps lacking it once the
+// library is written again, so it is never taken for a Type at 0, 0, 0.
+bool libraryEntryComplete(const LibraryEntry &entry);
+
 enum class LibraryReadStatus
 {
     Ok,              // entries read (possibly fewer, when `damaged` is set)
@@ -59,6 +65,9 @@ struct LibraryReadResult
     // Entries read whole; one less than entries.size() when the damaged
     // entry's readable fields are kept as a last, incomplete entry.
     int completeEntries = 0;
+    // How many of that last, incomplete entry's fifteen fields (in file
+    // order) were read; 0 when every entry is whole.
+    int partialFields = 0;
     // Reading stopped at damage: the data ended inside an entry, or a text
     // declared an odd byte count (no whole UTF-16 text can have one).
     bool damaged = false;

@@ -62,7 +62,7 @@ QString libraryTableModel::text(const Row &row, int column)
     case NameColumn:
         return e.name;
     case InfoColumn:
-        return e.info;
+        return e.info.isEmpty() && !row.complete ? tr("Incomplete") : e.info;
     case ColorSpaceColumn:
         return e.colorSpace;
     case ValueColumn:
@@ -94,10 +94,20 @@ QVariant libraryTableModel::data(const QModelIndex &index, int role) const
     const int column = index.column();
     switch (role) {
     case Qt::DisplayRole:
-    case Qt::ToolTipRole:
         if (column == ColorColumn)
             return QVariant();
         return text(row, column);
+    case Qt::ToolTipRole:
+        if (column == ColorColumn)
+            return QVariant();
+        if (!row.complete)
+            return tr("Incomplete entry: its library file is damaged here. It cannot be "
+                      "launched or found by value.");
+        return text(row, column);
+    case Qt::ForegroundRole:
+        if (!row.complete)
+            return QBrush(QColor(Qt::gray));
+        return QVariant();
     case Qt::TextAlignmentRole:
         return int(Qt::AlignCenter);
     case Qt::CheckStateRole:
@@ -150,6 +160,7 @@ libraryTableModel::Row libraryTableModel::makeRow(const LibraryEntry &entry)
     Row row;
     row.entry = entry;
     row.value = parseLibraryValue(entry.value);
+    row.complete = libraryEntryComplete(entry);
     return row;
 }
 

@@ -12,6 +12,8 @@
 // colour as the background of its cell, and the Name cell red while a search
 // marks it.  Every cell is centred and carries its text as tool tip (the
 // colour cell has neither).  Only the check boxes can be changed by the user.
+// An entry that lacks what a Type needs (the readable part of a damaged
+// file's last entry) is shown grey with "Incomplete" in its Info. cell.
 class libraryTableModel : public QAbstractTableModel
 {
     Q_OBJECT
@@ -52,6 +54,8 @@ public:
     QString cellText(int row, int column) const { return text(m_rows.at(row), column); }
     // The value text split once, when the row was made.
     const LibraryValue &parsedValue(int row) const { return m_rows.at(row).value; }
+    // Whether the entry holds what a Type needs (libraryEntryComplete).
+    bool isComplete(int row) const { return m_rows.at(row).complete; }
     void appendEntry(const LibraryEntry &entry);
     void removeEntry(int row);
     void clear();
@@ -73,6 +77,7 @@ private:
     {
         LibraryEntry entry;
         LibraryValue value;
+        bool complete = true;
         bool checked = false;
     };
     static Row makeRow(const LibraryEntry &entry);

@@ -4,15 +4,19 @@
 #include "createNewLibraryFile.h"
 #include "itemColumns.h"
 #include "libraryFolder.h"
+#include "libraryMerge.h"
+#include "libraryNotices.h"
 #include "libraryTableModel.h"
 #include "libraryValue.h"
 #include "promptRk.h"
 #include "serialPortRk.h"
 #include "sharedState.h"
 
+#include <QBuffer>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QCryptographicHash>
 #include <QDir>
 #include <QDoubleValidator>
 #include <QFile>
@@ -26,6 +30,7 @@
 #include <QSaveFile>
 #include <QScopeGuard>
 #include <QSignalBlocker>
+#include <QStandardPaths>
 #include <QStyle>
 #include <QTableView>
 #include <QTreeWidgetItem>
@@ -82,6 +87,51 @@ private:
     std::vector<short> m_widths;
 };
 
+// The bytes of a file, one more than a library may hold at most, so that
+// the reader recognises a file too large; false when reading fails.
+bool readAtMost(QFile *file, QByteArray *bytes)
+{
+    *bytes = file->read(libraryFile::maxFileBytes + 1);
+    return file->error() == QFileDevice::NoError;
+}
+
+QByteArray libraryBytes(const QVector<LibraryEntry> &entries)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    writeLibraryFile(&buffer, entries);
+    return bytes;
+}
+
+// Puts the bytes in place whole: written beside the file and renamed over it,
+// or, where the folder takes no new file but the file itself may be written,
+// written in place rather than not at all.
+bool writeBytes(const QString &path, const QByteArray &bytes, QString *error)
+{
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly)) {
+        if (file.write(bytes) == bytes.size() && file.commit())
+            return true;
+        *error = file.errorString();
+        return false;
+    }
+    const QFileInfo target(path);
+    if (target.isFile() && target.isWritable()) {
+        QFile direct(path);
+        if (direct.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+            direct.write(bytes) == bytes.size() && direct.flush()) {
+            direct.close();
+            if (direct.error() == QFileDevice::NoError)
+                return true;
+        }
+        *error = direct.errorString();
+        return false;
+    }
+    *error = file.errorString();
+    return false;
+}
+
 QPushButton *button(const char *objectName)
 {
     auto *b = new QPushButton;
@@ -93,7 +143,8 @@ QPushButton *button(const char *objectName)
 
 standardLibraryRk::standardLibraryRk(const sharedState *state, QWidget *parent)
     : fixedSizeDialog(QSize(1080, 600), QSize(1080, 600), parent), m_state(state),
-      m_model(new libraryTableModel(this)), m_newFileDialog(new createNewLibraryFile(this))
+      m_model(new libraryTableModel(this)), m_newFileDialog(new createNewLibraryFile(this)),
+      m_notices(new libraryNotices(this))
 {
     setObjectName("standardLibraryRk");
     buildWidgets();
@@ -296,13 +347,25 @@ QString standardLibraryRk::filePath(const QString &fileName) const
     return m_folder + QLatin1Char('/') + fileName;
 }
 
+int standardLibraryRk::pendingNotices() const
+{
+    return m_notices->pending();
+}
+
 void standardLibraryRk::setLibraryFolder(const QString &folder)
 {
-    if (!saveChanges())
+    if (!writeBackOrReport())
         return;
+    // At start-up nobody asked for this reading: its boxes wait for the window.
+    QWidget *window = parentWidget();
+    const bool startUp = window && !window->isVisible();
+    if (startUp)
+        m_notices->hold(window);
     m_folder = effectiveLibraryFolder(folder, QCoreApplication::applicationDirPath());
     ensureFolder();
     fillFileSelector();
+    if (startUp)
+        m_notices->release();
 }
 
 void standardLibraryRk::ensureFolder()
@@ -310,7 +373,7 @@ void standardLibraryRk::ensureFolder()
     if (QFileInfo(m_folder).isDir())
         return;
     if (!QDir().mkpath(m_folder))
-        promptRk::warning(this, tr("Create Folder"), tr("Folder creation failed!"));
+        m_notices->warning(tr("Create Folder"), tr("Folder creation failed!"));
 }
 
 void standardLibraryRk::fillFileSelector()
@@ -330,6 +393,7 @@ void standardLibraryRk::fillFileSelector()
     m_shownFile.clear();
     m_shownWritable = false;
     m_dirty = false;
+    m_readEntries.clear();
     m_searchCursor = 0;
     if (!names.isEmpty())
         loadFile(names.first());
@@ -347,35 +411,44 @@ bool standardLibraryRk::loadFile(const QString &fileName)
     m_shownFile = fileName;
     m_shownWritable = false;
     m_dirty = false;
+    m_readEntries.clear();
+    m_readDigest.clear();
     m_searchCursor = 0;
 
     const QString path = filePath(fileName);
     const QString shownPath = QDir::toNativeSeparators(path);
     QFile file(path);
+    QByteArray bytes;
     LibraryReadResult result;
-    if (file.open(QIODevice::ReadOnly)) {
+    if (file.open(QIODevice::ReadOnly) && readAtMost(&file, &bytes)) {
         const auto restore = waitCursor();
-        result = readLibraryFile(&file);
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::ReadOnly);
+        result = readLibraryFile(&buffer);
     }
+    // Boxes about this file in this very state.
+    const QString state = libraryNotices::fileState(path, bytes);
     switch (result.status) {
     case LibraryReadStatus::Ok:
         break;
     case LibraryReadStatus::NotALibraryFile:
-        promptRk::warning(this, QStringLiteral("scl"), tr("The file is not a scl library file."));
+        m_notices->warning(QStringLiteral("scl"), tr("The file is not a scl library file."), state);
         break;
     case LibraryReadStatus::TooLarge:
-        promptRk::warning(
-            this, QStringLiteral("scl"),
-            tr("The file %1 is larger than 16 MB; it cannot be a library file.").arg(shownPath));
+        m_notices->warning(
+            QStringLiteral("scl"),
+            tr("The file %1 is larger than 16 MB; it cannot be a library file.").arg(shownPath),
+            state);
         break;
     case LibraryReadStatus::ReadError:
-        promptRk::warning(this, QStringLiteral("scl"),
-                          tr("Cannot read file") +
-                              QStringLiteral(" %1:\n%2.").arg(shownPath, file.errorString()));
+        m_notices->warning(QStringLiteral("scl"),
+                           tr("Cannot read file") +
+                               QStringLiteral(" %1:\n%2.").arg(shownPath, file.errorString()),
+                           state);
         break;
     }
     if (result.status != LibraryReadStatus::Ok) {
-        promptRk::warning(this, tr("Read Library File"), tr("Failed to read library file!"));
+        m_notices->warning(tr("Read Library File"), tr("Failed to read library file!"), state);
         return false;
     }
 
@@ -385,49 +458,196 @@ bool standardLibraryRk::loadFile(const QString &fileName)
     m_model->setEntries(result.entries);
     fitColumns(0);
     m_shownWritable = true;
+    rememberRead(result.entries, bytes);
     if (result.damaged) {
-        promptRk::warning(this, QStringLiteral("scl"),
-                          tr("The library file %1 is damaged after %2 complete entries; the rest "
-                             "could not be read. The file stays as it is unless you change "
-                             "this library.")
-                              .arg(shownPath)
-                              .arg(result.completeEntries));
+        m_notices->warning(QStringLiteral("scl"),
+                           tr("The library file %1 is damaged after %2 complete entries; the rest "
+                              "could not be read. The file stays as it is unless you change "
+                              "this library.")
+                               .arg(shownPath)
+                               .arg(result.completeEntries),
+                           state);
     }
     return true;
 }
 
+void standardLibraryRk::rememberRead(const QVector<LibraryEntry> &entries, const QByteArray &bytes)
+{
+    m_readEntries = entries;
+    for (LibraryEntry &entry : m_readEntries)
+        entry.info.clear();
+    m_readDigest = QCryptographicHash::hash(bytes, QCryptographicHash::Sha1);
+    const QFileInfo info(filePath(m_shownFile));
+    m_readSize = info.size();
+    m_readModified = info.lastModified();
+}
+
 bool standardLibraryRk::writeFile(const QString &path, const QVector<LibraryEntry> &entries)
 {
-    QSaveFile file(path);
-    bool written = false;
-    {
-        const auto restore = waitCursor();
-        written =
-            file.open(QIODevice::WriteOnly) && writeLibraryFile(&file, entries) && file.commit();
+    QString error;
+    if (writeBytes(path, libraryBytes(entries), &error))
+        return true;
+    m_notices->warning(QStringLiteral("scl"),
+                       tr("Cannot write file") +
+                           QStringLiteral(" %1:\n%2.").arg(QDir::toNativeSeparators(path), error));
+    return false;
+}
+
+bool standardLibraryRk::writeBack(QString *failure)
+{
+    const QString path = filePath(m_shownFile);
+    const QString shownPath = QDir::toNativeSeparators(path);
+    const auto restore = waitCursor();
+    QVector<LibraryEntry> entries = m_model->entries();
+    bool merged = false;
+    QFile current(path);
+    if (QFileInfo(path).isFile()) {
+        QByteArray bytes;
+        if (!current.open(QIODevice::ReadOnly) || !readAtMost(&current, &bytes)) {
+            *failure = tr("Cannot read file") +
+                       QStringLiteral(" %1:\n%2.").arg(shownPath, current.errorString());
+            return false;
+        }
+        // Someone else wrote the file since it was read here.
+        if (QCryptographicHash::hash(bytes, QCryptographicHash::Sha1) != m_readDigest) {
+            QBuffer buffer(&bytes);
+            buffer.open(QIODevice::ReadOnly);
+            const LibraryReadResult theirs = readLibraryFile(&buffer);
+            if (theirs.status != LibraryReadStatus::Ok) {
+                *failure = tr("The library file %1 was changed by another program and is no "
+                              "longer a library file; this library was not written into it.")
+                               .arg(shownPath);
+                return false;
+            }
+            entries = mergeLibraryEntries(m_readEntries, entries, theirs.entries);
+            merged = true;
+        }
     }
-    if (!written) {
-        promptRk::warning(this, QStringLiteral("scl"),
-                          tr("Cannot write file") +
-                              QStringLiteral(" %1:\n%2.")
-                                  .arg(QDir::toNativeSeparators(path), file.errorString()));
+    const QByteArray bytes = libraryBytes(entries);
+    QString error;
+    if (!writeBytes(path, bytes, &error)) {
+        *failure = tr("Cannot write file") + QStringLiteral(" %1:\n%2.").arg(shownPath, error);
+        return false;
     }
-    return written;
+    rememberRead(entries, bytes);
+    m_dirty = false;
+    if (merged) {
+        m_model->setEntries(m_readEntries);
+        fitColumns(0);
+        promptRk::information(this, tr("Save Library File"),
+                              tr("The library file %1 was changed by another program while it "
+                                 "was shown here. Its new entries are kept, and the changes made "
+                                 "here were added to them.")
+                                  .arg(shownPath));
+    }
+    return true;
+}
+
+bool standardLibraryRk::writeBackOrReport(const QString &advice)
+{
+    if (!m_dirty || !m_shownWritable || m_shownFile.isEmpty())
+        return true;
+    QString failure;
+    if (writeBack(&failure))
+        return true;
+    promptRk::warning(this, QStringLiteral("scl"),
+                      advice.isEmpty() ? failure : failure + QStringLiteral("\n\n") + advice);
+    return false;
 }
 
 bool standardLibraryRk::saveChanges()
 {
     if (!m_dirty || !m_shownWritable || m_shownFile.isEmpty())
         return true;
-    if (!writeFile(filePath(m_shownFile), m_model->entries()))
-        return false;
-    m_dirty = false;
-    return true;
+    QString failure;
+    if (writeBack(&failure))
+        return true;
+    switch (offerSaveElsewhere(failure, m_model->entries())) {
+    case Rescue::Saved:
+    case Rescue::Discarded:
+        // The table shows the shown file again, as it is on the disk.
+        m_model->setEntries(m_readEntries);
+        fitColumns(0);
+        m_dirty = false;
+        return true;
+    case Rescue::Cancelled:
+        break;
+    }
+    return false;
+}
+
+standardLibraryRk::Rescue
+standardLibraryRk::offerSaveElsewhere(const QString &reason, const QVector<LibraryEntry> &entries)
+{
+    QString dir = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (dir.isEmpty())
+        dir = QDir::homePath();
+    const QString suggested =
+        QDir(dir).filePath(m_shownFile.isEmpty() ? QStringLiteral("default.scl") : m_shownFile);
+    for (;;) {
+        const QMessageBox::StandardButton answer = promptRk::warning(
+            this, QStringLiteral("scl"),
+            reason + QStringLiteral("\n\n") +
+                tr("The changes of this library are not saved. Save the library in another "
+                   "file?"),
+            QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
+        if (answer == QMessageBox::Discard)
+            return Rescue::Discarded;
+        if (answer != QMessageBox::Save)
+            return Rescue::Cancelled;
+        const QString path = promptRk::getSaveFileName(this, tr("Save Library File"), suggested,
+                                                       tr("Library files (*.scl)"));
+        if (!path.isEmpty() && saveCopy(path, entries))
+            return Rescue::Saved;
+    }
+}
+
+bool standardLibraryRk::saveCopy(QString path, const QVector<LibraryEntry> &entries)
+{
+    if (!path.endsWith(QStringLiteral(".scl"), Qt::CaseInsensitive))
+        path += QStringLiteral(".scl");
+    QVector<LibraryEntry> written = entries;
+    QFile existing(path);
+    if (QFileInfo(path).exists()) {
+        // A library chosen to take the rows keeps every entry it has.
+        QByteArray bytes;
+        LibraryReadResult theirs;
+        if (existing.open(QIODevice::ReadOnly) && readAtMost(&existing, &bytes)) {
+            QBuffer buffer(&bytes);
+            buffer.open(QIODevice::ReadOnly);
+            theirs = readLibraryFile(&buffer);
+        }
+        if (theirs.status != LibraryReadStatus::Ok) {
+            promptRk::warning(this, QStringLiteral("scl"),
+                              tr("The file is not a scl library file."));
+            return false;
+        }
+        written = mergeLibraryEntries({}, entries, theirs.entries);
+    }
+    QString error;
+    if (writeBytes(path, libraryBytes(written), &error))
+        return true;
+    promptRk::warning(this, QStringLiteral("scl"),
+                      tr("Cannot write file") +
+                          QStringLiteral(" %1:\n%2.").arg(QDir::toNativeSeparators(path), error));
+    return false;
 }
 
 void standardLibraryRk::reject()
 {
-    saveChanges();
+    writeBackOrReport(tr("The Types stay in this table: \"Path setting\" can take them to another "
+                         "folder, and closing QCM offers another file for them."));
     fixedSizeDialog::reject();
+}
+
+void standardLibraryRk::showEvent(QShowEvent *event)
+{
+    fixedSizeDialog::showEvent(event);
+    if (m_dirty || !m_shownWritable || m_shownFile.isEmpty())
+        return;
+    const QFileInfo info(filePath(m_shownFile));
+    if (info.exists() && (info.size() != m_readSize || info.lastModified() != m_readModified))
+        loadFile(m_shownFile);
 }
 
 void standardLibraryRk::fileNameBoxChanged(int index)
@@ -438,7 +658,7 @@ void standardLibraryRk::fileNameBoxChanged(int index)
     if (name.isEmpty() || name == m_shownFile)
         return;
     // A table that cannot be written stays, and so does its file.
-    if (!saveChanges()) {
+    if (!writeBackOrReport()) {
         selectInSelector(m_shownFile);
         return;
     }
@@ -465,12 +685,13 @@ bool standardLibraryRk::newFile(const QString &fileName)
         promptRk::warning(this, tr("Create Folder"), tr("Library file already exists!"));
         return false;
     }
-    if (!saveChanges() || !writeFile(filePath(fileName), {}))
+    if (!writeBackOrReport() || !writeFile(filePath(fileName), {}))
         return false;
     m_model->clear();
     m_shownFile = fileName;
     m_shownWritable = true;
     m_dirty = false;
+    rememberRead({}, libraryBytes({}));
     const QSignalBlocker blocker(m_fileBox);
     m_fileBox->addItem(fileName);
     m_fileBox->setCurrentIndex(m_fileBox->count() - 1);
@@ -500,12 +721,72 @@ void standardLibraryRk::setFileDirectoryFcn()
     const QString folder = promptRk::getExistingDirectory(this, tr("Open Directory"), m_folder);
     if (folder.isEmpty())
         return;
-    if (!saveChanges())
-        return;
+    // Rows the shown file cannot take go along to the new folder.
+    QVector<LibraryEntry> carried;
+    QString leftPath;
+    if (m_dirty && m_shownWritable && !m_shownFile.isEmpty()) {
+        QString failure;
+        if (!writeBack(&failure)) {
+            carried = addedLibraryEntries(m_readEntries, m_model->entries());
+            leftPath = filePath(m_shownFile);
+            // Only removals failed: the file keeps those entries, nothing is lost.
+            if (carried.isEmpty())
+                promptRk::warning(this, QStringLiteral("scl"), failure);
+        }
+    }
+    const QString oldFolder = m_folder;
+    const QString oldFile = m_shownFile;
     m_folder = folder;
     ensureFolder();
     fillFileSelector();
+    if (!carried.isEmpty() && !carryRows(carried, leftPath)) {
+        // No place for them and the user keeps them: back where they were.
+        m_folder = oldFolder;
+        fillFileSelector();
+        if (oldFile != m_shownFile) {
+            selectInSelector(oldFile);
+            loadFile(oldFile);
+        }
+        appendRows(carried);
+        return;
+    }
     emit fileDirectorySignal(folder);
+}
+
+bool standardLibraryRk::carryRows(const QVector<LibraryEntry> &rows, const QString &leftPath)
+{
+    const QString left = QDir::toNativeSeparators(leftPath);
+    if (m_shownWritable && !m_shownFile.isEmpty()) {
+        appendRows(rows);
+        const QString target = QDir::toNativeSeparators(filePath(m_shownFile));
+        QString failure;
+        const bool written = writeBack(&failure);
+        promptRk::information(this, tr("Path setting"),
+                              tr("%1 Types could not be written to %2; they were added to %3.")
+                                  .arg(rows.size())
+                                  .arg(left, target));
+        if (!written)
+            promptRk::warning(this, QStringLiteral("scl"), failure);
+        return true;
+    }
+    const QString reason =
+        tr("%1 Types could not be written to %2, and no library file of %3 can take them.")
+            .arg(rows.size())
+            .arg(left, QDir::toNativeSeparators(m_folder));
+    return offerSaveElsewhere(reason, rows) != Rescue::Cancelled;
+}
+
+void standardLibraryRk::appendRows(const QVector<LibraryEntry> &rows)
+{
+    if (rows.isEmpty())
+        return;
+    const int first = m_model->rowCount();
+    for (LibraryEntry entry : rows) {
+        entry.order = m_model->rowCount() + 1;
+        m_model->appendEntry(entry);
+    }
+    fitColumns(first);
+    m_dirty = true;
 }
 
 // --- Entries ---------------------------------------------------------------------
@@ -641,6 +922,9 @@ bool standardLibraryRk::findByValue()
     const ColorFormula formula = formulaIndex(m_formula);
     const int rows = m_model->rowCount();
     for (; m_searchCursor < rows; ++m_searchCursor) {
+        // An entry cut short by damage has no colour to compare.
+        if (!m_model->isComplete(m_searchCursor))
+            continue;
         const LibraryValue &type = m_model->parsedValue(m_searchCursor);
         // Values written under another colour space are not comparable.
         if (type.labels != m_valueLabels)
@@ -690,8 +974,14 @@ void standardLibraryRk::getColorParameter(float vL, float va, float vb)
 void standardLibraryRk::sendOutButtonFcn()
 {
     QVector<LibraryEntry> launched;
+    QStringList refused;
     for (int row = 0; row < m_model->rowCount(); ++row) {
-        if (m_model->isChecked(row))
+        if (!m_model->isChecked(row))
+            continue;
+        // Cut short by damage: it would be a Type at 0, 0, 0 without conditions.
+        if (!m_model->isComplete(row))
+            refused << m_model->entry(row).name;
+        else
             launched.append(m_model->entry(row));
     }
     for (const LibraryEntry &e : launched) {
@@ -699,6 +989,12 @@ void standardLibraryRk::sendOutButtonFcn()
                               e.illuminationMode, e.caliber, e.lightMode, e.averageTimes,
                               e.measurementTime},
                              QBrush(QColor(e.red, e.green, e.blue)));
+    }
+    if (!refused.isEmpty()) {
+        promptRk::warning(this, tr("Tips"),
+                          tr("These entries are incomplete, since their library file is damaged "
+                             "there, and cannot be launched: %1")
+                              .arg(refused.join(QStringLiteral(", "))));
     }
 }
 

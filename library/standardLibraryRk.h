@@ -5,6 +5,7 @@
 #include "libraryFile.h"
 
 #include <QBrush>
+#include <QDateTime>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -17,6 +18,7 @@ class QPushButton;
 class QTableView;
 class QTreeWidgetItem;
 class createNewLibraryFile;
+class libraryNotices;
 class libraryTableModel;
 class serialPortRk;
 class sharedState;
@@ -30,7 +32,9 @@ struct MeasuringConditions;
 // The shown file is written back when the table has changed and another file
 // is chosen, a new file or another folder is made current, or the dialog
 // closes; a file whose reading failed is never written, and every write goes
-// through an atomic save.
+// through an atomic save (in place where the folder takes no new file).  A
+// file another program changed since it was read gets the table's changes
+// merged into it, never its own entries dropped.
 class standardLibraryRk : public fixedSizeDialog
 {
     Q_OBJECT
@@ -40,7 +44,10 @@ public:
     explicit standardLibraryRk(const sharedState *state = nullptr, QWidget *parent = nullptr);
 
     // At start-up: the setting's folder (empty: the default folder), created
-    // when missing; its files are listed and the first is read.
+    // when missing; its files are listed and the first is read.  While the
+    // window that owns the dialog is not shown yet, the boxes of this reading
+    // wait for it, and a file warned about at an earlier start is not warned
+    // about again until it changes.
     void setLibraryFolder(const QString &folder);
     // The Test button needs the instrument.
     void setTestEnabled(bool enabled);
@@ -48,7 +55,9 @@ public:
     // is there.
     void followLink(serialPortRk *link);
     // Writes the shown file when the table changed since it was read or last
-    // written; false (after the message) when that write failed.
+    // written.  When that write fails, the user may save the library in
+    // another file or discard the changes; false only when the user keeps
+    // neither (the changes stay in the table).
     bool saveChanges();
 
     QString libraryFolder() const { return m_folder; }
@@ -63,6 +72,8 @@ public:
     libraryTableModel *tableModel() const { return m_model; }
     QTableView *tableView() const { return m_table; }
     createNewLibraryFile *newFileDialog() const { return m_newFileDialog; }
+    // Boxes of the start-up reading still waiting for the window.
+    int pendingNotices() const;
 
     // Closing writes the changes.
     void reject() override;
@@ -92,6 +103,9 @@ public slots:
 
 protected:
     void retranslate() override;
+    // A file another program changed while the dialog was hidden is read
+    // again, unless the table holds changes of its own.
+    void showEvent(QShowEvent *event) override;
 
 private:
     void buildWidgets();
@@ -106,8 +120,29 @@ private:
     // Reads a file into the table; on failure the table is emptied and the
     // file marked as never to be written.
     bool loadFile(const QString &fileName);
-    // Writes entries to a file through an atomic save ("scl" box on failure).
+    // Writes entries to a new file ("scl" box on failure).
     bool writeFile(const QString &path, const QVector<LibraryEntry> &entries);
+    // Writes the table into the shown file, merged into what another program
+    // put there since it was read; `failure` gets the text of what went wrong.
+    bool writeBack(QString *failure);
+    // writeBack when the table changed, with its box on failure.
+    bool writeBackOrReport(const QString &advice = QString());
+    void rememberRead(const QVector<LibraryEntry> &entries, const QByteArray &bytes);
+    enum class Rescue
+    {
+        Saved,
+        Discarded,
+        Cancelled
+    };
+    // Asks whether to save `entries` in a file the user chooses, after
+    // `reason`; asks again after a failed save.
+    Rescue offerSaveElsewhere(const QString &reason, const QVector<LibraryEntry> &entries);
+    // Writes `entries` into a chosen file, added to the library it may hold.
+    bool saveCopy(QString path, const QVector<LibraryEntry> &entries);
+    // Puts rows the old folder's file could not take into the shown file of
+    // the new folder; false when the user kept them without a place.
+    bool carryRows(const QVector<LibraryEntry> &rows, const QString &leftPath);
+    void appendRows(const QVector<LibraryEntry> &rows);
     // Columns at least as wide as the listed widths and as their texts, so
     // that nothing is cut.  From row 0 the widths start afresh; from a later
     // row only the rows from there to `lastRow` (-1: the last) can widen them.
@@ -120,11 +155,18 @@ private:
     const sharedState *m_state;
     libraryTableModel *m_model;
     createNewLibraryFile *m_newFileDialog;
+    libraryNotices *m_notices;
 
     QString m_folder;
     QString m_shownFile;
     bool m_shownWritable = false;
     bool m_dirty = false;
+    // The shown file as it was read or last written: its entries (without
+    // Info. texts), the digest of its bytes, its size and time.
+    QVector<LibraryEntry> m_readEntries;
+    QByteArray m_readDigest;
+    qint64 m_readSize = -1;
+    QDateTime m_readModified;
     int m_searchCursor = 0;
     int m_searchStyle = 0;
     QStringList m_valueLabels{"L", "a", "b"};

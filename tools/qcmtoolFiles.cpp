@@ -343,24 +343,36 @@ namespace {
 struct LibraryColumn
 {
     const char *key;
+    // How many fields of the entry, in file order, hold this column.
+    int fields;
     QString (*value)(const LibraryEntry &);
 };
 
+constexpr int wholeEntry = 15;
+
 const LibraryColumn libraryColumns[] = {
-    {"order", [](const LibraryEntry &e) { return QString::number(e.order); }},
-    {"name", [](const LibraryEntry &e) { return e.name; }},
-    {"colorSpace", [](const LibraryEntry &e) { return e.colorSpace; }},
-    {"value", [](const LibraryEntry &e) { return e.value; }},
-    {"rgb",
+    {"order", 1, [](const LibraryEntry &e) { return QString::number(e.order); }},
+    {"name", 2, [](const LibraryEntry &e) { return e.name; }},
+    {"info", 3, [](const LibraryEntry &e) { return e.info; }},
+    {"colorSpace", 4, [](const LibraryEntry &e) { return e.colorSpace; }},
+    {"value", 5, [](const LibraryEntry &e) { return e.value; }},
+    {"rgb", 8,
      [](const LibraryEntry &e) { return QString("%1,%2,%3").arg(e.red).arg(e.green).arg(e.blue); }},
-    {"lightSource", [](const LibraryEntry &e) { return e.lightSource; }},
-    {"observer", [](const LibraryEntry &e) { return e.observer; }},
-    {"illuminationMode", [](const LibraryEntry &e) { return e.illuminationMode; }},
-    {"caliber", [](const LibraryEntry &e) { return e.caliber; }},
-    {"lightMode", [](const LibraryEntry &e) { return e.lightMode; }},
-    {"averageTimes", [](const LibraryEntry &e) { return e.averageTimes; }},
-    {"measurementTime", [](const LibraryEntry &e) { return e.measurementTime; }},
+    {"lightSource", 9, [](const LibraryEntry &e) { return e.lightSource; }},
+    {"observer", 10, [](const LibraryEntry &e) { return e.observer; }},
+    {"illuminationMode", 11, [](const LibraryEntry &e) { return e.illuminationMode; }},
+    {"caliber", 12, [](const LibraryEntry &e) { return e.caliber; }},
+    {"lightMode", 13, [](const LibraryEntry &e) { return e.lightMode; }},
+    {"averageTimes", 14, [](const LibraryEntry &e) { return e.averageTimes; }},
+    {"measurementTime", wholeEntry, [](const LibraryEntry &e) { return e.measurementTime; }},
 };
+
+// The fields read of the entry at `index`: all of them, but for the readable
+// part of an entry the damage cut short.
+int fieldsRead(const LibraryReadResult &read, int index)
+{
+    return index < read.completeEntries ? wholeEntry : read.partialFields;
+}
 
 } // namespace
 
@@ -412,18 +424,28 @@ int libraryCommand(int argc, char **argv)
     QByteArray bytes;
     if (format == "--json") {
         QJsonArray entries;
-        for (const LibraryEntry &e : read.entries) {
+        for (int i = 0; i < read.entries.size(); ++i) {
+            const LibraryEntry &e = read.entries.at(i);
+            const int fields = fieldsRead(read, i);
+            // What the damage left unread is null, never a made-up 0 or "".
             QJsonObject object;
             for (const LibraryColumn &column : libraryColumns)
-                object.insert(column.key, column.value(e));
+                object.insert(column.key, fields >= column.fields ? QJsonValue(column.value(e))
+                                                                  : QJsonValue(QJsonValue::Null));
             object.insert("order", e.order);
-            object.insert("rgb", QJsonArray{e.red, e.green, e.blue});
-            const LibraryValue value = parseLibraryValue(e.value);
-            // The text holds two decimals: the number it means, not its float.
-            QJsonArray coordinates;
-            for (float v : value.values)
-                coordinates.append(QString::number(double(v), 'f', 2).toDouble());
+            if (fields >= 8)
+                object.insert("rgb", QJsonArray{e.red, e.green, e.blue});
+            QJsonValue coordinates = QJsonValue::Null;
+            if (fields >= 5) {
+                // The text holds two decimals: the number it means, not its float.
+                QJsonArray numbers;
+                for (float v : parseLibraryValue(e.value).values)
+                    numbers.append(QString::number(double(v), 'f', 2).toDouble());
+                coordinates = numbers;
+            }
             object.insert("coordinates", coordinates);
+            // Whether it holds what a Type needs; the window launches no other.
+            object.insert("complete", libraryEntryComplete(e));
             entries.append(object);
         }
         bytes = QJsonDocument(QJsonObject{{"entries", entries}, {"intact", !read.damaged}})
@@ -434,14 +456,19 @@ int libraryCommand(int argc, char **argv)
         for (const LibraryColumn &column : libraryColumns)
             header << csvField(QString::fromLatin1(column.key));
         bytes += header.join(',') + "\r\n";
-        for (const LibraryEntry &e : read.entries) {
+        for (int i = 0; i < read.entries.size(); ++i) {
+            const int fields = fieldsRead(read, i);
             QList<QByteArray> row;
             // Names and conditions come from others' libraries: guarded like
             // the measurement's CSV, the numbers (order, rgb) as they are.
             for (const LibraryColumn &column : libraryColumns) {
+                if (fields < column.fields) {
+                    row << QByteArray();
+                    continue;
+                }
                 const bool number =
                     qstrcmp(column.key, "order") == 0 || qstrcmp(column.key, "rgb") == 0;
-                const QString text = column.value(e);
+                const QString text = column.value(read.entries.at(i));
                 row << csvField(raw || number ? text : csvGuardedText(text));
             }
             bytes += row.join(',') + "\r\n";
@@ -449,10 +476,18 @@ int libraryCommand(int argc, char **argv)
     } else {
         QString text;
         QTextStream out(&text);
-        for (const LibraryEntry &e : read.entries) {
-            out << e.order << "  " << e.name << "  " << e.value << "  " << e.colorSpace << "  "
-                << QString("rgb(%1,%2,%3)").arg(e.red).arg(e.green).arg(e.blue) << "  "
-                << e.lightSource << "  " << e.lightMode << "  " << e.measurementTime << '\n';
+        const QString unread = QStringLiteral("null");
+        for (int i = 0; i < read.entries.size(); ++i) {
+            const LibraryEntry &e = read.entries.at(i);
+            const int fields = fieldsRead(read, i);
+            auto field = [&](int needed, const QString &value) {
+                return fields >= needed ? value : unread;
+            };
+            out << e.order << "  " << field(2, e.name) << "  " << field(5, e.value) << "  "
+                << field(4, e.colorSpace) << "  "
+                << field(8, QString("rgb(%1,%2,%3)").arg(e.red).arg(e.green).arg(e.blue)) << "  "
+                << field(9, e.lightSource) << "  " << field(13, e.lightMode) << "  "
+                << field(wholeEntry, e.measurementTime) << '\n';
         }
         out.flush();
         bytes = text.toUtf8();

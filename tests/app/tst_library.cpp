@@ -1,7 +1,10 @@
 // The library with the main window: Types saved from the tree and launched
 // back, the search by value against the information panel's own colour
-// difference, and the library folder setting.
+// difference, the library folder setting, the boxes of the start-up reading
+// and a library that cannot be written at quit.
 
+#include "../library/libraryBytes.h"
+#include "../support/lockedPath.h"
 #include "../support/settingsStore.h"
 #include "MainWindows.h"
 #include "colorConversions.h"
@@ -19,6 +22,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSettings>
@@ -303,6 +307,86 @@ private slots:
         click(dialog, "findButton");
         QCOMPARE(dialog->tableModel()->markedRow(), 0);
         QCOMPARE(dialog->tableModel()->entry(0).info, formula + "=" + panel);
+    }
+
+    // Unasked boxes of the start-up reading wait until the window is up; a
+    // damaged file is not warned about again while it stays as it is.
+    void startUpBoxesWaitForTheWindow()
+    {
+        const QString folder = freshFolder();
+        QVERIFY(QDir().mkpath(folder));
+        Bytes cut;
+        cut.data = libraryMagic();
+        cut.i32(1).text("Type T001").i32(4);
+        QFile file(folder + "/a.scl");
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(cut.data);
+        file.close();
+        {
+            MainWindows window;
+            QVERIFY(promptRk::history().isEmpty());
+            window.show();
+            QTRY_COMPARE(promptRk::history().size(), 1);
+            QVERIFY(promptRk::history().first().text.contains("is damaged after 0 complete"));
+            QVERIFY(window.libraryDialog()->tableModel()->index(0, 2).data().toString() ==
+                    "Incomplete");
+            window.close();
+        }
+        MainWindows again;
+        QCOMPARE(again.libraryDialog()->pendingNotices(), 0);
+        QCOMPARE(again.libraryDialog()->tableModel()->rowCount(), 1);
+    }
+
+    void unwritableFolderAtStartUp()
+    {
+        const QString parent = m_dir.filePath("locked");
+        QVERIFY(QDir().mkpath(parent));
+        resetStore({{"fileDirectory", parent + "/Library"}});
+        lockedPath locked(parent);
+        if (!locked.locked())
+            QSKIP("this file system cannot lock a folder");
+        MainWindows window;
+        QVERIFY(promptRk::history().isEmpty());
+        QCOMPARE(window.libraryDialog()->pendingNotices(), 2);
+        window.show();
+        QTRY_COMPARE(promptRk::history().size(), 2);
+        QCOMPARE(promptRk::history().first().text, QString("Folder creation failed!"));
+        QVERIFY(promptRk::history().last().text.startsWith("Cannot write file "));
+    }
+
+    // The library file cannot be written at quit: one box offers another
+    // file, and the Type lands there.
+    void quitOffersAnotherFileForTheLibrary()
+    {
+        const QString folder = freshFolder();
+        MainWindows window;
+        lockedPath locked(folder + "/default.scl");
+        if (!locked.locked())
+            QSKIP("this file system cannot lock a file");
+        select(window, window.addTypeItem(52.34f, -1.2f, 3.45f, "Type T001",
+                                          columns("CIE1976L*a*b*", "ΔE00")));
+        window.action("saveAsStandardFcn")->trigger();
+        standardLibraryRk *dialog = window.libraryDialog();
+        QVERIFY(dialog->hasUnsavedChanges());
+        click(dialog, "exitButton");
+        QCOMPARE(promptRk::history().size(), 1);
+        QVERIFY(dialog->hasUnsavedChanges());
+
+        promptRk::clearHistory();
+        const QString rescue = m_dir.filePath("rescued.scl");
+        promptRk::setNextAnswer(QMessageBox::No); // the measurement itself
+        promptRk::setNextAnswer(QMessageBox::Save);
+        promptRk::setNextFileName(rescue);
+        window.close();
+        QCOMPARE(promptRk::history().size(), 3);
+        QVERIFY(promptRk::history().at(1).text.endsWith("Save the library in another file?"));
+        QCOMPARE(promptRk::history().last().kind, promptRk::SaveFileName);
+        QFile file(rescue);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const LibraryReadResult r = readLibraryFile(&file);
+        QCOMPARE(r.entries.size(), 1);
+        QCOMPARE(r.entries.at(0).value, QString("L52.34  a-1.20  b3.45"));
+        QCOMPARE(QFileInfo(folder + "/default.scl").size(), 4);
     }
 
     void folderSetting()

@@ -6,6 +6,7 @@
 #include "libraryBytes.h"
 #include "libraryFile.h"
 #include "libraryFolder.h"
+#include "libraryMerge.h"
 #include "libraryValue.h"
 
 #include <QBuffer>
@@ -168,6 +169,8 @@ private slots:
             if (fieldsRead == 0)
                 continue;
             const LibraryEntry &p = r.entries.last();
+            QCOMPARE(r.partialFields, fieldsRead);
+            QVERIFY2(!libraryEntryComplete(p), where);
             QCOMPARE(p.order, second.order);
             QCOMPARE(p.name, fieldsRead > 1 ? second.name : QString());
             QCOMPARE(p.value, fieldsRead > 4 ? second.value : QString());
@@ -179,6 +182,57 @@ private slots:
         const LibraryReadResult whole = readBytes(file.data);
         QVERIFY(!whole.damaged);
         QCOMPARE(whole.completeEntries, 2);
+        QCOMPARE(whole.partialFields, 0);
+        QVERIFY(libraryEntryComplete(whole.entries.last()));
+    }
+
+    // A table put back into a file another writer changed: entries are told
+    // apart by everything but their order and Info. text.
+    void mergingIntoAChangedFile_data()
+    {
+        QTest::addColumn<QStringList>("base");   // the file as read
+        QTest::addColumn<QStringList>("mine");   // the table
+        QTest::addColumn<QStringList>("theirs"); // the file now
+        QTest::addColumn<QStringList>("merged"); // name and order
+        QTest::newRow("both added")
+            << QStringList{"A1", "B2"} << QStringList{"A1", "B2", "C3"}
+            << QStringList{"A1", "B2", "X3"} << QStringList{"A1", "B2", "X3", "C4"};
+        QTest::newRow("removed here, renumbered there")
+            << QStringList{"A1", "B2"} << QStringList{"B2"} << QStringList{"A7", "B8", "X9"}
+            << QStringList{"B8", "X9"};
+        QTest::newRow("the same added by both")
+            << QStringList{"A1"} << QStringList{"A1", "C2"} << QStringList{"A1", "C2"}
+            << QStringList{"A1", "C2"};
+        QTest::newRow("one of two alike removed")
+            << QStringList{"A1", "A2"} << QStringList{"A1"} << QStringList{"A1", "A2", "X3"}
+            << QStringList{"A2", "X3"};
+        QTest::newRow("removed there, kept here")
+            << QStringList{"A1", "B2"} << QStringList{"A1", "B2", "C3"} << QStringList{"B2"}
+            << QStringList{"B2", "C2"};
+    }
+    void mergingIntoAChangedFile()
+    {
+        QFETCH(QStringList, base);
+        QFETCH(QStringList, mine);
+        QFETCH(QStringList, theirs);
+        QFETCH(QStringList, merged);
+        // "A1": the entry A with order 1; the table's entries carry a search result.
+        auto entries = [](const QStringList &list, const QString &info) {
+            QVector<LibraryEntry> result;
+            for (const QString &item : list) {
+                LibraryEntry e = labEntry();
+                e.name = item.left(1);
+                e.order = item.mid(1).toInt();
+                e.info = info;
+                result << e;
+            }
+            return result;
+        };
+        QStringList got;
+        for (const LibraryEntry &e : mergeLibraryEntries(
+                 entries(base, ""), entries(mine, "ΔE00=0.10"), entries(theirs, "")))
+            got << e.name + QString::number(e.order);
+        QCOMPARE(got, merged);
     }
 
     // A text that cannot be whole (odd byte count, longer than the file)

@@ -1,6 +1,8 @@
 // The library dialog as a user drives it, offscreen, with the message seam
 // scripted: files on disk are made by hand and read back byte by byte.
 
+#include "../support/lockedPath.h"
+#include "../support/settingsStore.h"
 #include "createNewLibraryFile.h"
 #include "itemColumns.h"
 #include "libraryBytes.h"
@@ -200,6 +202,22 @@ private slots:
                              " is damaged after 2 complete entries; the rest could not be read. "
                              "The file stays as it is unless you change this library."});
         QCOMPARE(names(dialog), QStringList({"Type T001", "Type T002", "Type T003"}));
+        // The cut-short entry is marked, and neither launched nor found by value.
+        libraryTableModel *model = dialog.tableModel();
+        QVERIFY(model->isComplete(1));
+        QVERIFY(!model->isComplete(2));
+        QCOMPARE(model->index(2, libraryTableModel::InfoColumn).data().toString(),
+                 QString("Incomplete"));
+        QCOMPARE(model->index(2, libraryTableModel::NameColumn).data(Qt::ForegroundRole),
+                 QVariant(QBrush(QColor(Qt::gray))));
+        QSignalSpy launched(&dialog, &standardLibraryRk::sendTDataSignal);
+        promptRk::clearHistory();
+        dialog.findChild<QCheckBox *>("selectAllBox")->setChecked(true);
+        click(dialog, "launchButton");
+        QCOMPARE(launched.count(), 2);
+        QCOMPARE(shownTexts(), QStringList{"Tips | These entries are incomplete, since their "
+                                           "library file is damaged there, and cannot be "
+                                           "launched: Type T003"});
         dialog.reject();
         QCOMPARE(fileBytes(folder + "/a.scl"), bytes);
 
@@ -213,6 +231,232 @@ private slots:
         QCOMPARE(again.entries.size(), 4);
         QCOMPARE(again.entries.at(2).name, QString("Type T003"));
         QCOMPARE(again.entries.at(3).order, 4);
+        // Written whole, it still lacks what a Type needs.
+        QVERIFY(!libraryEntryComplete(again.entries.at(2)));
+        QVERIFY(libraryEntryComplete(again.entries.at(3)));
+    }
+
+    // Cut after its value: the colour is there, its conditions are not.
+    void incompleteEntryIsNotFoundByValue()
+    {
+        Bytes partial;
+        const QVector<int> ends = partial.entry(entry(2, "Cut"));
+        QByteArray bytes = handMade({entry(1, "Whole")});
+        bytes += partial.data.left(ends.at(4) + 2);
+        standardLibraryRk dialog;
+        dialog.setLibraryFolder(folderWith({{"a.scl", bytes}}));
+        QCOMPARE(names(dialog), QStringList({"Whole", "Cut"}));
+        QCOMPARE(dialog.tableModel()->entry(1).value, QString("L50.00  a0.00  b0.00"));
+        dialog.standardLibraryParameterFcn("CIE1976L*a*b*", "ΔEL*a*b*");
+        dialog.findChild<QComboBox *>("findStyleBox")->setCurrentIndex(1);
+        dialog.getColorParameter(50, 0, 0);
+        click(dialog, "findButton");
+        QCOMPARE(dialog.tableModel()->markedRow(), 0);
+        promptRk::clearHistory();
+        click(dialog, "findButton");
+        QCOMPARE(dialog.tableModel()->markedRow(), -1);
+        QCOMPARE(shownTexts(), QStringList{"Search | Search finished!"});
+    }
+
+    // Another program wrote the shown file while the dialog held changes:
+    // the changes go into the file as it is now.
+    void changedFileGetsTheChangesMerged()
+    {
+        const QString folder =
+            folderWith({{"a.scl", handMade({entry(1, "Type T001"), entry(2, "Type T002")})}});
+        const QString path = folder + "/a.scl";
+        standardLibraryRk dialog;
+        dialog.setLibraryFolder(folder);
+        putFile(path, handMade({entry(1, "Type T001"), entry(2, "Type T002"), entry(3, "Other")}));
+        dialog.setData(type("Type T005"));
+        dialog.tableModel()->setChecked(0, true);
+        promptRk::setNextAnswer(QMessageBox::Yes);
+        click(dialog, "deleteButton");
+        promptRk::clearHistory();
+        dialog.reject();
+        QCOMPARE(shownTexts(), QStringList{"Save Library File | The library file " +
+                                           QDir::toNativeSeparators(path) +
+                                           " was changed by another program while it was shown "
+                                           "here. Its new entries are kept, and the changes made "
+                                           "here were added to them."});
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QVector<LibraryEntry> merged = readLibraryFile(&file).entries;
+        file.close();
+        QStringList written;
+        for (const LibraryEntry &e : merged)
+            written << e.name + " " + QString::number(e.order);
+        QCOMPARE(written, QStringList({"Type T002 2", "Other 3", "Type T005 3"}));
+        QCOMPARE(names(dialog), QStringList({"Type T002", "Other", "Type T005"}));
+        QVERIFY(!dialog.hasUnsavedChanges());
+
+        // Nobody else wrote since: written without a word.
+        promptRk::clearHistory();
+        dialog.setData(type("Type T006"));
+        dialog.reject();
+        QVERIFY(promptRk::history().isEmpty());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(readLibraryFile(&file).entries.size(), 4);
+        file.close();
+
+        // Unchanged here, changed there: showing the dialog shows the file.
+        putFile(path, handMade({entry(1, "Fresh")}));
+        dialog.show();
+        QCOMPARE(names(dialog), QStringList{"Fresh"});
+        dialog.hide();
+
+        // No longer a library: it is not written over, the row stays.
+        const QByteArray foreign("not a library at all");
+        putFile(path, foreign);
+        dialog.setData(type("Type T007"));
+        dialog.reject();
+        QCOMPARE(promptRk::history().last().title, QString("scl"));
+        QVERIFY(promptRk::history().last().text.startsWith(
+            "The library file " + QDir::toNativeSeparators(path) +
+            " was changed by another program and is no longer a library file"));
+        QCOMPARE(fileBytes(path), foreign);
+        QVERIFY(dialog.hasUnsavedChanges());
+        QCOMPARE(names(dialog), QStringList({"Fresh", "Type T007"}));
+    }
+
+    // A folder that takes no new file: a writable file is written in place;
+    // a locked one keeps the rows, which "Path setting" carries along.
+    void lockedFolderStrandsNoRows()
+    {
+        const QString folder = folderWith({{"a.scl", handMade({entry(1, "Type T001")})},
+                                           {"b.scl", handMade({entry(1, "Type T009")})}});
+        const QString a = folder + "/a.scl";
+        standardLibraryRk dialog;
+        dialog.setLibraryFolder(folder);
+        lockedPath lockedFolder(folder);
+        if (!lockedFolder.locked())
+            QSKIP("this file system cannot lock a folder");
+        dialog.setData(type("Type T002"));
+        dialog.reject();
+        QVERIFY(promptRk::history().isEmpty());
+        QVERIFY(!dialog.hasUnsavedChanges());
+        QFile file(a);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(readLibraryFile(&file).entries.size(), 2);
+        file.close();
+
+        const QByteArray before = fileBytes(a);
+        lockedPath lockedFile(a);
+        QVERIFY(lockedFile.locked());
+        dialog.setData(type("Type T003"));
+        dialog.reject();
+        QCOMPARE(promptRk::history().size(), 1);
+        QVERIFY(promptRk::history().first().text.endsWith(
+            "The Types stay in this table: \"Path setting\" can take them to another folder, "
+            "and closing QCM offers another file for them."));
+        QCOMPARE(fileBytes(a), before);
+        QVERIFY(dialog.hasUnsavedChanges());
+
+        // The new folder's library takes the row the old file could not.
+        const QString other = folderWith({{"c.scl", handMade({entry(1, "Type T100")})}});
+        QSignalSpy chosen(&dialog, &standardLibraryRk::fileDirectorySignal);
+        promptRk::clearHistory();
+        promptRk::setNextFileName(other);
+        click(dialog, "pathButton");
+        QCOMPARE(chosen.count(), 1);
+        QCOMPARE(dialog.libraryFolder(), other);
+        QCOMPARE(shownTexts().last(), "Path setting | 1 Types could not be written to " +
+                                          QDir::toNativeSeparators(a) + "; they were added to " +
+                                          QDir::toNativeSeparators(other + "/c.scl") + ".");
+        QVERIFY(!dialog.hasUnsavedChanges());
+        QFile carried(other + "/c.scl");
+        QVERIFY(carried.open(QIODevice::ReadOnly));
+        const QVector<LibraryEntry> entries = readLibraryFile(&carried).entries;
+        QCOMPARE(entries.size(), 2);
+        QCOMPARE(entries.at(1).name, QString("Type T003"));
+        QCOMPARE(entries.at(1).order, 2);
+        QCOMPARE(fileBytes(a), before);
+    }
+
+    // A write that fails at quit offers another file; the answer decides.
+    void failedSaveOffersAnotherFile()
+    {
+        const QString folder = folderWith({{"a.scl", handMade({entry(1, "Type T001")})}});
+        const QString a = folder + "/a.scl";
+        standardLibraryRk dialog;
+        dialog.setLibraryFolder(folder);
+        lockedPath locked(a);
+        if (!locked.locked())
+            QSKIP("this file system cannot lock a file");
+        const QByteArray before = fileBytes(a);
+        dialog.setData(type("Type T002"));
+
+        // Kept without a place: the rows stay, the caller must not drop them.
+        promptRk::setNextAnswer(QMessageBox::Cancel);
+        QVERIFY(!dialog.saveChanges());
+        QVERIFY(dialog.hasUnsavedChanges());
+        QCOMPARE(promptRk::history().size(), 1);
+        QVERIFY(promptRk::history().first().text.endsWith(
+            "The changes of this library are not saved. Save the library in another file?"));
+
+        // Saved elsewhere, into a library that keeps its own entry.
+        const QString rescue = folderWith({{"rescue.scl", handMade({entry(1, "Kept")})}});
+        promptRk::clearHistory();
+        promptRk::setNextAnswer(QMessageBox::Save);
+        promptRk::setNextFileName(rescue + "/rescue");
+        QVERIFY(dialog.saveChanges());
+        QCOMPARE(promptRk::history().last().kind, promptRk::SaveFileName);
+        QFile file(rescue + "/rescue.scl");
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QStringList saved;
+        for (const LibraryEntry &e : readLibraryFile(&file).entries)
+            saved << e.name;
+        QCOMPARE(saved, QStringList({"Kept", "Type T001", "Type T002"}));
+        QVERIFY(!dialog.hasUnsavedChanges());
+        QCOMPARE(names(dialog), QStringList{"Type T001"});
+
+        // Discarded on purpose.
+        dialog.setData(type("Type T003"));
+        promptRk::setNextAnswer(QMessageBox::Discard);
+        QVERIFY(dialog.saveChanges());
+        QCOMPARE(names(dialog), QStringList{"Type T001"});
+        QCOMPARE(fileBytes(a), before);
+    }
+
+    // At start-up the boxes wait for the window, and a file is warned about
+    // once in each state.
+    void startUpBoxesWaitForTheWindow()
+    {
+        resetStore();
+        QByteArray bytes = handMade({entry(1, "Type T001")});
+        bytes += handMade({entry(2, "Type T002")}).mid(4, 12);
+        const QString folder = folderWith({{"a.scl", bytes}});
+        {
+            QWidget window;
+            auto *dialog = new standardLibraryRk(nullptr, &window);
+            dialog->setLibraryFolder(folder);
+            QVERIFY(promptRk::history().isEmpty());
+            QCOMPARE(dialog->pendingNotices(), 1);
+            window.show();
+            QTRY_COMPARE(promptRk::history().size(), 1);
+            QVERIFY(promptRk::history().first().text.contains("is damaged after 1 complete"));
+            QCOMPARE(dialog->pendingNotices(), 0);
+        }
+        // The next start, the same file: nothing to say.
+        {
+            QWidget window;
+            auto *dialog = new standardLibraryRk(nullptr, &window);
+            dialog->setLibraryFolder(folder);
+            QCOMPARE(dialog->pendingNotices(), 0);
+            QCOMPARE(dialog->tableModel()->rowCount(), 2);
+        }
+        // Damaged otherwise: said again.
+        putFile(folder + "/a.scl", bytes.left(bytes.size() - 2));
+        QWidget window;
+        auto *dialog = new standardLibraryRk(nullptr, &window);
+        dialog->setLibraryFolder(folder);
+        QCOMPARE(dialog->pendingNotices(), 1);
+        // Chosen by the user, a file is always reported at once.
+        window.show();
+        QTRY_COMPARE(promptRk::history().size(), 2);
+        dialog->setLibraryFolder(folder);
+        QCOMPARE(dialog->pendingNotices(), 0);
+        QCOMPARE(promptRk::history().size(), 3);
     }
 
     // Showing and leaving files writes nothing; a changed table is written

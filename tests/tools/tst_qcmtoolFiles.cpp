@@ -2,6 +2,7 @@
 // and the JSON carry the same numbers and words as the window; a damaged file
 // gives what could be read and says what was lost.
 
+#include "../library/libraryBytes.h"
 #include "../reports/exportReader.h"
 #include "../support/conditionColumns.h"
 #include "../support/measuringRecords.h"
@@ -208,13 +209,13 @@ private slots:
 
         const Run csv = qcmtool({"library", library, "--csv", "-"});
         QCOMPARE(csv.exitCode, 0);
-        QVERIFY(csv.out.startsWith("\xEF\xBB\xBForder,name,colorSpace,value,"));
-        QVERIFY(csv.out.contains("\"Red, dark\",CIE1976L*a*b*,L52.34  a-1.20  b3.45,"));
+        QVERIFY(csv.out.startsWith("\xEF\xBB\xBForder,name,info,colorSpace,value,"));
+        QVERIFY(csv.out.contains("\"Red, dark\",,CIE1976L*a*b*,L52.34  a-1.20  b3.45,"));
         // A name a spreadsheet would compute is written as text, unless --raw.
-        QVERIFY(csv.out.contains(",'@SUM(A1),CIE1976L*a*b*,"));
+        QVERIFY(csv.out.contains(",'@SUM(A1),,CIE1976L*a*b*,"));
         const Run rawCsv = qcmtool({"library", library, "--csv", "-", "--raw"});
         QCOMPARE(rawCsv.exitCode, 0);
-        QVERIFY(rawCsv.out.contains(",@SUM(A1),CIE1976L*a*b*,"));
+        QVERIFY(rawCsv.out.contains(",@SUM(A1),,CIE1976L*a*b*,"));
         QCOMPARE(qcmtool({"library", library, "--json", "-", "--raw"}).exitCode, 1);
 
         const Run json = qcmtool({"library", library, "--json", "-"});
@@ -244,6 +245,63 @@ private slots:
         QCOMPARE(damaged.exitCode, 3);
         QVERIFY2(damaged.err.contains("2 whole entries"), qPrintable(damaged.err));
         QCOMPARE(qcmtool({"library", path}).exitCode, 1); // a measuring file is no library
+    }
+
+    // The readable part of a cut-short entry: what was read as it stands,
+    // what was not as null (an empty CSV cell), never a made-up 0 or "".
+    void damagedLibraryEntryShowsWhatWasRead()
+    {
+        LibraryEntry whole;
+        whole.order = 1;
+        whole.name = "Type T001";
+        whole.info = "ΔE00=0.50";
+        whole.colorSpace = "CIE1976L*a*b*";
+        whole.value = "L52.34  a-1.20  b3.45";
+        whole.lightSource = whole.observer = whole.illuminationMode = whole.caliber = "x";
+        whole.lightMode = "SCI";
+        whole.averageTimes = "1";
+        whole.measurementTime = "2026-03-05 09:07:03";
+        LibraryEntry second = whole;
+        second.order = 2;
+        second.name = "Type T002";
+        Bytes file;
+        file.data = libraryMagic();
+        file.entry(whole);
+        const QVector<int> ends = file.entry(second);
+        const QString path = dir.filePath("partial.scl");
+        for (int fields : {2, 6}) {
+            QFile out(path);
+            QVERIFY(out.open(QIODevice::WriteOnly));
+            out.write(file.data.left(ends.at(fields - 1) + 1));
+            out.close();
+            const Run json = qcmtool({"library", path, "--json", "-"});
+            QCOMPARE(json.exitCode, 3);
+            const QJsonArray entries = QJsonDocument::fromJson(json.out)["entries"].toArray();
+            QCOMPARE(entries.size(), 2);
+            QCOMPARE(entries.at(0)["info"].toString(), QString("ΔE00=0.50"));
+            QCOMPARE(entries.at(0)["complete"].toBool(), true);
+            const QJsonValue cut = entries.at(1);
+            QCOMPARE(cut["name"].toString(), QString("Type T002"));
+            QCOMPARE(cut["complete"].toBool(), false);
+            QVERIFY(cut["lightSource"].isNull());
+            QVERIFY(cut["measurementTime"].isNull());
+            QVERIFY(cut["rgb"].isNull());
+            if (fields == 2) {
+                QVERIFY(cut["info"].isNull());
+                QVERIFY(cut["coordinates"].isNull());
+            } else {
+                QCOMPARE(cut["info"].toString(), QString("ΔE00=0.50"));
+                QCOMPARE(cut["coordinates"].toArray().at(2).toDouble(), 3.45);
+            }
+            const Run text = qcmtool({"library", path});
+            QVERIFY2(text.out.contains("2  Type T002  " +
+                                       QByteArray(fields == 2 ? "null  null" : "L52.34")),
+                     text.out.constData());
+        }
+        const Run csv = qcmtool({"library", path, "--csv", "-"});
+        QVERIFY2(
+            csv.out.contains("\r\n2,Type T002,ΔE00=0.50,CIE1976L*a*b*,L52.34  a-1.20  b3.45,,,"),
+            csv.out.constData());
     }
 
     void damagedAndForeignFiles()

@@ -74,6 +74,14 @@
         <source>Measurement Times</source>
         <translation>测量时间</translation>
     </message>
+    <message>
+        <source>Incomplete</source>
+        <translation>不完整</translation>
+    </message>
+    <message>
+        <source>Incomplete entry: its library file is damaged here. It cannot be launched or found by value.</source>
+        <translation>不完整的条目：数据库文件在此处已损坏。该条目不能调入测量，也不能按数值查找。</translation>
+    </message>
 </context>
 <context>
     <name>libraryTreeLink</name>
@@ -231,6 +239,42 @@
     <message>
         <source>Search finished!</source>
         <translation>查找完毕！</translation>
+    </message>
+    <message>
+        <source>The library file %1 was changed by another program and is no longer a library file; this library was not written into it.</source>
+        <translation>数据库文件 %1 已被其他程序修改，不再是数据库文件；此数据库没有写入该文件。</translation>
+    </message>
+    <message>
+        <source>The library file %1 was changed by another program while it was shown here. Its new entries are kept, and the changes made here were added to them.</source>
+        <translation>数据库文件 %1 在此显示期间已被其他程序修改。其新条目均已保留，此处所做的修改已添加到其中。</translation>
+    </message>
+    <message>
+        <source>The changes of this library are not saved. Save the library in another file?</source>
+        <translation>此数据库的修改尚未保存。是否将数据库保存到另一个文件？</translation>
+    </message>
+    <message>
+        <source>Library files (*.scl)</source>
+        <translation>数据库文件 (*.scl)</translation>
+    </message>
+    <message>
+        <source>The Types stay in this table: &quot;Path setting&quot; can take them to another folder, and closing QCM offers another file for them.</source>
+        <translation>这些标样保留在此表中：“路径设置”可将其带到另一个文件夹，关闭 QCM 时也会提供另一个文件来保存它们。</translation>
+    </message>
+    <message>
+        <source>%1 Types could not be written to %2; they were added to %3.</source>
+        <translation>%1 个标样无法写入 %2，已添加到 %3。</translation>
+    </message>
+    <message>
+        <source>%1 Types could not be written to %2, and no library file of %3 can take them.</source>
+        <translation>%1 个标样无法写入 %2，而 %3 中没有可接收它们的数据库文件。</translation>
+    </message>
+    <message>
+        <source>Tips</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>These entries are incomplete, since their library file is damaged there, and cannot be launched: %1</source>
+        <translation>以下条目不完整（其数据库文件在此处已损坏），不能调入测量：%1</translation>
     </message>
 </context>
 </TS>

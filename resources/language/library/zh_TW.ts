@@ -74,6 +74,14 @@
         <source>Measurement Times</source>
         <translation>量測時間</translation>
     </message>
+    <message>
+        <source>Incomplete</source>
+        <translation>不完整</translation>
+    </message>
+    <message>
+        <source>Incomplete entry: its library file is damaged here. It cannot be launched or found by value.</source>
+        <translation>不完整的條目：資料庫檔案在此處已損壞。該條目不能調入量測，也不能按數值查找。</translation>
+    </message>
 </context>
 <context>
     <name>libraryTreeLink</name>
@@ -231,6 +239,42 @@
     <message>
         <source>Search finished!</source>
         <translation>搜尋完畢！</translation>
+    </message>
+    <message>
+        <source>The library file %1 was changed by another program and is no longer a library file; this library was not written into it.</source>
+        <translation>資料庫檔案 %1 已被其他程式修改，不再是資料庫檔案；此資料庫沒有寫入該檔案。</translation>
+    </message>
+    <message>
+        <source>The library file %1 was changed by another program while it was shown here. Its new entries are kept, and the changes made here were added to them.</source>
+        <translation>資料庫檔案 %1 在此顯示期間已被其他程式修改。其新條目均已保留，此處所做的修改已加入其中。</translation>
+    </message>
+    <message>
+        <source>The changes of this library are not saved. Save the library in another file?</source>
+        <translation>此資料庫的修改尚未儲存。是否將資料庫儲存到另一個檔案？</translation>
+    </message>
+    <message>
+        <source>Library files (*.scl)</source>
+        <translation>資料庫檔案 (*.scl)</translation>
+    </message>
+    <message>
+        <source>The Types stay in this table: &quot;Path setting&quot; can take them to another folder, and closing QCM offers another file for them.</source>
+        <translation>這些標樣保留在此表中：「路徑設定」可將其帶到另一個資料夾，關閉 QCM 時也會提供另一個檔案來儲存它們。</translation>
+    </message>
+    <message>
+        <source>%1 Types could not be written to %2; they were added to %3.</source>
+        <translation>%1 個標樣無法寫入 %2，已加入 %3。</translation>
+    </message>
+    <message>
+        <source>%1 Types could not be written to %2, and no library file of %3 can take them.</source>
+        <translation>%1 個標樣無法寫入 %2，而 %3 中沒有可接收它們的資料庫檔案。</translation>
+    </message>
+    <message>
+        <source>Tips</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>These entries are incomplete, since their library file is damaged there, and cannot be launched: %1</source>
+        <translation>以下條目不完整（其資料庫檔案在此處已損壞），不能調入量測：%1</translation>
     </message>
 </context>
 </TS>
