@@ -726,6 +726,11 @@ private slots:
     // ends, keeps what arrived and says it is incomplete.
     void stalledUploadEndsWithWarning()
     {
+        // A second without a record ends the upload here: ample for the
+        // emulator's answers, which come within milliseconds.
+        protocolTiming timing = protocolTiming::current();
+        timing.uploadStallMsec = 1000;
+        protocolTiming::set(timing);
         QVERIFY(connected({"--silent", "C7:2", "--silent", "C0:*"}));
         QSignalSpy record(link.get(), &serialPortRk::dataToPCFinished0Signal);
         QSignalSpy finished(link.get(), &serialPortRk::dataToPCFinished1Signal);
