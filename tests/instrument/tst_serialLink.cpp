@@ -582,7 +582,10 @@ private slots:
     // the model, closes, searches again and reconnects when it is back.
     void deviceLostResumesSearch()
     {
-        QVERIFY(startEmulator({"--hangup-after", "1"}));
+        // The probe and the information request of the opening are
+        // answered, then the terminal hangs up.  (Hanging up after the probe
+        // alone raced the information request.)
+        QVERIFY(startEmulator({"--hangup-after", "2"}));
         QSignalSpy info(link.get(), &serialPortRk::getInstrumentInfoSignal);
         QSignalSpy lost(link.get(), &serialPortRk::instrumentLostSignal);
         link->lookForPort();
