@@ -483,4 +483,23 @@ std::optional<Reply> parseReply(const QByteArray &buffer)
     return reply;
 }
 
+QVector<Reply> parseReplies(const QByteArray &buffer, int *consumed)
+{
+    QVector<Reply> replies;
+    int at = 0;
+    while (buffer.size() - at >= smallestFrame) {
+        const int n = quint8(buffer.at(at + 2));
+        if (n < smallestFrame || n > buffer.size() - at)
+            break;
+        const std::optional<Reply> reply = parseReply(buffer.mid(at, n));
+        if (!reply)
+            break;
+        replies.append(*reply);
+        at += n;
+    }
+    if (consumed)
+        *consumed = at;
+    return replies;
+}
+
 } // namespace frameCodec

@@ -7,6 +7,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QVector>
 #include <QtGlobal>
 #include <optional>
 
@@ -163,6 +164,13 @@ struct Reply
 // with a good header, length and checksum, a reply code 0xA0 to 0xA9 and at
 // least the minimum length of that code.  Anything else gives no reply.
 std::optional<Reply> parseReply(const QByteArray &buffer);
+
+// Replies that reached the port together: the whole frames, each accepted by
+// parseReply, that follow one another from the first byte of `buffer`.  The
+// walk stops at the first bytes that are no whole frame; `consumed` is set to
+// the bytes the returned replies took.  A buffer that is exactly one frame
+// gives that one reply.
+QVector<Reply> parseReplies(const QByteArray &buffer, int *consumed = nullptr);
 
 // The smallest frame length that holds every byte read from a reply code.
 int minimumReplyLength(ReplyCode code);

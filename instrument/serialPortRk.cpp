@@ -2,6 +2,7 @@
 
 #include "frameCodec.h"
 #include "promptRk.h"
+#include "protocolTiming.h"
 #include "threadRk.h"
 
 #include <QCoreApplication>
@@ -14,16 +15,15 @@
 
 namespace {
 
-const int searchMsec = 1000;
-const int keepAliveMsec = 3000;
-const int infoMsec = 100;
-const int parseMsec = 15;
-const int replyMsec = 2000;
-const int firstPollMsec = 150;
-const int nextPollMsec = 25;
-const int uploadStallMsec = 2000;
-const int hideMsec = 3000;
-const int calibrationBoxMsec = 1500;
+const protocolTiming &timing()
+{
+    return protocolTiming::current();
+}
+
+// The reasons closePort prints for the reply time-outs of a Type and of a
+// Sample measurement.
+const int typeTimeOutCloseIndex = 5;
+const int sampleTimeOutCloseIndex = 6;
 
 serialPortRk::PortLister &portLister()
 {
@@ -80,8 +80,8 @@ serialPortRk::serialPortRk(QWidget *parent) : QWidget(parent)
     keepAliveTimer = makeTimer(this, false);
     infoTimer = makeTimer(this, true);
     parseTimer = makeTimer(this, true);
-    typeReplyTimer = makeTimer(this, true);
-    sampleReplyTimer = makeTimer(this, true);
+    for (measurementExchange &m : measurements)
+        m.replyTimer = makeTimer(this, true);
     sendReplyTimer = makeTimer(this, true);
     whitenessReplyTimer = makeTimer(this, true);
     pollTimer = makeTimer(this, true);
@@ -93,8 +93,10 @@ serialPortRk::serialPortRk(QWidget *parent) : QWidget(parent)
     connect(keepAliveTimer, &QTimer::timeout, this, &serialPortRk::sendWSPortData);
     connect(infoTimer, &QTimer::timeout, this, &serialPortRk::getInstrunetInfo);
     connect(parseTimer, &QTimer::timeout, this, &serialPortRk::dataProcessing);
-    connect(typeReplyTimer, &QTimer::timeout, this, &serialPortRk::tTestTimeOutSlot);
-    connect(sampleReplyTimer, &QTimer::timeout, this, &serialPortRk::sTestTimeOutSlot);
+    connect(measurements[TypeKind].replyTimer, &QTimer::timeout, this,
+            &serialPortRk::tTestTimeOutSlot);
+    connect(measurements[SampleKind].replyTimer, &QTimer::timeout, this,
+            &serialPortRk::sTestTimeOutSlot);
     connect(sendReplyTimer, &QTimer::timeout, this, &serialPortRk::sendDataToYiQiTimeoutSlot);
     connect(whitenessReplyTimer, &QTimer::timeout, this, &serialPortRk::whitenessTimeOutSlot);
     connect(pollTimer, &QTimer::timeout, this, &serialPortRk::readyReadSlot);
@@ -112,7 +114,7 @@ serialPortRk::serialPortRk(QWidget *parent) : QWidget(parent)
             watcher->startTicking();
     });
 
-    searchTimer->start(searchMsec);
+    searchTimer->start(timing().searchMsec);
 }
 
 serialPortRk::~serialPortRk()
@@ -173,7 +175,7 @@ void serialPortRk::openPort()
         return;
     searchTimer->stop();
     sendWSPortData();
-    keepAliveTimer->start(keepAliveMsec);
+    resumeKeepAlive();
     port->setBaudRate(QSerialPort::Baud19200, QSerialPort::AllDirections);
     port->setParity(QSerialPort::NoParity);
     port->setDataBits(QSerialPort::Data8);
@@ -182,38 +184,43 @@ void serialPortRk::openPort()
     port->clearError();
     port->clear(QSerialPort::AllDirections);
     connectReadyRead();
-    infoTimer->start(infoMsec);
+    infoTimer->start(timing().infoMsec);
     showInfo(tr("Open Port") + portNameValue + tr("Successful"));
 }
 
 void serialPortRk::closePort(int closeIndex)
 {
     qDebug().nospace() << "serialPortRk::portClose->closeIndex:" << closeIndex;
+    const bool wasOpen = isPortOpen();
     // A measurement outstanding on a port that goes away is abandoned: were
     // its reply timer left running, the time-out would cycle every two
     // seconds for as long as the instrument is away and then ask it to
     // measure, unprompted, the moment it is plugged in again.
     const bool abandoned = dropPendingMeasurements();
     whitenessReplyTimer->stop();
-    searchTimer->start(searchMsec);
+    searchTimer->start(timing().searchMsec);
     keepAliveTimer->stop();
     if (port && port->isOpen())
         port->close();
     getInstrunetInfo();
     if (abandoned)
         reportAbandonedMeasurement();
+    // The closes of the reply time-outs are followed by a search at once;
+    // whether the instrument is gone is known only after it.
+    if (wasOpen && closeIndex != typeTimeOutCloseIndex && closeIndex != sampleTimeOutCloseIndex)
+        emit instrumentLostSignal(abandoned);
 }
 
 bool serialPortRk::dropPendingMeasurements()
 {
-    const bool pending =
-        typeReplyTimer->isActive() || sampleReplyTimer->isActive() || typeRetry || sampleRetry;
-    if (typeReplyTimer->isActive() || typeRetry)
+    const measurementExchange &type = measurements[TypeKind];
+    if (type.replyTimer->isActive() || type.retry)
         testMode = 0; // a library test that will never be answered
-    typeReplyTimer->stop();
-    sampleReplyTimer->stop();
-    typeRetry = false;
-    sampleRetry = false;
+    const bool pending = isMeasuring();
+    for (measurementExchange &m : measurements) {
+        m.replyTimer->stop();
+        m.retry = false;
+    }
     return pending;
 }
 
@@ -229,12 +236,15 @@ void serialPortRk::reportAbandonedMeasurement()
 void serialPortRk::restartPort()
 {
     keepAliveTimer->stop();
+    const bool wasOpen = isPortOpen();
     lookForPort();
     // Without this a failed re-opening would leave nothing searching and the
     // link would stay closed for good.
     if (!isPortOpen())
-        searchTimer->start(searchMsec);
+        searchTimer->start(timing().searchMsec);
     getInstrunetInfo();
+    if (wasOpen && !isPortOpen())
+        emit instrumentLostSignal(false);
 }
 
 // The device went away under an open port: handled as device-not-found.
@@ -348,17 +358,25 @@ void serialPortRk::disconnectReadyRead()
 void serialPortRk::readyReadSlot()
 {
     QCoreApplication::processEvents();
-    parseTimer->start(parseMsec);
+    parseTimer->start(timing().parseMsec);
     pollTimer->stop();
     QCoreApplication::processEvents();
     QByteArray bytes;
     if (isPortOpen() && !(uploading && partialFrameWaiting()))
         bytes = port->readAll();
-    // The buffer is replaced, never extended.  A read that finds nothing (a
-    // watcher tick, a poll) keeps what is waiting for its parse, so that a
-    // tick landing in the quiet period does not throw away a whole reply.
-    if (!bytes.isEmpty())
-        rxBuffer = bytes;
+    // What the buffer holds is replaced, so that the bytes of a broken reply
+    // never spoil the next one; but whole replies still waiting for their
+    // parse are kept, and the new bytes go behind them: two replies arriving
+    // in one quiet period (a keep-alive reply just behind a reading) are both
+    // acted on.  A read that finds nothing (a watcher tick, a poll) keeps
+    // what is waiting, so that a tick landing in the quiet period does not
+    // throw away a whole reply.
+    if (bytes.isEmpty())
+        return;
+    int whole = 0;
+    frameCodec::parseReplies(rxBuffer, &whole);
+    rxBuffer.truncate(whole);
+    rxBuffer += bytes;
 }
 
 // A record still on its way: the start of a frame whose length byte asks for
@@ -381,23 +399,28 @@ void serialPortRk::dataProcessing()
     // in which new bytes may already arrive for the next parse.
     const QByteArray buffer = rxBuffer;
     rxBuffer.clear();
-    const std::optional<frameCodec::Reply> reply = frameCodec::parseReply(buffer);
-    const bool recordAnswered = reply && (reply->code == frameCodec::RecordReply ||
-                                          reply->code == frameCodec::NoMoreRecordsReply);
+    const QVector<frameCodec::Reply> replies = frameCodec::parseReplies(buffer);
+    bool recordAnswered = false;
+    for (const frameCodec::Reply &reply : replies)
+        recordAnswered = recordAnswered || reply.code == frameCodec::RecordReply ||
+                         reply.code == frameCodec::NoMoreRecordsReply;
     if (uploading && !recordAnswered && uploadStallTimer->isActive()) {
         // The record was not complete when the poll looked (a busy machine
         // or a slow instrument): look again rather than let the upload stall,
         // until the stall limit gives up on it.
-        pollTimer->start(nextPollMsec);
+        pollTimer->start(timing().nextPollMsec);
     }
-    if (!reply)
-        return;
+    for (const frameCodec::Reply &reply : replies)
+        actOnReply(reply);
+}
 
-    switch (reply->code) {
+void serialPortRk::actOnReply(const frameCodec::Reply &reply)
+{
+    switch (reply.code) {
     case frameCodec::KeepAliveReply:
         break;
     case frameCodec::InfoReply: {
-        const frameCodec::InstrumentInfo &info = reply->info;
+        const frameCodec::InstrumentInfo &info = reply.info;
         instrumentModel = info.model;
         if (!info.lightSource.isEmpty())
             instrumentLight = info.lightSource;
@@ -414,57 +437,34 @@ void serialPortRk::dataProcessing()
         sampleCount = info.sampleCount;
         showInfo(tr("Connected to instrument:") + instrumentModel);
         emit getInstrumentInfoSignal();
-        if (typeRetry || sampleRetry) {
+        if (measurements[TypeKind].retry || measurements[SampleKind].retry) {
             // Only now does the receiver know the measuring conditions again
             // (the search that re-opened the port emptied them); a reading
             // arriving before this would have been thrown away.
-            const bool type = typeRetry;
-            const bool sample = sampleRetry;
-            typeRetry = false;
-            sampleRetry = false;
-            typeReplyTimer->stop();
-            sampleReplyTimer->stop();
-            if (type)
-                tTestSlot();
-            if (sample)
-                sTestSlot();
+            bool retry[2];
+            for (int kind : {TypeKind, SampleKind}) {
+                retry[kind] = measurements[kind].retry;
+                measurements[kind].retry = false;
+                measurements[kind].replyTimer->stop();
+            }
+            for (MeasurementKind kind : {TypeKind, SampleKind}) {
+                if (retry[kind])
+                    askForMeasurement(kind);
+            }
         }
         break;
     }
     case frameCodec::WhiteCalibrationReply:
-        calibrationReply(true, reply->calibrationResult);
+        calibrationReply(true, reply.calibrationResult);
         break;
     case frameCodec::BlackCalibrationReply:
-        calibrationReply(false, reply->calibrationResult);
+        calibrationReply(false, reply.calibrationResult);
         break;
     case frameCodec::TypeMeasurementReply:
-        measuredL = reply->L;
-        measuredA = reply->a;
-        measuredB = reply->b;
-        // The reply timer is stopped and the keep-alive resumed before the
-        // signal, so that a receiver asking for the next measurement at once
-        // keeps that request's time-out.
-        typeReplyTimer->stop();
-        keepAliveTimer->start(keepAliveMsec);
-        if (testMode == 0) {
-            qDebug() << "serialPortRk::dataProcessing->7";
-            showInfo(tr("Finished Type measurement!"));
-            emit generateTItemSignal(measuredL, measuredA, measuredB);
-        } else {
-            qDebug() << "serialPortRk::dataProcessing->8";
-            showInfo(tr("Finished measurement!"));
-            testMode = 0;
-            emit testSignal(measuredL, measuredA, measuredB);
-        }
+        measurementReply(TypeKind, reply);
         break;
     case frameCodec::SampleMeasurementReply:
-        sampleReplyTimer->stop();
-        keepAliveTimer->start(keepAliveMsec);
-        measuredL = reply->L;
-        measuredA = reply->a;
-        measuredB = reply->b;
-        showInfo(tr("Finished Sample measurement!"));
-        emit generateSItemSignal(measuredL, measuredA, measuredB);
+        measurementReply(SampleKind, reply);
         break;
     case frameCodec::RecordReply: {
         uploadStallTimer->stop();
@@ -478,7 +478,7 @@ void serialPortRk::dataProcessing()
                     .arg(uploadCounter));
             break;
         }
-        const frameCodec::StoredRecord &r = reply->record;
+        const frameCodec::StoredRecord &r = reply.record;
         // Codes outside their tables repeat the previous record's values.
         if (!r.kind.isEmpty())
             recordKind = r.kind;
@@ -517,14 +517,15 @@ void serialPortRk::dataProcessing()
             showInfo(tr("Send success!"));
             promptRk::warning(this, tr("Tips"),
                               tr("Send success, in the instrument name is") +
-                                  QStringLiteral(" %1!").arg(reply->storedName));
+                                  QStringLiteral(" %1!").arg(reply.storedName));
         }
         break;
     case frameCodec::WhitenessReply:
-        resumeKeepAliveAfterWhiteness();
-        measuredL = reply->L;
-        measuredA = reply->a;
-        measuredB = reply->b;
+        whitenessReplyTimer->stop();
+        resumeKeepAlive();
+        measuredL = reply.L;
+        measuredA = reply.a;
+        measuredB = reply.b;
         emit whiteYellowParameterSignal(measuredL, measuredA, measuredB);
         break;
     }
@@ -535,9 +536,13 @@ void serialPortRk::dataProcessing()
 
 void serialPortRk::sendWSPortData()
 {
+    // Held back while an exchange is under way: the instrument answers a
+    // probe that arrives while it measures right behind its reading.
+    if (exchangeUnderWay())
+        return;
     writeText(frameCodec::keepAliveFrameText);
     if (instrumentModel.isEmpty())
-        infoTimer->start(infoMsec);
+        infoTimer->start(timing().infoMsec);
 }
 
 void serialPortRk::getInstrunetInfo()
@@ -547,74 +552,138 @@ void serialPortRk::getInstrunetInfo()
     showInfo(tr("Get instrument info. ..."));
 }
 
-bool serialPortRk::composeMeasurement(frameCodec::RequestCode code, const QString &lightMode,
-                                      const QString &lightSource, QString *frameText)
-{
-    QByteArray frame;
-    QString why;
-    if (!frameCodec::composeMeasurementRequest(code, lightMode, lightSource, &frame, &why)) {
-        showInfo(why);
-        return false;
-    }
-    *frameText = QString::fromLatin1(frame.toHex().toUpper());
-    return true;
-}
-
 void serialPortRk::tTestSlot()
 {
-    showInfo(tr("Type measurement ..."));
-    emit TTestSignal();
+    askForMeasurement(TypeKind);
+}
+
+void serialPortRk::sTestSlot()
+{
+    askForMeasurement(SampleKind);
+}
+
+void serialPortRk::askForMeasurement(MeasurementKind kind)
+{
+    if (kind == TypeKind) {
+        showInfo(tr("Type measurement ..."));
+        emit TTestSignal();
+    } else {
+        showInfo(tr("Sample measurement ..."));
+        emit STestSignal();
+    }
 }
 
 void serialPortRk::TTestCheckOK(const QString &lightSource, const QString &, const QString &,
                                 const QString &lightMode, const QString &, const QString &,
                                 const QString &, const QString &, const QString &)
 {
-    QString frameText;
-    if (!composeMeasurement(frameCodec::TypeMeasurementRequest, lightMode, lightSource,
-                            &frameText)) {
+    measurementChecked(TypeKind, lightSource, lightMode);
+}
+
+void serialPortRk::STestCheckOK(const QString &lightSource, const QString &, const QString &,
+                                const QString &lightMode, const QString &, const QString &,
+                                const QString &, const QString &, const QString &)
+{
+    measurementChecked(SampleKind, lightSource, lightMode);
+}
+
+void serialPortRk::measurementChecked(MeasurementKind kind, const QString &lightSource,
+                                      const QString &lightMode)
+{
+    const frameCodec::RequestCode code = kind == TypeKind ? frameCodec::TypeMeasurementRequest
+                                                          : frameCodec::SampleMeasurementRequest;
+    QByteArray frame;
+    QString why;
+    if (!frameCodec::composeMeasurementRequest(code, lightMode, lightSource, &frame, &why)) {
+        showInfo(why);
         // No request, so no reply will end a library test: without this the
         // next ordinary Type measurement would be taken for the test.
-        testMode = 0;
+        if (kind == TypeKind)
+            testMode = 0;
         emit measurementRefusedSignal();
         return;
     }
-    TTest(frameText);
+    sendMeasurement(kind, QString::fromLatin1(frame.toHex().toUpper()));
 }
 
 void serialPortRk::TTest(const QString &frameText)
 {
-    typeRetry = false;
+    sendMeasurement(TypeKind, frameText);
+}
+
+void serialPortRk::STest(const QString &frameText)
+{
+    sendMeasurement(SampleKind, frameText);
+}
+
+void serialPortRk::sendMeasurement(MeasurementKind kind, const QString &frameText)
+{
+    measurementExchange &m = measurements[kind];
+    m.retry = false;
+    // No keep-alive probe until the reply: the instrument answers a probe
+    // that comes while it measures right behind the reading.
     keepAliveTimer->stop();
     // A request sent while an earlier one is unanswered keeps that one's
     // deadline: requests coming faster than the time-out (the automatic
     // Sample measurement) would otherwise hide a silent instrument forever.
-    if (!typeReplyTimer->isActive())
-        typeReplyTimer->start(replyMsec);
+    if (!m.replyTimer->isActive())
+        m.replyTimer->start(timing().replyMsec);
     portWrite(frameCodec::hexTextToBytes(frameText));
+}
+
+void serialPortRk::measurementReply(MeasurementKind kind, const frameCodec::Reply &reply)
+{
+    measuredL = reply.L;
+    measuredA = reply.a;
+    measuredB = reply.b;
+    // The reply timer is stopped and the keep-alive resumed before the
+    // signal, so that a receiver asking for the next measurement at once
+    // keeps that request's time-out.
+    measurements[kind].replyTimer->stop();
+    resumeKeepAlive();
+    if (kind == SampleKind) {
+        showInfo(tr("Finished Sample measurement!"));
+        emit generateSItemSignal(measuredL, measuredA, measuredB);
+    } else if (testMode == 0) {
+        qDebug() << "serialPortRk::dataProcessing->7";
+        showInfo(tr("Finished Type measurement!"));
+        emit generateTItemSignal(measuredL, measuredA, measuredB);
+    } else {
+        qDebug() << "serialPortRk::dataProcessing->8";
+        showInfo(tr("Finished measurement!"));
+        testMode = 0;
+        emit testSignal(measuredL, measuredA, measuredB);
+    }
 }
 
 void serialPortRk::tTestTimeOutSlot()
 {
-    measurementTimedOut(5);
+    measurementTimedOut(TypeKind);
 }
 
-void serialPortRk::measurementTimedOut(int closeIndex)
+void serialPortRk::sTestTimeOutSlot()
 {
-    const bool type = closeIndex == 5 || typeReplyTimer->isActive() || typeRetry;
-    const bool sample = closeIndex == 6 || sampleReplyTimer->isActive() || sampleRetry;
+    measurementTimedOut(SampleKind);
+}
+
+void serialPortRk::measurementTimedOut(MeasurementKind kind)
+{
+    bool again[2];
+    for (int k : {TypeKind, SampleKind})
+        again[k] = k == kind || measurements[k].replyTimer->isActive() || measurements[k].retry;
     const int keptTestMode = testMode;
     // This close is part of asking again, not a loss: forget the pending
     // measurements first so that closePort does not report them abandoned.
     dropPendingMeasurements();
     testMode = keptTestMode;
-    closePort(closeIndex);
+    closePort(kind == TypeKind ? typeTimeOutCloseIndex : sampleTimeOutCloseIndex);
     lookForPort();
     if (!isPortOpen()) {
         // The port itself is gone: the instrument was unplugged.
-        if (type)
+        if (again[TypeKind])
             testMode = 0;
         reportAbandonedMeasurement();
+        emit instrumentLostSignal(true);
         return;
     }
     // The request is not sent at once: the search has just announced the
@@ -622,44 +691,10 @@ void serialPortRk::measurementTimedOut(int closeIndex)
     // information would find no measuring conditions to make an item with.
     // It goes out when reply 0xA1 has been handled; until then the reply
     // timer guards the wait, so an instrument that stays silent still
-    // brings the next close and search two seconds later.
-    typeRetry = type;
-    sampleRetry = sample;
-    (type ? typeReplyTimer : sampleReplyTimer)->start(replyMsec);
-}
-
-void serialPortRk::sTestSlot()
-{
-    showInfo(tr("Sample measurement ..."));
-    emit STestSignal();
-}
-
-void serialPortRk::STestCheckOK(const QString &lightSource, const QString &, const QString &,
-                                const QString &lightMode, const QString &, const QString &,
-                                const QString &, const QString &, const QString &)
-{
-    QString frameText;
-    if (!composeMeasurement(frameCodec::SampleMeasurementRequest, lightMode, lightSource,
-                            &frameText)) {
-        emit measurementRefusedSignal();
-        return;
-    }
-    STest(frameText);
-}
-
-void serialPortRk::STest(const QString &frameText)
-{
-    sampleRetry = false;
-    keepAliveTimer->stop();
-    // As for the Type: an unanswered request keeps its deadline.
-    if (!sampleReplyTimer->isActive())
-        sampleReplyTimer->start(replyMsec);
-    portWrite(frameCodec::hexTextToBytes(frameText));
-}
-
-void serialPortRk::sTestTimeOutSlot()
-{
-    measurementTimedOut(6);
+    // brings the next close and search when it runs out.
+    for (int k : {TypeKind, SampleKind})
+        measurements[k].retry = again[k];
+    measurements[kind].replyTimer->start(timing().replyMsec);
 }
 
 void serialPortRk::testButtonSlot(int mode)
@@ -686,7 +721,7 @@ void serialPortRk::calibrationReply(bool white, int result)
         const QString text =
             white ? tr("White calibration success!") : tr("Black calibration success!");
         showInfo(text);
-        promptRk::timedInformation(this, tr("Tips"), text, calibrationBoxMsec);
+        promptRk::timedInformation(this, tr("Tips"), text, timing().calibrationBoxMsec);
     } else if (result == 0) {
         const QString text =
             white ? tr("White calibration failed!") : tr("Black calibration failed!");
@@ -697,25 +732,17 @@ void serialPortRk::calibrationReply(bool white, int result)
 
 void serialPortRk::whiteYellowSlot()
 {
-    // No keep-alive probe until the answer: its reply, arriving within the
-    // same quiet period, would spoil the whiteness reply.
+    // No keep-alive probe until the answer, as for a measurement.
     keepAliveTimer->stop();
-    whitenessReplyTimer->start(replyMsec);
+    whitenessReplyTimer->start(timing().replyMsec);
     writeText(frameCodec::whitenessFrameText);
     showInfo(tr("Whiteness/Yellowness measurement ..."));
 }
 
-void serialPortRk::resumeKeepAliveAfterWhiteness()
-{
-    whitenessReplyTimer->stop();
-    // Not while a measurement or an upload holds the probe back itself.
-    if (isPortOpen() && !uploading && !typeReplyTimer->isActive() && !sampleReplyTimer->isActive())
-        keepAliveTimer->start(keepAliveMsec);
-}
-
 void serialPortRk::whitenessTimeOutSlot()
 {
-    resumeKeepAliveAfterWhiteness();
+    whitenessReplyTimer->stop();
+    resumeKeepAlive();
     showInfo(tr("No answer to the whiteness/yellowness measurement!"));
     emit whiteYellowTimeOutSignal();
 }
@@ -744,16 +771,16 @@ void serialPortRk::dataToPCCmd1Slot()
     infoLabel->show();
     disconnectReadyRead();
     writeText(frameCodec::firstRecordFrameText);
-    pollTimer->start(firstPollMsec);
-    uploadStallTimer->start(uploadStallMsec);
+    pollTimer->start(timing().firstPollMsec);
+    uploadStallTimer->start(timing().uploadStallMsec);
 }
 
 void serialPortRk::dataToPCCmd2Slot()
 {
     disconnectReadyRead();
     writeText(frameCodec::nextRecordFrameText);
-    pollTimer->start(nextPollMsec);
-    uploadStallTimer->start(uploadStallMsec);
+    pollTimer->start(timing().nextPollMsec);
+    uploadStallTimer->start(timing().uploadStallMsec);
 }
 
 // The common end of an upload, whether the instrument said it had no more
@@ -761,14 +788,14 @@ void serialPortRk::dataToPCCmd2Slot()
 void serialPortRk::finishUpload()
 {
     pollTimer->stop();
-    keepAliveTimer->start(keepAliveMsec);
     uploading = false;
+    resumeKeepAlive();
     connectReadyRead();
     sendWSPortData();
     infoLabel->show();
     progressBar->setEnabled(false);
-    progressHideTimer->start(hideMsec);
-    messageHideTimer->start(hideMsec);
+    progressHideTimer->start(timing().hideMsec);
+    messageHideTimer->start(timing().hideMsec);
     rxBuffer.clear();
 }
 
@@ -812,19 +839,33 @@ void serialPortRk::sendTDataToYiQi(const QString &str, bool xFlag)
     // No keep-alive probe meanwhile: its reply, arriving within the quiet
     // period after reply 0xA8, would replace it in the receive buffer.
     keepAliveTimer->stop();
-    sendReplyTimer->start(replyMsec);
+    sendReplyTimer->start(timing().replyMsec);
     portWrite(frame);
 }
 
 bool serialPortRk::isMeasuring() const
 {
-    return typeReplyTimer->isActive() || sampleReplyTimer->isActive() || typeRetry || sampleRetry;
+    for (const measurementExchange &m : measurements) {
+        if (m.replyTimer->isActive() || m.retry)
+            return true;
+    }
+    return false;
+}
+
+bool serialPortRk::exchangeUnderWay() const
+{
+    // A measurement waiting to be asked again has no request out yet.
+    for (const measurementExchange &m : measurements) {
+        if (m.replyTimer->isActive() && !m.retry)
+            return true;
+    }
+    return uploading || whitenessReplyTimer->isActive() || sendReplyTimer->isActive();
 }
 
 void serialPortRk::resumeKeepAlive()
 {
-    if (isPortOpen() && !uploading && !isMeasuring() && !sendReplyTimer->isActive())
-        keepAliveTimer->start(keepAliveMsec);
+    if (isPortOpen() && !exchangeUnderWay())
+        keepAliveTimer->start(timing().keepAliveMsec);
 }
 
 void serialPortRk::sendDataToYiQiTimeoutSlot()
@@ -842,7 +883,7 @@ void serialPortRk::showInfo(const QString &text)
 {
     infoLabel->setText(text);
     infoLabel->show();
-    messageHideTimer->start(hideMsec);
+    messageHideTimer->start(timing().hideMsec);
 }
 
 void serialPortRk::startProgress(int maximum)
@@ -870,8 +911,8 @@ void serialPortRk::finishProgress(int value)
     progressBar->setValue(value);
     progressBar->setEnabled(false);
     uploadCounter = 0;
-    progressHideTimer->start(hideMsec);
-    messageHideTimer->start(hideMsec);
+    progressHideTimer->start(timing().hideMsec);
+    messageHideTimer->start(timing().hideMsec);
 }
 
 void serialPortRk::progressbarSlot()

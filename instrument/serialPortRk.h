@@ -87,6 +87,11 @@ signals:
     // A Type or Sample request could not be composed from its conditions and
     // was not sent (the reason is on the status line).
     void measurementRefusedSignal();
+    // The instrument went away: an open port failed, or could not be opened
+    // again after a reply time-out.  `measurementAbandoned`: a measurement
+    // was outstanding and the link tells the user so itself.  The closing
+    // and re-opening that asks again after a missed reply is no loss.
+    void instrumentLostSignal(bool measurementAbandoned);
 
 public slots:
     // Machinery.
@@ -140,11 +145,36 @@ private slots:
     void whitenessTimeOutSlot();
 
 private:
+    // The Type and the Sample measurement run the same exchange.
+    enum MeasurementKind
+    {
+        TypeKind,
+        SampleKind,
+    };
+    struct measurementExchange
+    {
+        // The reply time-out; it also guards the wait for the instrument
+        // information before a repetition.
+        QTimer *replyTimer = nullptr;
+        // The reply timed out: ask again as soon as the instrument
+        // information of the re-opened port has been read.
+        bool retry = false;
+    };
+
     void writeText(const char *frameText);
-    // The text of request 0xC4 / 0xC5, or false (reason on the status line)
-    // when a condition has no instrument code.
-    bool composeMeasurement(frameCodec::RequestCode code, const QString &lightMode,
-                            const QString &lightSource, QString *frameText);
+    // Status text and TTestSignal / STestSignal.
+    void askForMeasurement(MeasurementKind kind);
+    // The conditions passed their check: request 0xC4 / 0xC5 goes out, or
+    // the refusal is announced when a condition has no instrument code.
+    void measurementChecked(MeasurementKind kind, const QString &lightSource,
+                            const QString &lightMode);
+    void sendMeasurement(MeasurementKind kind, const QString &frameText);
+    void measurementReply(MeasurementKind kind, const frameCodec::Reply &reply);
+    void actOnReply(const frameCodec::Reply &reply);
+    // A request is out whose reply must not share the port with a
+    // keep-alive reply: a Type or Sample measurement, the whiteness
+    // measurement, a Type sent to the instrument, or an upload.
+    bool exchangeUnderWay() const;
     bool partialFrameWaiting() const;
     void connectReadyRead();
     void disconnectReadyRead();
@@ -154,11 +184,10 @@ private:
     // The keep-alive again, unless an exchange that pauses it is under way.
     void resumeKeepAlive();
     void calibrationReply(bool white, int result);
-    void resumeKeepAliveAfterWhiteness();
     void lostWhileOpen();
     // A Type or Sample reply did not come in time: close, search again and
     // ask again once the re-opened port has identified the instrument.
-    void measurementTimedOut(int closeIndex);
+    void measurementTimedOut(MeasurementKind kind);
     // Stops both reply timers and forgets any measurement waiting to be asked
     // again; true when one was outstanding.
     bool dropPendingMeasurements();
@@ -188,10 +217,7 @@ private:
     float measuredA = 0;
     float measuredB = 0;
     int testMode = 0;
-    // Measurements whose reply timed out, to be asked again as soon as the
-    // instrument information of the re-opened port has been read.
-    bool typeRetry = false;
-    bool sampleRetry = false;
+    measurementExchange measurements[2];
     bool sendNotify = false;
     bool uploading = false;
     int uploadCounter = 0;
@@ -205,8 +231,6 @@ private:
     QTimer *keepAliveTimer = nullptr;
     QTimer *infoTimer = nullptr;
     QTimer *parseTimer = nullptr;
-    QTimer *typeReplyTimer = nullptr;
-    QTimer *sampleReplyTimer = nullptr;
     QTimer *sendReplyTimer = nullptr;
     QTimer *whitenessReplyTimer = nullptr;
     QTimer *pollTimer = nullptr;

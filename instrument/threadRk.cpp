@@ -1,8 +1,6 @@
 #include "threadRk.h"
 
-namespace {
-const int tickMsec = 500;
-}
+#include "protocolTiming.h"
 
 threadRk::threadRk(QObject *parent) : QThread(parent) {}
 
@@ -30,6 +28,7 @@ void threadRk::startTicking()
     // Cleared here rather than when the run begins, so that a stop asked for
     // before the new thread gets going is not lost.
     stopRequested = false;
+    tickMsec = protocolTiming::current().watcherTickMsec;
     start(QThread::TimeCriticalPriority);
 }
 

@@ -2,8 +2,9 @@
 #define QCM_THREADRK_H
 
 // The port watcher: while a modal dialog runs its own event loop the serial
-// link would stop hearing the port, so this thread ticks every 500 ms and
-// each tick, delivered as a queued call, makes the link read the port.
+// link would stop hearing the port, so this thread ticks every 500 ms (the
+// watcher tick of protocolTiming) and each tick, delivered as a queued call,
+// makes the link read the port.
 
 #include <QSemaphore>
 #include <QThread>
@@ -34,6 +35,8 @@ private:
     // Released only on destruction, to cut the last sleep short.
     QSemaphore wakeForDestruction;
     std::atomic<bool> destroying{false};
+    // The tick of the run, taken from protocolTiming when it starts.
+    std::atomic<int> tickMsec{500};
 };
 
 #endif

@@ -3,14 +3,11 @@
 #include "conditionCheck.h"
 #include "measurementTreeRk.h"
 #include "promptRk.h"
+#include "protocolTiming.h"
 #include "readingRecorderRk.h"
 #include "sharedState.h"
 
 #include <QTimer>
-
-namespace {
-const int debounceMsec = 600;
-}
 
 measurementRoad::measurementRoad(measurementTreeRk *tree, readingRecorderRk *recorder,
                                  const sharedState *state, QWidget *window, QObject *parent)
@@ -18,7 +15,6 @@ measurementRoad::measurementRoad(measurementTreeRk *tree, readingRecorderRk *rec
       m_debounce(new QTimer(this))
 {
     m_debounce->setSingleShot(true);
-    m_debounce->setInterval(debounceMsec);
 }
 
 bool measurementRoad::debouncing() const
@@ -35,7 +31,7 @@ void measurementRoad::requestType()
 {
     if (debouncing())
         return;
-    m_debounce->start();
+    m_debounce->start(protocolTiming::current().debounceMsec);
     emit tTestSignal();
 }
 
@@ -43,7 +39,7 @@ void measurementRoad::requestSample()
 {
     if (debouncing())
         return;
-    m_debounce->start();
+    m_debounce->start(protocolTiming::current().debounceMsec);
     emit sTestSignal();
 }
 

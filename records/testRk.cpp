@@ -3,6 +3,7 @@
 #include "measurementRoad.h"
 #include "numberInput.h"
 #include "promptRk.h"
+#include "protocolTiming.h"
 #include "readingRecorderRk.h"
 #include "serialPortRk.h"
 
@@ -111,7 +112,7 @@ void testRk::startAutoTimer()
     // Whole milliseconds of the seconds shown (4.35 s is 4350 ms, not the
     // 4349 a truncated product would give), and no more than a timer can
     // hold: the field goes far beyond that.
-    const qint64 msec = qRound64(m_interval->value() * 1000.0);
+    const qint64 msec = qRound64(m_interval->value() * protocolTiming::current().panelSecondMsec);
     m_autoTimer->start(int(qMin<qint64>(msec, std::numeric_limits<int>::max())));
 }
 
@@ -137,6 +138,10 @@ void testRk::sAutoTestFcn()
     // A box is waiting for the user (a refusal, an averaging question, a file
     // dialog): a request now would only stack another box on it.
     if (QApplication::activeModalWidget() || promptRk::boxOpen())
+        return;
+    // Nothing is connected (the link is finding the instrument again after a
+    // missed reply): a request now would find no measuring conditions.
+    if (!m_connected)
         return;
     if (m_autoCount > autoTickLimit)
         switchAutoOff(true);
@@ -205,7 +210,11 @@ void testRk::follow(serialPortRk *link, measurementRoad *road, readingRecorderRk
         if (link->isMeasuring())
             measurementUnderWay();
     });
-    connect(link, &serialPortRk::portClosedSignal, this, &testRk::instrumentLost);
+    // Every search announces the disconnected state, also the one that
+    // re-opens the port after a missed reply: the buttons lock, the
+    // automatic mode waits.  Only a loss of the instrument ends it.
+    connect(link, &serialPortRk::portClosedSignal, this, &testRk::disableAll);
+    connect(link, &serialPortRk::instrumentLostSignal, this, &testRk::connectionLost);
 }
 
 void testRk::measurementUnderWay()
@@ -218,6 +227,21 @@ void testRk::instrumentLost()
     if (m_autoRunning)
         switchAutoOff(true);
     disableAll();
+}
+
+void testRk::connectionLost(bool alreadyTold)
+{
+    const bool wasRunning = m_autoRunning;
+    instrumentLost();
+    if (!wasRunning || alreadyTold)
+        return;
+    // Not from here: the loss is announced from inside the port's error
+    // signal, and a modal box would spin an event loop under it.
+    QTimer::singleShot(0, this, [this] {
+        promptRk::warning(this, tr("Tips"),
+                          tr("Connection to the instrument lost; the automatic Sample "
+                             "measurement was stopped."));
+    });
 }
 
 void testRk::done(int result)

@@ -15,7 +15,9 @@ class serialPortRk;
 // The measurement button panel: big Type and Sample buttons, locked while a
 // measurement is under way, and an automatic mode that asks for a Sample at
 // a fixed interval.  Its requests go the way of the measuring keys, without
-// their debounce.
+// their debounce.  A disconnection locks the buttons; the automatic mode
+// waits through it (the link closes and re-opens the port to ask again
+// after a missed reply) and ends only when the instrument is lost.
 class testRk : public fixedSizeDialog
 {
     Q_OBJECT
@@ -58,6 +60,10 @@ public slots:
     void measurementUnderWay();
     // The instrument went: the automatic mode ends and every button locks.
     void instrumentLost();
+    // The link lost the instrument: as instrumentLost, and a running
+    // automatic mode says that it stopped, unless the link already told the
+    // user about the loss (`alreadyTold`).
+    void connectionLost(bool alreadyTold);
 
 protected:
     void retranslate() override;

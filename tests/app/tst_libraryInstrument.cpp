@@ -4,8 +4,10 @@
 
 #include "../support/emulatorProcess.h"
 #include "../support/settingsStore.h"
+#include "../support/testTiming.h"
 #include "MainWindows.h"
 #include "colorConversions.h"
+#include "measurementRoad.h"
 #include "measurementTreeRk.h"
 #include "promptRk.h"
 #include "standardLibraryRk.h"
@@ -41,10 +43,12 @@ class tst_libraryInstrument : public QObject
 
 private slots:
     void initTestCase() { promptRk::setTesting(true); }
+    void init() { protocolTiming::set(testTiming()); }
     void cleanup()
     {
         emulator.stop();
         qunsetenv("QCM_SERIAL_PORT");
+        protocolTiming::set(protocolTiming());
     }
 
     void testMeasurementFillsTheSearch()
@@ -73,7 +77,7 @@ private slots:
         QCOMPARE(emulator.count(0xC4), 1);
         // A test reading makes no Type; the next Type measurement does.
         QCOMPARE(window.treeModel()->typeCount(), 0);
-        QTest::qWait(700);
+        QTRY_VERIFY_WITH_TIMEOUT(!window.road()->debouncing(), connectTimeout);
         window.action("tTestFcn")->trigger();
         QTRY_COMPARE_WITH_TIMEOUT(window.treeModel()->typeCount(), 1, replyTimeout);
         QCOMPARE(window.treeModel()->type(0)->text(2), QString("60"));

@@ -3,9 +3,11 @@
 
 #include "../support/emulatorProcess.h"
 #include "../support/settingsStore.h"
+#include "../support/testTiming.h"
 #include "MainWindows.h"
 #include "infoPanelRk.h"
 #include "itemColumns.h"
+#include "measurementRoad.h"
 #include "measurementTreeRk.h"
 #include "promptRk.h"
 #include "readingRecorderRk.h"
@@ -45,12 +47,21 @@ class tst_measurementRoad : public QObject
         return window.infoPanel()->cell(window.infoPanel()->colorDataTable(), row, column);
     }
 
-    // Triggers an action the way a key press does, waiting out the debounce.
+    // Triggers an action the way a key press does, once the debounce of the
+    // previous press is over.
     static void press(MainWindows &window, const char *name)
     {
         QTRY_VERIFY_WITH_TIMEOUT(window.action(name)->isEnabled(), connectTimeout);
-        QTest::qWait(700);
+        QTRY_VERIFY_WITH_TIMEOUT(!window.road()->debouncing(), connectTimeout);
         window.action(name)->trigger();
+    }
+
+    // The emulator has read one more keep-alive probe: every request the
+    // window wrote before it is in the log.
+    void waitForProbe()
+    {
+        const int probes = emulator.count(0xC0);
+        QTRY_VERIFY_WITH_TIMEOUT(emulator.count(0xC0) > probes, connectTimeout);
     }
 
 private slots:
@@ -59,11 +70,13 @@ private slots:
     {
         promptRk::clearHistory();
         resetStore();
+        protocolTiming::set(testTiming());
     }
     void cleanup()
     {
         emulator.stop();
         qunsetenv("QCM_SERIAL_PORT");
+        protocolTiming::set(protocolTiming());
     }
 
     void typeAndTwoSamples()
@@ -192,7 +205,7 @@ private slots:
         QTRY_COMPARE(promptRk::history().size(), 1);
         QCOMPARE(promptRk::history().first().title, QString("Tips"));
         QCOMPARE(promptRk::history().first().text, message);
-        QTest::qWait(300);
+        waitForProbe();
         QCOMPARE(emulator.count(0xC5), 0);
         QCOMPARE(type->childCount(), 0);
     }
@@ -273,15 +286,22 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&window));
         QTRY_VERIFY_WITH_TIMEOUT(window.action("tTestFcn")->isEnabled(), connectTimeout);
 
-        // The key T measures a Type; a second press within 600 ms does nothing.
+        // The key T measures a Type; a second press within the debounce does
+        // nothing.  (The debounce is a minute long here, so that the second
+        // press is within it however slowly the machine runs.)
+        protocolTiming timing = protocolTiming::current();
+        timing.debounceMsec = 60000;
+        protocolTiming::set(timing);
         QTest::keyClick(&window, Qt::Key_T);
         QTest::keyClick(&window, Qt::Key_T);
         QTRY_COMPARE_WITH_TIMEOUT(window.treeModel()->typeCount(), 1, replyTimeout);
-        QTest::qWait(800);
+        waitForProbe();
         QCOMPARE(emulator.count(0xC4), 1);
         QCOMPARE(window.treeModel()->typeCount(), 1);
 
         // After the pause the key S measures a Sample.
+        QVERIFY(window.road()->debouncing());
+        window.road()->endDebounce();
         QTest::keyClick(&window, Qt::Key_S);
         QTRY_COMPARE_WITH_TIMEOUT(window.treeModel()->type(0)->childCount(), 1, replyTimeout);
         QCOMPARE(emulator.count(0xC5), 1);
@@ -315,7 +335,7 @@ private slots:
         promptRk::setNextAnswer(QMessageBox::No);
         window.action("whiteCalibrationFcn")->trigger();
         QCOMPARE(promptRk::history().last().text, QString("Do you want white calibration?"));
-        QTest::qWait(300);
+        waitForProbe();
         QCOMPARE(emulator.count(0xC2), 0);
 
         promptRk::setNextAnswer(QMessageBox::Yes);

@@ -6,6 +6,7 @@
 #include "../support/chartImage.h"
 #include "../support/emulatorProcess.h"
 #include "../support/settingsStore.h"
+#include "../support/testTiming.h"
 #include "MainWindows.h"
 #include "measurementTreeRk.h"
 #include "promptRk.h"
@@ -19,6 +20,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QDoubleSpinBox>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -93,6 +95,21 @@ class tst_settingsWindow : public QObject
         QTest::mouseClick(panel->findChild<QPushButton *>("autoButton"), Qt::LeftButton);
     }
 
+    // The emulator has read `count` more keep-alive probes: time has passed
+    // for whatever was due before them.
+    void waitForProbes(int count)
+    {
+        const int probes = emulator.count(0xC0);
+        QTRY_VERIFY_WITH_TIMEOUT(emulator.count(0xC0) >= probes + count, connectTimeout);
+    }
+
+    static void shortenReplyTimeOut(int msec)
+    {
+        protocolTiming timing = protocolTiming::current();
+        timing.replyMsec = msec;
+        protocolTiming::set(timing);
+    }
+
     bool startWith(const QStringList &options)
     {
         if (!emulator.start(options))
@@ -107,11 +124,16 @@ private slots:
     {
         promptRk::clearHistory();
         resetStore();
+        // One second of the panel's interval lasts 100 ms here.
+        protocolTiming timing = testTiming();
+        timing.panelSecondMsec = 100;
+        protocolTiming::set(timing);
     }
     void cleanup()
     {
         emulator.stop();
         qunsetenv("QCM_SERIAL_PORT");
+        protocolTiming::set(protocolTiming());
     }
 
     // Before any instrument has reported its model the dialog offers
@@ -268,7 +290,8 @@ private slots:
 
     // The panel's states with the instrument: Disconnected until the
     // information arrives, Measuring until the reply, and an automatic run
-    // at 1.25 s asking for a Sample about every 1.25 s, never sooner.
+    // at 1.25 s asking for a Sample about every 1.25 s, never sooner (one
+    // second of the interval is shortened here).
     void panelAndAutomaticMode()
     {
         QVERIFY(startWith({"--colors", "50,10,20;51,10,20"}));
@@ -282,19 +305,32 @@ private slots:
         setInterval(panel, "1.25");
         QTreeWidgetItem *type = window.treeModel()->type(0);
         const int before = emulator.count(0xC5);
+        // A fifth of a second per second: ticks 250 ms apart.
+        protocolTiming timing = protocolTiming::current();
+        timing.panelSecondMsec = 200;
+        protocolTiming::set(timing);
+        const int second = timing.panelSecondMsec;
+        // When the panel asks, by this process's clock: the emulator's clock
+        // adds the jitter of its reads, which a loaded machine stretches.
+        QElapsedTimer clock;
+        clock.start();
+        QList<qint64> asked;
+        connect(panel, &testRk::SSignal, panel, [&] { asked << clock.elapsed(); });
         clickAuto(panel);
-        QCOMPARE(panel->autoIntervalMsec(), 1250);
+        QCOMPARE(panel->autoIntervalMsec(), 1250 * second / 1000);
         QCOMPARE(panelState(panel), QString("--A"));
-        QTest::qWait(6000);
+        QTRY_VERIFY_WITH_TIMEOUT(asked.size() >= 4, replyTimeout);
         clickAuto(panel);
         QVERIFY(!panel->autoRunning());
         QTRY_COMPARE(panelState(panel), QString("TSA"));
-        // Every request answered: as many Samples as requests.
+        // Every request reached the instrument and was answered: as many
+        // Samples as requests.
+        QTRY_COMPARE_WITH_TIMEOUT(emulator.count(0xC5) - before, asked.size(), replyTimeout);
         QTRY_COMPARE_WITH_TIMEOUT(type->childCount(), emulator.count(0xC5), replyTimeout);
-        const QList<qint64> times = emulator.timesOf(0xC5).mid(before);
+        const QList<qint64> times = asked;
         QVERIFY2(times.size() >= 3 && times.size() <= 6, qPrintable(QString::number(times.size())));
         for (int i = 1; i < times.size(); ++i)
-            QVERIFY2(times[i] - times[i - 1] >= 1100,
+            QVERIFY2(times[i] - times[i - 1] >= 1100 * second / 1000,
                      qPrintable(QString("%1 ms apart").arg(times[i] - times[i - 1])));
         QVERIFY(promptRk::history().isEmpty());
     }
@@ -312,7 +348,8 @@ private slots:
         promptRk::clearHistory();
         clickAuto(panel);
         QTRY_VERIFY_WITH_TIMEOUT(!panel->autoRunning(), replyTimeout);
-        QTest::qWait(1500);
+        QVERIFY(!panel->autoTimerActive());
+        waitForProbes(2); // several intervals
         QCOMPARE(promptRk::history().size(), 1);
         QVERIFY(promptRk::history().at(0).text.contains("light sources"));
         QCOMPARE(panelState(panel), QString("TSA"));
@@ -339,7 +376,7 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(promptRk::history().size(), 1, replyTimeout);
         QVERIFY(promptRk::history().at(0).text.contains("average"));
         QVERIFY(!panel->autoRunning());
-        QTest::qWait(3000); // two and a half intervals
+        waitForProbes(2); // several intervals
         QCOMPARE(promptRk::history().size(), 1);
         QCOMPARE(emulator.count(0xC5), 1);
         QCOMPARE(panelState(panel), QString("TSA"));
@@ -350,6 +387,7 @@ private slots:
     // the instrument again: the buttons wait for that answer too.
     void buttonsWaitForARepeatedRequest()
     {
+        shortenReplyTimeOut(500);
         QVERIFY(startWith({"--colors", "50,10,20;51,10,20", "--silent", "C5:1"}));
         MainWindows window;
         testRk *panel = nullptr;
@@ -365,8 +403,8 @@ private slots:
         QTRY_COMPARE(panelState(panel), QString("TSA"));
     }
 
-    // Losing the instrument ends the automatic run and locks the panel until
-    // the instrument is back.
+    // Losing the instrument ends the automatic run, says so, and locks the
+    // panel until the instrument is back.
     void disconnectionStopsAutomaticMode()
     {
         QVERIFY(startWith({"--colors", "50,10,20"}));
@@ -385,25 +423,68 @@ private slots:
         QCOMPARE(panelState(panel), QString("---"));
         QCOMPARE(panel->findChild<QPushButton *>("autoButton")->text(),
                  QString("Auto Sample measurement"));
+        // One box: the link's when a measurement was outstanding, else the
+        // panel's.
+        QTRY_COMPARE_WITH_TIMEOUT(promptRk::history().size(), 1, replyTimeout);
+        const QString text = promptRk::history().at(0).text;
+        QVERIFY2(text == "Connection to the instrument lost; the measurement was abandoned." ||
+                     text == "Connection to the instrument lost; the automatic Sample "
+                             "measurement was stopped.",
+                 qPrintable(text));
+        QCOMPARE(promptRk::history().at(0).title, QString("Tips"));
     }
 
     // Requests faster than the reply time-out do not hide an instrument that
     // has stopped answering: the time-out fires, the link closes and asks
-    // again, and the run ends with the disconnection.
+    // again once it has found the instrument again.  That is no loss: the
+    // run goes on, without a box.
     void silentInstrumentStillTimesOut()
     {
+        shortenReplyTimeOut(500);
         QVERIFY(startWith({"--colors", "50,10,20", "--silent", "C5:*"}));
         MainWindows window;
         testRk *panel = nullptr;
         openPanelWithType(window, &panel);
         QVERIFY(panel);
         QSignalSpy closed(window.serialPort(), &serialPortRk::portClosedSignal);
+        QSignalSpy info(window.serialPort(), &serialPortRk::getInstrumentInfoSignal);
         setInterval(panel, "1.2");
         clickAuto(panel);
-        QTRY_VERIFY_WITH_TIMEOUT(!panel->autoRunning(), replyTimeout);
-        QVERIFY(closed.count() >= 1);
+        QTRY_VERIFY_WITH_TIMEOUT(closed.count() >= 1, replyTimeout);
+        QTRY_VERIFY_WITH_TIMEOUT(info.count() >= 1, replyTimeout);
+        const int asked = emulator.count(0xC5);
+        QTRY_VERIFY_WITH_TIMEOUT(emulator.count(0xC5) > asked, replyTimeout);
+        QVERIFY(panel->autoRunning());
         QVERIFY(emulator.count(0xC5) >= 1);
         QCOMPARE(window.treeModel()->type(0)->childCount(), 0);
+        QVERIFY(promptRk::history().isEmpty());
+        clickAuto(panel);
+        QVERIFY(!panel->autoRunning());
+    }
+
+    // One missed reply: the link asks again on the re-opened port, the run
+    // goes on and keeps measuring.  (The interval is longer than the reply
+    // time-out, so the next request's reply cannot end the wait first.)
+    void missedReplyKeepsAutomaticRun()
+    {
+        shortenReplyTimeOut(300);
+        QVERIFY(startWith({"--colors", "50,10,20;51,10,20", "--silent", "C5:1"}));
+        MainWindows window;
+        testRk *panel = nullptr;
+        openPanelWithType(window, &panel);
+        QVERIFY(panel);
+        QSignalSpy closed(window.serialPort(), &serialPortRk::portClosedSignal);
+        setInterval(panel, "5");
+        clickAuto(panel);
+        QTreeWidgetItem *type = window.treeModel()->type(0);
+        QTRY_VERIFY_WITH_TIMEOUT(type->childCount() >= 3, 3 * replyTimeout);
+        QVERIFY(closed.count() >= 1);
+        QVERIFY(panel->autoRunning());
+        QCOMPARE(panel->findChild<QPushButton *>("autoButton")->text(),
+                 QString("Stop Sample measurement"));
+        QVERIFY(promptRk::history().isEmpty());
+        clickAuto(panel);
+        QVERIFY(!panel->autoRunning());
     }
 
     // The whiteness dialog against the emulator: the reference white, black,
@@ -411,7 +492,10 @@ private slots:
     // sent while a whiteness reply is awaited.
     void whitenessEndToEnd()
     {
-        QVERIFY(startWith({"--colors", "100,0,0;0,0,0", "--delay-ms", "1900", "--silent", "C9:3"}));
+        // Each reply takes 400 ms, longer than the 250 ms between probes; the
+        // reply time-out is 1.2 s.
+        shortenReplyTimeOut(1200);
+        QVERIFY(startWith({"--colors", "100,0,0;0,0,0", "--delay-ms", "400", "--silent", "C9:3"}));
         MainWindows window;
         QAction *action = window.action("whiteYellowFcn");
         QVERIFY(!action->isEnabled());
@@ -422,21 +506,27 @@ private slots:
         QPushButton *test = dialog->findChild<QPushButton *>("testButton");
         QTRY_VERIFY(test->isEnabled());
 
-        // Pressed half-way between two probes: the next would fall inside
-        // the 1.9 s the reply takes.
+        // Pressed while the probes run: the next would fall inside the time
+        // the reply takes.
         const int probes = emulator.count(0xC0);
         QTRY_VERIFY_WITH_TIMEOUT(emulator.count(0xC0) > probes, connectTimeout);
-        QTest::qWait(1500);
         const int probesAtTest = emulator.count(0xC0);
         QTest::mouseClick(test, Qt::LeftButton);
         QVERIFY(!test->isEnabled());
         QTRY_COMPARE_WITH_TIMEOUT(dialog->shownValues(),
                                   QStringList({"0.31", "91.41", "100.00", "100.43"}), replyTimeout);
-        QCOMPARE(emulator.count(0xC0), probesAtTest);
         QVERIFY(test->isEnabled());
         QVERIFY(emulator.requestFrames.contains("55 AA 0B C9 FF FF FF FF 00 02 2E"));
-        // The probes resume after the reply.
-        QTRY_VERIFY_WITH_TIMEOUT(emulator.count(0xC0) > probesAtTest, connectTimeout);
+        // The probes resume after the reply, and none came while it was
+        // awaited (by the emulator's clock: a probe written just before the
+        // press may be logged after it).
+        QTRY_VERIFY_WITH_TIMEOUT(emulator.count(0xC0) > probesAtTest + 1, connectTimeout);
+        const qint64 asked = emulator.timesOf(0xC9).first();
+        for (qint64 probe : emulator.timesOf(0xC0))
+            QVERIFY2(
+                probe < asked || probe >= asked + 400,
+                qPrintable(
+                    QString("probe at %1 ms, whiteness asked at %2 ms").arg(probe).arg(asked)));
 
         // Black: a whiteness of nothing, the CIE form at its lower limit.
         QTest::mouseClick(test, Qt::LeftButton);

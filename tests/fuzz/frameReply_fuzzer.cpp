@@ -36,6 +36,24 @@ void parseAndCheck(const QByteArray &buffer)
     check(reply->record.name.size() <= 4 && reply->storedName.size() <= 4);
 }
 
+// Replies that arrived together: whole frames from the first byte on, each
+// one an accepted reply on its own.
+void splitAndCheck(const QByteArray &buffer)
+{
+    int consumed = -1;
+    const QVector<frameCodec::Reply> replies = frameCodec::parseReplies(buffer, &consumed);
+    check(consumed >= 0 && consumed <= buffer.size());
+    check(replies.isEmpty() == (consumed == 0));
+    int at = 0;
+    for (int i = 0; i < replies.size(); ++i) {
+        const int n = uchar(buffer.at(at + 2));
+        const auto one = frameCodec::parseReply(buffer.mid(at, n));
+        check(one.has_value() && one->code == replies.at(i).code);
+        at += n;
+    }
+    check(at == consumed);
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
@@ -43,6 +61,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (size > 70000)
         return 0;
     parseAndCheck(QByteArray::fromRawData(reinterpret_cast<const char *>(data), int(size)));
+    splitAndCheck(QByteArray::fromRawData(reinterpret_cast<const char *>(data), int(size)));
 
     if (size >= 5 && size <= 255) {
         std::unique_ptr<char[]> repaired(new char[size]);
@@ -58,6 +77,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         check(frameCodec::parseReply(frame).has_value() ==
               (int(size) >= frameCodec::minimumReplyLength(frameCodec::ReplyCode(repaired[3]))));
         parseAndCheck(frame);
+        // The repaired frame twice, and once more behind it cut short.
+        const QByteArray two = frame + frame + frame.left(int(size) / 2);
+        splitAndCheck(two);
+        check(frameCodec::parseReplies(two).size() == (frameCodec::parseReply(frame) ? 2 : 0));
     }
 
     // The text side: the same bytes as a frame text.

@@ -109,6 +109,8 @@ private slots:
     void rejected();
     void accepted_data();
     void accepted();
+    void repliesTogether_data();
+    void repliesTogether();
     void colourSigns_data();
     void colourSigns();
     void instrumentInfo_data();
@@ -396,6 +398,55 @@ void tst_frameCodec::accepted()
     const auto reply = parseReply(buffer);
     QVERIFY(reply.has_value());
     QCOMPARE(int(reply->code), code);
+}
+
+// Whole frames that reached the port together are taken one by one from the
+// first byte on; the walk ends at the first bytes that are no whole frame.
+void tst_frameCodec::repliesTogether_data()
+{
+    QTest::addColumn<QByteArray>("buffer");
+    QTest::addColumn<QList<int>>("codes");
+    QTest::addColumn<int>("consumed");
+    const QByteArray a0 = replyFrame(0xA0, QByteArray());
+    const QByteArray a4 = replyFrame(0xA4, colourPayload(0xFF, "0030D4"));
+    const QByteArray a5 = replyFrame(0xA5, colourPayload(0x00, "0030D4"));
+    QByteArray badSum = a5;
+    badSum[badSum.size() - 1] = char(badSum.back() ^ 0x01);
+    QTest::newRow("one") << a4 << QList<int>{0xA4} << a4.size();
+    QTest::newRow("keep-alive, then reading")
+        << a0 + a4 << QList<int>{0xA0, 0xA4} << a0.size() + a4.size();
+    QTest::newRow("reading, then keep-alive")
+        << a5 + a0 << QList<int>{0xA5, 0xA0} << a5.size() + a0.size();
+    QTest::newRow("three") << a0 + a4 + a5 << QList<int>{0xA0, 0xA4, 0xA5}
+                           << a0.size() + a4.size() + a5.size();
+    QTest::newRow("reading, then a reply cut short")
+        << a4 + a0.left(3) << QList<int>{0xA4} << a4.size();
+    QTest::newRow("reading, then a bad checksum") << a4 + badSum << QList<int>{0xA4} << a4.size();
+    QTest::newRow("garbage first") << hex("001337") + a4 << QList<int>{} << 0;
+    QTest::newRow("bad checksum first") << badSum + a4 << QList<int>{} << 0;
+    QTest::newRow("short reading first")
+        << replyFrame(0xA4, colourPayload(0, "0030D4"), 22) + a0 << QList<int>{} << 0;
+    QTest::newRow("empty") << QByteArray() << QList<int>{} << 0;
+}
+
+void tst_frameCodec::repliesTogether()
+{
+    QFETCH(QByteArray, buffer);
+    QFETCH(QList<int>, codes);
+    QFETCH(int, consumed);
+    QByteArray exact(buffer.constData(), buffer.size());
+    int taken = -1;
+    const QVector<Reply> replies = parseReplies(exact, &taken);
+    QList<int> got;
+    for (const Reply &r : replies)
+        got << int(r.code);
+    QCOMPARE(got, codes);
+    QCOMPARE(taken, consumed);
+    // The reading keeps its values whatever stands beside it.
+    for (const Reply &r : replies) {
+        if (r.code == TypeMeasurementReply)
+            QCOMPARE(r.a, -1.25f);
+    }
 }
 
 void tst_frameCodec::colourSigns_data()

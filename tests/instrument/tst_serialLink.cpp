@@ -1,8 +1,11 @@
 // The serial link end to end: a real QSerialPort inside the link talks to the
 // instrument emulator over a real pseudo-terminal.  Only orders and counts
-// are asserted; every wait has a generous limit.
+// are asserted; every wait has a generous limit.  The protocol's intervals
+// are shortened (testTiming); a test that needs a reply time-out shortens
+// that too and waits for what it causes.
 
 #include "../support/emulatorProcess.h"
+#include "../support/testTiming.h"
 #include "frameCodec.h"
 #include "promptRk.h"
 #include "serialPortRk.h"
@@ -130,6 +133,7 @@ private slots:
         debugLines.clear();
         promptRk::clearHistory();
         serialPortRk::setPortLister({});
+        protocolTiming::set(testTiming());
     }
 
     void cleanup()
@@ -138,6 +142,7 @@ private slots:
         emu.stop();
         qunsetenv("QCM_SERIAL_PORT");
         serialPortRk::setPortLister({});
+        protocolTiming::set(protocolTiming());
     }
 
     // Opening, then the information request about 100 ms later; while no
@@ -250,7 +255,9 @@ private slots:
         // known the probes no longer bring an information request.
         const int probes = emu.count(0xC0);
         QTRY_VERIFY_WITH_TIMEOUT(emu.count(0xC0) > probes, longWait);
-        QTest::qWait(300);
+        // An information request would follow a probe within the info
+        // interval, so before the next probe.
+        QTRY_VERIFY_WITH_TIMEOUT(emu.count(0xC0) > probes + 1, longWait);
         QCOMPARE(emu.count(0xC1), 1);
     }
 
@@ -302,8 +309,10 @@ private slots:
         QFETCH(QStringList, faults);
         const bool sample = kind == SampleReading;
         const int code = sample ? 0xC5 : 0xC4;
+        shortenReplyTimeOut();
         QVERIFY(connected(faults + QStringList{"--colors", "55.5,-2.25,7.5"}));
         windowStandIn window(link.get());
+        QSignalSpy lost(link.get(), &serialPortRk::instrumentLostSignal);
         QSignalSpy reading(link.get(), kind == TypeReading     ? &serialPortRk::generateTItemSignal
                                        : kind == SampleReading ? &serialPortRk::generateSItemSignal
                                                                : &serialPortRk::testSignal);
@@ -329,13 +338,17 @@ private slots:
                                                              emu.requests.lastIndexOf(0xC1),
                                  longWait);
 
-        // Nothing else follows: no second reading, no further request.
+        // Nothing else follows: no second reading, no further request (no
+        // reply timer runs and nothing waits to be asked again).
         const int requests = emu.count(code);
-        QTest::qWait(2500); // longer than a reply time-out
+        QTRY_VERIFY_WITH_TIMEOUT(!link->isMeasuring(), longWait);
+        flushEmulatorLog();
         QCOMPARE(reading.count(), 1);
         QCOMPARE(emu.count(code), requests);
         QCOMPARE(link->currentTestMode(), 0);
         QVERIFY(promptRk::history().isEmpty());
+        // Closing and re-opening to ask again is no loss of the instrument.
+        QCOMPARE(lost.count(), 0);
     }
 
     // The instrument goes away while a measurement is outstanding, either
@@ -357,9 +370,11 @@ private slots:
         QFETCH(bool, hangUp);
         const int code = sample ? 0xC5 : 0xC4;
         const QString codeText = sample ? "C5" : "C4";
+        shortenReplyTimeOut();
         QVERIFY(connected(hangUp ? QStringList{"--hangup-on", codeText + ":1"}
                                  : QStringList{"--silent", codeText + ":*"}));
         answerConditions(link.get());
+        QSignalSpy lost(link.get(), &serialPortRk::instrumentLostSignal);
         QSignalSpy tItem(link.get(), &serialPortRk::generateTItemSignal);
         QSignalSpy sItem(link.get(), &serialPortRk::generateSItemSignal);
         QSignalSpy info(link.get(), &serialPortRk::getInstrumentInfoSignal);
@@ -378,6 +393,9 @@ private slots:
         QCOMPARE(box.text,
                  QString("Connection to the instrument lost; the measurement was abandoned."));
         QVERIFY(!link->isPortOpen());
+        // The loss is announced once, saying the user has been told.
+        QCOMPARE(lost.count(), 1);
+        QCOMPARE(lost.at(0).at(0).toBool(), true);
 
         // Plugged in again.
         if (hangUp)
@@ -385,7 +403,9 @@ private slots:
         const int requestsBefore = emu.requests.size();
         qputenv("QCM_SERIAL_PORT", emu.path.toLocal8Bit());
         QTRY_VERIFY_WITH_TIMEOUT(info.count() >= 1, longWait);
-        QTest::qWait(2500); // longer than a reply time-out
+        // Nothing waits to be asked: no reply timer runs, no repetition.
+        QVERIFY(!link->isMeasuring());
+        flushEmulatorLog();
         const QList<int> after = emu.requests.mid(requestsBefore);
         QVERIFY2(!after.contains(0xC4) && !after.contains(0xC5),
                  qPrintable(emu.requestFrames.mid(requestsBefore).join(" | ")));
@@ -399,6 +419,7 @@ private slots:
     // exchange ends by its time-out and is asked again.
     void splitReplyIsNotAccepted()
     {
+        shortenReplyTimeOut();
         QVERIFY(connected({"--split", "C4:500"}));
         answerConditions(link.get());
         QSignalSpy ask(link.get(), &serialPortRk::TTestSignal);
@@ -408,6 +429,73 @@ private slots:
                                  longWait);
         QTRY_VERIFY_WITH_TIMEOUT(ask.count() >= 2, longWait);
         QCOMPARE(item.count(), 0);
+    }
+
+    // A probe that went out just before a measurement request: the
+    // instrument answers both in one write, and the reading behind the
+    // keep-alive reply is taken, at once, without a time-out and a second
+    // request (a second flash on a real instrument).
+    void gluedRepliesKeepTheReading_data()
+    {
+        QTest::addColumn<bool>("sample");
+        QTest::newRow("Type") << false;
+        QTest::newRow("Sample") << true;
+    }
+
+    void gluedRepliesKeepTheReading()
+    {
+        QFETCH(bool, sample);
+        QVERIFY(connected({"--glue", "150", "--colors", "45.5,-3.25,6"}));
+        answerConditions(link.get());
+        QSignalSpy reading(link.get(), sample ? &serialPortRk::generateSItemSignal
+                                              : &serialPortRk::generateTItemSignal);
+        QSignalSpy closed(link.get(), &serialPortRk::portClosedSignal);
+        const int probes = emu.count(0xC0);
+        link->sendWSPortData();
+        if (sample)
+            link->sTestSlot();
+        else
+            link->tTestSlot();
+        QTRY_COMPARE_WITH_TIMEOUT(reading.count(), 1, longWait);
+        QCOMPARE(closed.count(), 0);
+        QVERIFY(fuzzy(reading.at(0).at(0).toFloat(), 45.5f));
+        QVERIFY(fuzzy(reading.at(0).at(1).toFloat(), -3.25f));
+        QVERIFY(fuzzy(reading.at(0).at(2).toFloat(), 6.f));
+        QVERIFY(!link->isMeasuring());
+        // Both requests went out back to back.
+        QTRY_VERIFY_WITH_TIMEOUT(emu.count(0xC0) > probes, longWait);
+        QCOMPARE(emu.count(sample ? 0xC5 : 0xC4), 1);
+        QVERIFY(debugLines.filter("closeIndex").isEmpty());
+    }
+
+    // No probe goes out while a measurement is awaited, also when another
+    // measurement's reply comes first: the instrument, busy measuring, would
+    // answer a probe right behind the reading.
+    void keepAliveHeldBackWhileMeasuring()
+    {
+        const int measuringMsec = 600;
+        QVERIFY(connected(
+            {"--reply-delay", QString("C5:%1").arg(measuringMsec), "--colors", "50,1,2;60,3,4"}));
+        answerConditions(link.get());
+        QSignalSpy tItem(link.get(), &serialPortRk::generateTItemSignal);
+        QSignalSpy sItem(link.get(), &serialPortRk::generateSItemSignal);
+        link->tTestSlot();
+        link->sTestSlot();
+        QTRY_COMPARE_WITH_TIMEOUT(tItem.count(), 1, longWait);
+        QTRY_COMPARE_WITH_TIMEOUT(sItem.count(), 1, longWait);
+        QVERIFY(fuzzy(sItem.at(0).at(0).toFloat(), 60.f));
+        // The probes resume after the Sample's reply, not before it was sent.
+        QTRY_VERIFY_WITH_TIMEOUT(!emu.timesOf(0xC0).isEmpty() &&
+                                     emu.timesOf(0xC0).last() > emu.timesOf(0xC5).first(),
+                                 longWait);
+        const qint64 sampleAsked = emu.timesOf(0xC5).first();
+        for (qint64 probe : emu.timesOf(0xC0)) {
+            QVERIFY2(
+                probe < sampleAsked || probe >= sampleAsked + measuringMsec,
+                qPrintable(
+                    QString("probe at %1 ms, Sample asked at %2 ms").arg(probe).arg(sampleAsked)));
+        }
+        QCOMPARE(tItem.count() + sItem.count(), 2);
     }
 
     // A garbled or mis-summed reply is dropped just as silently.
@@ -421,11 +509,14 @@ private slots:
     void corruptReplyIsDropped()
     {
         QFETCH(QStringList, options);
+        shortenReplyTimeOut();
         QVERIFY(connected(options));
         QSignalSpy white(link.get(), &serialPortRk::whiteYellowParameterSignal);
+        QSignalSpy timedOut(link.get(), &serialPortRk::whiteYellowTimeOutSignal);
         link->whiteYellowSlot();
         QTRY_COMPARE_WITH_TIMEOUT(emu.count(0xC9), 1, longWait);
-        QTest::qWait(500);
+        // The reply came and went: the request ends by its time-out.
+        QTRY_COMPARE_WITH_TIMEOUT(timedOut.count(), 1, longWait);
         QCOMPARE(white.count(), 0);
     }
 
@@ -476,8 +567,10 @@ private slots:
         link->sendTDataToYiQi("55AA19C854000000000200000000000000000000000001", true);
         QVERIFY(!messageLine(link.get()).isEmpty());
 
-        // Longer than a reply time-out: no close, no request, no reply, no box.
-        QTest::qWait(2300);
+        // No reply is awaited, so no time-out can follow: no close, no
+        // request, no reply, no box.
+        QVERIFY(!link->isMeasuring());
+        flushEmulatorLog();
         QCOMPARE(emu.count(0xC4) + emu.count(0xC5) + emu.count(0xC8), 0);
         QCOMPARE(closed.count(), 0);
         QCOMPARE(tItem.count() + sItem.count() + test.count(), 0);
@@ -489,14 +582,21 @@ private slots:
     // the model, closes, searches again and reconnects when it is back.
     void deviceLostResumesSearch()
     {
-        QVERIFY(startEmulator({"--hangup-after", "1"}));
+        // The probe and the information request of the opening are
+        // answered, then the terminal hangs up.  (Hanging up after the probe
+        // alone raced the information request.)
+        QVERIFY(startEmulator({"--hangup-after", "2"}));
         QSignalSpy info(link.get(), &serialPortRk::getInstrumentInfoSignal);
+        QSignalSpy lost(link.get(), &serialPortRk::instrumentLostSignal);
         link->lookForPort();
         QSignalSpy closed(link.get(), &serialPortRk::portClosedSignal);
         QTRY_COMPARE_WITH_TIMEOUT(info.count(), 1, longWait);
         QTRY_VERIFY_WITH_TIMEOUT(countLines("serialPortRk::portClose->closeIndex:1") >= 1,
                                  longWait);
         QVERIFY(link->currentInstrumentModel().isEmpty());
+        // A loss with nothing outstanding: announced, the user not yet told.
+        QCOMPARE(lost.count(), 1);
+        QCOMPARE(lost.at(0).at(0).toBool(), false);
         const int closedAtLoss = closed.count();
         // Searching again: each search announces the disconnected state.
         QTRY_VERIFY_WITH_TIMEOUT(closed.count() >= closedAtLoss + 2, longWait);
@@ -629,6 +729,11 @@ private slots:
     // ends, keeps what arrived and says it is incomplete.
     void stalledUploadEndsWithWarning()
     {
+        // A second without a record ends the upload here: ample for the
+        // emulator's answers, which come within milliseconds.
+        protocolTiming timing = protocolTiming::current();
+        timing.uploadStallMsec = 1000;
+        protocolTiming::set(timing);
         QVERIFY(connected({"--silent", "C7:2", "--silent", "C0:*"}));
         QSignalSpy record(link.get(), &serialPortRk::dataToPCFinished0Signal);
         QSignalSpy finished(link.get(), &serialPortRk::dataToPCFinished1Signal);
@@ -685,6 +790,7 @@ private slots:
         QTemporaryFile records;
         QVERIFY(records.open());
         records.close();
+        shortenReplyTimeOut();
         QVERIFY(connected({"--records-file", records.fileName(), "--silent", "C8:2"}));
         QByteArray frame;
         QString why;
@@ -716,7 +822,9 @@ private slots:
         promptRk::clearHistory();
         link->sendTDataToYiQi(text, false);
         QTRY_COMPARE_WITH_TIMEOUT(emu.count(0xC8), 3, longWait);
-        QTest::qWait(300);
+        // Answered: the probes resume once the reply has been handled.
+        const int probes = emu.count(0xC0);
+        QTRY_VERIFY_WITH_TIMEOUT(emu.count(0xC0) > probes, longWait);
         QVERIFY(promptRk::history().isEmpty());
     }
 
@@ -817,7 +925,7 @@ private slots:
         link->stopWatcher();
         QTRY_VERIFY_WITH_TIMEOUT(watcher->isFinished(), longWait);
         const int afterStop = ticks.count();
-        QTest::qWait(600);
+        QTest::qWait(3 * protocolTiming::current().watcherTickMsec);
         QCOMPARE(ticks.count(), afterStop);
 
         // With the watcher running a measurement still arrives exactly once.
@@ -826,7 +934,8 @@ private slots:
         link->startWatcher();
         link->tTestSlot();
         QTRY_COMPARE_WITH_TIMEOUT(tItem.count(), 1, longWait);
-        QTest::qWait(600);
+        const int ticksAtReading = ticks.count();
+        QTRY_VERIFY_WITH_TIMEOUT(ticks.count() >= ticksAtReading + 3, longWait);
         QCOMPARE(tItem.count(), 1);
         link->stopWatcher();
     }
@@ -895,6 +1004,24 @@ private slots:
     }
 
 private:
+    // Reply time-outs of half a second: short enough to wait for, long
+    // enough for the emulator's answers on a busy machine.
+    static void shortenReplyTimeOut()
+    {
+        protocolTiming timing = protocolTiming::current();
+        timing.replyMsec = 500;
+        protocolTiming::set(timing);
+    }
+
+    // Every request the link wrote so far is in the emulator's log: a probe
+    // written now is logged after them.
+    void flushEmulatorLog()
+    {
+        const int probes = emu.count(0xC0);
+        link->sendWSPortData();
+        QTRY_VERIFY_WITH_TIMEOUT(emu.count(0xC0) > probes, longWait);
+    }
+
     bool startEmulator(const QStringList &options)
     {
         if (!emu.start(options))

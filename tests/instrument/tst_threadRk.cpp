@@ -1,3 +1,4 @@
+#include "../support/testTiming.h"
 #include "threadRk.h"
 
 #include <QElapsedTimer>
@@ -6,12 +7,19 @@
 #include <atomic>
 
 // The watcher ticks about twice a second until asked to stop; a start while a
-// run is still ending does nothing.
+// run is still ending does nothing.  Its tick is shortened (testTiming) except
+// where the program's own period is checked.
 class tst_threadRk : public QObject
 {
     Q_OBJECT
 
+    // Long enough for a tick to come, were one still to come.
+    static int severalTicks() { return 3 * protocolTiming::current().watcherTickMsec; }
+
 private slots:
+    void init() { protocolTiming::set(testTiming()); }
+    void cleanup() { protocolTiming::set(protocolTiming()); }
+
     void ticksUntilStopped()
     {
         threadRk watcher;
@@ -22,7 +30,7 @@ private slots:
         watcher.requestStop();
         QTRY_VERIFY_WITH_TIMEOUT(watcher.isFinished(), 5000);
         const int afterStop = ticks.count();
-        QTest::qWait(1200);
+        QTest::qWait(severalTicks());
         QCOMPARE(ticks.count(), afterStop);
     }
 
@@ -31,6 +39,7 @@ private slots:
     // soon a loaded machine wakes the thread is not.
     void ticksAreHalfASecondApart()
     {
+        protocolTiming::set(protocolTiming());
         threadRk watcher;
         QElapsedTimer clock;
         clock.start();
@@ -75,7 +84,7 @@ private slots:
         watcher.startTicking(); // still running: no effect
         QTRY_VERIFY_WITH_TIMEOUT(watcher.isFinished(), 5000);
         const int afterEnd = ticks.count();
-        QTest::qWait(1200);
+        QTest::qWait(severalTicks());
         QCOMPARE(ticks.count(), afterEnd);
 
         // Once the run has ended a new start ticks again.

@@ -160,6 +160,51 @@ private slots:
         QCOMPARE(panel.isVisible(), how == 0);
     }
 
+    // A disconnection (every search announces one, also the re-opening after
+    // a missed reply) locks the buttons and holds the ticks back, but the
+    // run goes on; a loss of the instrument ends it, and the user is told
+    // once: by the panel, unless the link already said so.
+    void automaticModeAndConnection()
+    {
+        testRk panel;
+        QSignalSpy samples(&panel, &testRk::SSignal);
+        panel.show();
+        panel.enableAll();
+        click(panel, "autoButton");
+        panel.disableAll();
+        QCOMPARE(enabledButtons(panel), QString("---"));
+        panel.sAutoTestFcn();
+        QCOMPARE(samples.count(), 0);
+        QVERIFY(panel.autoRunning());
+        QVERIFY(panel.autoTimerActive());
+        panel.enableAll();
+        QCOMPARE(enabledButtons(panel), QString("--A"));
+        panel.sAutoTestFcn();
+        QCOMPARE(samples.count(), 1);
+
+        panel.connectionLost(false);
+        QVERIFY(!panel.autoRunning());
+        QVERIFY(!panel.autoTimerActive());
+        QCOMPARE(enabledButtons(panel), QString("---"));
+        QTRY_COMPARE(promptRk::history().size(), 1);
+        QCOMPARE(promptRk::history().at(0).kind, promptRk::Warning);
+        QCOMPARE(promptRk::history().at(0).title, QString("Tips"));
+        QCOMPARE(promptRk::history().at(0).text,
+                 QString("Connection to the instrument lost; the automatic Sample measurement "
+                         "was stopped."));
+
+        // The link told the user already; without a run there is nothing to say.
+        panel.enableAll();
+        click(panel, "autoButton");
+        panel.connectionLost(true);
+        QVERIFY(!panel.autoRunning());
+        panel.enableAll();
+        panel.connectionLost(false);
+        QCOMPARE(enabledButtons(panel), QString("---"));
+        QCoreApplication::processEvents();
+        QCOMPARE(promptRk::history().size(), 1);
+    }
+
     // Whole milliseconds of the seconds typed, read in the C locale whatever
     // the system's, never below 1.2 s and never more than a timer holds.
     void intervals_data()

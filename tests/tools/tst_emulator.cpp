@@ -140,6 +140,7 @@ private slots:
     void reopenAfterClose();
     void silentRequest();
     void splitReply();
+    void gluedReplies();
     void corruptedReplies();
     void calibrationFails();
     void hangUp();
@@ -458,6 +459,26 @@ void tst_emulator::splitReply()
     QVERIFY(decoded.has_value());
     QCOMPARE(decoded->L, 60.0f);
     QCOMPARE(decoded->b, -2.0f);
+}
+
+// With --glue the replies to requests that came close together leave in one
+// write, as one USB transfer would bring them.
+void tst_emulator::gluedReplies()
+{
+    emulatorRun emulator({"--log", "--glue", "200"});
+    auto port = openPort(emulator.path);
+    QVERIFY(port);
+    port->write(hex("55AA05C03B"));
+    port->write(hex("55AA05C13A"));
+    port->waitForBytesWritten(generous);
+    const QByteArray replies = readAtLeast(port.get(), 5 + 22);
+    QCOMPARE(replies.size(), 27);
+    QCOMPARE(replies.left(5), hex("55AA05A05B"));
+    QVERIFY(wellFormed(replies.mid(5)));
+    QVERIFY(emulator.stop());
+    const QByteArray log = emulator.process.readAllStandardError();
+    QVERIFY2(log.contains("-> 55 AA 05 A0 5B 55 AA 16 A1"), log.constData());
+    QCOMPARE(log.count("(in one write)"), 1);
 }
 
 void tst_emulator::corruptedReplies()

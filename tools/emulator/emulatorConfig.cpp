@@ -49,7 +49,12 @@ the first of these errors.
 
 On --hangup-on CODE:N the N-th request of CODE is not answered: the emulator
 hangs up as soon as it has read it, as when the instrument is unplugged in
-the middle of a measurement.)";
+the middle of a measurement.
+
+On --glue MS every reply waits MS ms and leaves in one write together with
+the replies that became due meanwhile, as an instrument does that packs its
+answers into one USB transfer: a client that sends two requests within MS ms
+reads both replies at once.)";
 
 const QStringList lightSourceNames = {"A", "D50", "D65", "C", "F2", "F7", "F11", "F12"};
 const QStringList lightSourceLongNames = {"A",       "D50", "D65",       "C",
@@ -340,6 +345,9 @@ bool parseEmulatorArguments(const QStringList &arguments, emulatorConfig *config
         "Busy MS ms before the reply to CODE (C8:1500); requests arriving meanwhile are "
         "answered after it, in order.",
         "code:ms");
+    const QCommandLineOption glue(
+        "glue", "Replies due within MS ms of each other leave in one write (0: each alone).", "ms",
+        "0");
     const QCommandLineOption log("log", "Writes every request (\"<-\"), ignored frame (\"<!\") "
                                         "and reply (\"->\") as hex to stderr.");
     parser.addOptions(
@@ -347,7 +355,7 @@ bool parseEmulatorArguments(const QStringList &arguments, emulatorConfig *config
          formula,      typeCapacity, sampleCapacity, typeCount,   sampleCount, colors,
          colorsFile,   base,         seed,           delay,       stale,       recordsFile,
          recordsCount, silent,       split,          garbage,     badChecksum, calibrationFails,
-         hangup,       hangupOn,     endless,        replyDelay,  log});
+         hangup,       hangupOn,     endless,        replyDelay,  glue,        log});
     if (!parser.parse(arguments)) {
         *error = parser.errorText();
         return false;
@@ -529,6 +537,8 @@ bool parseEmulatorArguments(const QStringList &arguments, emulatorConfig *config
             return fail(QStringLiteral("bad --reply-delay \"%1\"").arg(value));
         config->replyDelayMs.insert(code, ms);
     }
+    if (!number(glue, 0, 600000, &config->glueMs))
+        return fail(QStringLiteral("bad --glue"));
     config->log = parser.isSet(log);
     return true;
 }

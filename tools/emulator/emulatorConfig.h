@@ -70,6 +70,9 @@ struct emulatorConfig
     // code -> ms the instrument is busy before that reply; requests arriving
     // meanwhile are answered after it, in order.
     QMap<int, int> replyDelayMs;
+    // Replies wait this long and leave in one write with those that became
+    // due meanwhile (0: each reply is written at once).
+    int glueMs = 0;
     bool log = false;
 };
 

@@ -93,6 +93,12 @@ instrumentEmulator::instrumentEmulator(const emulatorConfig &c, QObject *parent)
     staleTimer = new QTimer(this);
     staleTimer->setSingleShot(true);
     connect(staleTimer, &QTimer::timeout, this, &instrumentEmulator::dropStaleInput);
+    glueTimer = new QTimer(this);
+    glueTimer->setSingleShot(true);
+    connect(glueTimer, &QTimer::timeout, this, [this]() {
+        logLine(QStringLiteral("-> %1 (in one write)").arg(hexText(pending)));
+        writePending();
+    });
     clock.start();
 }
 
@@ -490,6 +496,12 @@ void instrumentEmulator::sendReply(int requestCode, QByteArray reply, bool lastB
 void instrumentEmulator::writeOut(const QByteArray &bytes)
 {
     pending.append(bytes);
+    if (config.glueMs > 0) {
+        // Gathered: the first reply sets when they all leave.
+        if (!glueTimer->isActive())
+            glueTimer->start(config.glueMs);
+        return;
+    }
     writePending();
 }
 
@@ -515,6 +527,7 @@ void instrumentEmulator::hangUp()
         return;
     hungUp = true;
     staleTimer->stop();
+    glueTimer->stop();
     // The notifiers must go before their descriptor does.
     delete readNotifier;
     readNotifier = nullptr;

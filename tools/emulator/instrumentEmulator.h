@@ -59,6 +59,7 @@ private:
     QSocketNotifier *readNotifier = nullptr;
     QSocketNotifier *writeNotifier = nullptr;
     QTimer *staleTimer = nullptr;
+    QTimer *glueTimer = nullptr; // --glue: when the gathered replies leave
     QByteArray input;
     QByteArray pending;
     QHash<int, int> requestCounts;

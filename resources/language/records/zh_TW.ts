@@ -544,6 +544,14 @@ continue to click "Yes", cancel to click "No"!</source>
             <source>second</source>
             <translation>秒</translation>
         </message>
+        <message>
+            <source>Tips</source>
+            <translation>提示</translation>
+        </message>
+        <message>
+            <source>Connection to the instrument lost; the automatic Sample measurement was stopped.</source>
+            <translation>與儀器的連線已中斷，自動試樣量測已停止。</translation>
+        </message>
     </context>
     <context>
         <name>uploadRecorderRk</name>
