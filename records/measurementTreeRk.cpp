@@ -626,6 +626,26 @@ void measurementTreeRk::refreshTypeCheckState(QTreeWidgetItem *typeItem)
     // A single checked child leaves its Type as it is.
 }
 
+void measurementTreeRk::invertSampleMarks(QTreeWidgetItem *typeItem)
+{
+    if (!isType(typeItem))
+        return;
+    // From the last to the first, as the command always went.  Each Sample's
+    // new state is recorded before it changes, so that its own notification
+    // finds nothing to recount.  The Type's state in between would only have
+    // passed through Checked or Unchecked when all its Samples already were.
+    for (int s = typeItem->childCount() - 1; s >= 0; --s) {
+        QTreeWidgetItem *sample = typeItem->child(s);
+        const Qt::CheckState state = sample->checkState(nameColumn);
+        if (state == Qt::PartiallyChecked)
+            continue;
+        const Qt::CheckState inverted = state == Qt::Checked ? Qt::Unchecked : Qt::Checked;
+        m_seenSampleState.insert(sample, inverted);
+        sample->setCheckState(nameColumn, inverted);
+    }
+    refreshTypeCheckState(typeItem);
+}
+
 void measurementTreeRk::uncheckAllItems()
 {
     // A Type that is already unchecked may still have a checked Sample (one
