@@ -525,7 +525,9 @@ void MainWindows::setMeasurementFcn()
 void MainWindows::setMeasurementFinish(const QString &lightSource, const QString &colorSpace,
                                        const QString &formula, const QString &lightMode)
 {
-    if (!m_state->chooseConditions(lightSource, colorSpace, formula, lightMode))
+    // Not while an average is unfinished under other conditions.
+    if (!m_recorder->mayChooseConditions(lightSource, colorSpace, lightMode) ||
+        !m_state->chooseConditions(lightSource, colorSpace, formula, lightMode))
         return;
     m_toleranceDialog->relabel(colorSpace, formula);
     m_instrument->refreshParameters();

@@ -1,7 +1,7 @@
 // The upload of 1,000 stored records end to end against the emulator (the
 // poll delays pace it; the window's share, making the items, is measured on
-// its own), deleting 5,000 checked Samples of 10,000, and quick search over
-// 10,000 items.
+// its own), deleting 5,000 checked Samples of 10,000, inverting the marks of
+// 10,000 Samples under one Type, and quick search over 10,000 items.
 // Run from the build folder: QT_QPA_PLATFORM=offscreen bench/operationsBench
 // (the upload needs ./qcm-emulator and a free pseudo-terminal; run it under
 // flock /tmp/qcm-pty.lock when other emulator tests may run).
@@ -64,6 +64,33 @@ void BM_DeleteHalfOfTheSamples(benchmark::State &state)
     }
 }
 BENCHMARK(BM_DeleteHalfOfTheSamples)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// Select All / Invert Selection (Ctrl+D) with 10,000 Samples under one Type,
+// half of them checked, until the window has drawn the result.
+void BM_InvertMarksOfOneType(benchmark::State &state)
+{
+    MainWindows w;
+    w.resize(1280, 800);
+    w.show();
+    w.clearMeasurement();
+    const QStringList texts = conditionColumns();
+    QTreeWidgetItem *type = w.addTypeItem(50, 10, 20, measurementTreeRk::typeName(1), texts);
+    for (int s = 1; s <= 10000; ++s)
+        w.addSampleItem(50.5f, 10, 20, type, measurementTreeRk::sampleName(s), texts);
+    for (int s = 0; s < type->childCount(); s += 2)
+        type->child(s)->setCheckState(nameColumn, Qt::Checked);
+    QCoreApplication::processEvents();
+    for (auto _ : state) {
+        w.selectionAllFcn();
+        QCoreApplication::processEvents();
+    }
+    int checked = 0;
+    for (int s = 0; s < type->childCount(); ++s)
+        checked += type->child(s)->checkState(nameColumn) == Qt::Checked;
+    if (checked != 5000 || type->checkState(nameColumn) != Qt::PartiallyChecked)
+        state.SkipWithError("the marks were not inverted");
+}
+BENCHMARK(BM_InvertMarksOfOneType)->Unit(benchmark::kMillisecond);
 
 void BM_QuickSearch(benchmark::State &state)
 {

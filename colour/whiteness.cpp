@@ -9,10 +9,16 @@ WhitenessIndices whitenessIndices(float X, float Y, float Z, float HL, float Ha,
 {
     constexpr float nan = std::numeric_limits<float>::quiet_NaN();
     WhitenessIndices w;
-    // A black reading (Y = 0, X + Y + Z = 0) has no yellowness or Ganz
-    // whiteness: those are NaN, said explicitly rather than left to a
-    // division by zero.
-    w.yellowness = Y == 0 ? nan : static_cast<float>(100 * (1.305 * X - 1.15 * Z) / Y);
+    // A black reading (Y = 0, or below 0 from an L* under 0) reflects no
+    // light: yellowness divides by Y, the Hunter L, a, b of such a reading
+    // take its square root, and the Ganz form divides by X + Y + Z.  Not one
+    // of the four describes it, so none is given a number (a clamped 40 or a
+    // blue whiteness of 1.16 would read as a measured value).
+    if (!(Y > 0)) {
+        w.yellowness = w.hunter = w.ganz = w.blue = nan;
+        return w;
+    }
+    w.yellowness = static_cast<float>(100 * (1.305 * X - 1.15 * Z) / Y);
 
     const double dL = 100.0 - HL;
     w.hunter = static_cast<float>(
@@ -21,7 +27,7 @@ WhitenessIndices whitenessIndices(float X, float Y, float Z, float HL, float Ha,
     // Single precision throughout; the constants are the chromaticity of the
     // reference white.
     const float s = X + Y + Z;
-    if (s == 0) {
+    if (!(s > 0)) {
         w.ganz = nan;
         w.blue = static_cast<float>(0.925 * Z + 1.16);
         return w;

@@ -13,8 +13,8 @@ struct WhitenessIndices
 };
 
 // From X, Y, Z (reference white 94.81, 100, 107.32) and the Hunter L, a, b of
-// the same XYZ. A perfectly black reading (Y = 0) gives NaN for the indices
-// that divide by Y or by X + Y + Z.
+// the same XYZ. A black reading (Y = 0 or below) gives NaN for all four: no
+// index describes it.
 WhitenessIndices whitenessIndices(float X, float Y, float Z, float HL, float Ha, float Hb);
 // The same from an L*a*b* reading, through labToXyz and xyzToHunterLab.
 WhitenessIndices whitenessFromLab(float L, float a, float b);

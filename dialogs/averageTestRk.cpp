@@ -3,7 +3,6 @@
 #include "numberInput.h"
 
 #include <QHBoxLayout>
-#include <QIntValidator>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -17,7 +16,7 @@ const int mostReadings = 999;
 
 averageTestRk::averageTestRk(QWidget *parent)
     : fixedSizeDialog(QSize(220, 120), QSize(280, 120), parent), m_title(new QLabel),
-      m_timesLabel(new QLabel), m_edit(new QLineEdit(QStringLiteral("1"))),
+      m_timesLabel(new QLabel), m_edit(new QLineEdit(QStringLiteral("1"))), m_hint(new QLabel),
       m_okButton(new QPushButton), m_cancelButton(new QPushButton)
 {
     setObjectName(QStringLiteral("averageTestRk"));
@@ -26,10 +25,11 @@ averageTestRk::averageTestRk(QWidget *parent)
     titleFont.setPointSize(14);
     m_title->setFont(titleFont);
     m_edit->setObjectName(QStringLiteral("timesEdit"));
-    // 0 is accepted as well: it stands for a single measurement.
-    auto *validator = new QIntValidator(0, mostReadings, this);
-    validator->setLocale(numberInputLocale());
-    m_edit->setValidator(validator);
+    // 0 is accepted as well: it stands for a single measurement.  A
+    // fraction ("1,5") stays in the field with the reason it is refused.
+    m_edit->setValidator(new wholeNumberValidator(0, mostReadings, this));
+    m_hint->setObjectName(QStringLiteral("hintLabel"));
+    m_hint->setMinimumHeight(m_hint->fontMetrics().height());
     m_okButton->setObjectName(QStringLiteral("okButton"));
     m_okButton->setEnabled(false);
     m_cancelButton->setObjectName(QStringLiteral("cancelButton"));
@@ -49,6 +49,7 @@ averageTestRk::averageTestRk(QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(titleRow);
     layout->addLayout(editRow);
+    layout->addWidget(m_hint);
     layout->addLayout(buttonRow);
 
     connect(m_edit, &QLineEdit::textChanged, this, &averageTestRk::OKButtonEnable);
@@ -78,6 +79,7 @@ void averageTestRk::OKButtonEnable(const QString &text)
 {
     Q_UNUSED(text)
     m_okButton->setEnabled(acceptableOrEmpty(m_edit));
+    m_hint->setText(numberProblem(m_edit));
 }
 
 void averageTestRk::OKButtonFcn()

@@ -23,7 +23,8 @@ public:
 
 public slots:
     void setAverage(const QString &text);
-    // The edit changed: "OK" is offered while it holds a count or nothing.
+    // The edit changed: "OK" is offered while it holds a count or nothing;
+    // otherwise a line under it says why not.
     void OKButtonEnable(const QString &text);
     void OKButtonFcn();
     void cancelButtonFcn();
@@ -38,6 +39,7 @@ private:
     QLabel *m_title;
     QLabel *m_timesLabel;
     QLineEdit *m_edit;
+    QLabel *m_hint; // why the count typed cannot be taken
     QPushButton *m_okButton;
     QPushButton *m_cancelButton;
 };

@@ -5,7 +5,6 @@
 #include "numberInput.h"
 #include "promptRk.h"
 
-#include <QDoubleValidator>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -28,7 +27,8 @@ QLabel *centredLabel(const QString &text, const char *name = nullptr)
 
 toleranceRk::toleranceRk(QWidget *parent)
     : fixedSizeDialog(QSize(260, 190), QSize(260, 190), parent),
-      m_validator(new QDoubleValidator(0, 128, 2, this)),
+      // Any number of decimals may be typed: the limits keep two, rounded.
+      m_validator(new decimalValidator(0, 128, -1, this)),
       m_title(centredLabel(QString(), "titleLabel")),
       m_deltaE(centredLabel(QString(QChar(kPanelDelta)) + 'E', "deltaELabel")),
       m_delta1(centredLabel(QString(QChar(kPanelDelta)) + 'L', "delta1Label")),
@@ -37,8 +37,6 @@ toleranceRk::toleranceRk(QWidget *parent)
       m_okButton(new QPushButton), m_cancelButton(new QPushButton)
 {
     setObjectName(QStringLiteral("toleranceRk"));
-    m_validator->setNotation(QDoubleValidator::StandardNotation);
-    m_validator->setLocale(numberInputLocale());
     QFont titleFont = m_title->font();
     titleFont.setPointSize(16);
     m_title->setFont(titleFont);

@@ -7,7 +7,7 @@
 #include <QStringList>
 #include <QVector>
 
-class QDoubleValidator;
+class decimalValidator;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -49,7 +49,7 @@ protected:
 private:
     bool allFieldsAcceptable() const;
 
-    QDoubleValidator *m_validator;
+    decimalValidator *m_validator;
     // In tolerance order.
     QVector<QLineEdit *> m_edits;
     QStringList m_values;

@@ -1,6 +1,7 @@
 #include "whiteYellowRk.h"
 
 #include "serialPortRk.h"
+#include "shownNumber.h"
 #include "whiteness.h"
 
 #include <QHBoxLayout>
@@ -78,10 +79,11 @@ void whiteYellowRk::setWhiteYellow(const QVector<float> &values)
         return;
     const WhitenessIndices w =
         whitenessIndices(values[0], values[1], values[2], values[3], values[4], values[5]);
-    // A black reading has no indices: its cells read "nan".
+    // A black reading has no indices: its cells read "--", as every value
+    // that is no number does.
     const float shown[] = {w.yellowness, w.hunter, w.ganz, w.blue};
     for (int i = 0; i < 4; ++i)
-        m_values[i]->setText(QString::number(double(shown[i]), 'f', 2));
+        m_values[i]->setText(shownNumber(double(shown[i])));
 }
 
 void whiteYellowRk::testTimedOut()

@@ -1,6 +1,7 @@
 #include "writeTRk.h"
 
 #include "frameCodec.h"
+#include "numberInput.h"
 #include "promptRk.h"
 
 #include <QComboBox>
@@ -10,27 +11,26 @@
 #include <QHideEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QPushButton>
-#include <QRegularExpression>
-#include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 
 namespace {
 
 struct Range
 {
-    const char *pattern; // what may stand in the field while typing
     double low, high;
+    int decimals; // 0 for a whole number
 };
 
-// Numbers as typed in the C locale: digits, at most one point, no exponent,
-// no group separator, whatever the system's locale says.
+// Numbers as typed: a point or a comma before the decimals, no exponent, no
+// group separator, whatever the system's locale says.  What is out of range
+// stays in the field and is refused, with the reason, when a button is
+// pressed.
 const Range ranges[] = {
-    {"\\d{0,3}(\\.\\d{0,2})?", 0, 100},
-    {"-?\\d{0,3}(\\.\\d{0,2})?", -128, 128},
-    {"-?\\d{0,3}(\\.\\d{0,2})?", -128, 128},
-    {"\\d{0,2}", 1, 32},
+    {0, 100, 2},
+    {-128, 128, 2},
+    {-128, 128, 2},
+    {1, 32, 0},
 };
 
 QStringList lightSourcesOf(const QString &model)
@@ -84,10 +84,13 @@ writeTRk::writeTRk(QWidget *parent) : fixedSizeDialog(QSize(), QSize(), parent)
         box->setMinimumContentsLength(box == m_colorSpace ? 13 : 9);
     }
     for (int field = 0; field < fieldCount; ++field) {
-        auto *validator = new QRegularExpressionValidator(
-            QRegularExpression(QString::fromLatin1(ranges[field].pattern)), this);
-        validator->setLocale(QLocale::c());
-        edit(Field(field))->setValidator(validator);
+        const Range &range = ranges[field];
+        if (range.decimals == 0)
+            edit(Field(field))
+                ->setValidator(new wholeNumberValidator(int(range.low), int(range.high), this));
+        else
+            edit(Field(field))
+                ->setValidator(new decimalValidator(range.low, range.high, range.decimals, this));
     }
 
     auto *form = new QFormLayout;
@@ -224,11 +227,7 @@ bool writeTRk::fieldsAcceptable()
         "L:", "a:", "b:", QT_TR_NOOP("Single/Average Measurement:")};
     for (int field = 0; field < fieldCount; ++field) {
         const Range &range = ranges[field];
-        const QString text = edit(Field(field))->text();
-        const QRegularExpression whole(QStringLiteral("^%1$").arg(range.pattern));
-        bool ok = false;
-        const double value = QLocale::c().toDouble(text, &ok);
-        if (ok && whole.match(text).hasMatch() && value >= range.low && value <= range.high)
+        if (edit(Field(field))->hasAcceptableInput())
             continue;
         const QString name = field == averageField ? tr(names[field]) : QString(names[field]);
         const QString text2 =
@@ -246,7 +245,6 @@ void writeTRk::toYQButtonFcn()
 {
     if (!fieldsAcceptable())
         return;
-    const QLocale c = QLocale::c();
     QString text;
     QString why;
     if (m_lightMode->currentText().isEmpty() || m_lightSource->currentText().isEmpty()) {
@@ -255,10 +253,11 @@ void writeTRk::toYQButtonFcn()
         emit refusedSignal(tr("No light source or light mode to send; nothing is sent."));
         return;
     }
-    if (!frameCodec::sendTypeRequestText(m_lightMode->currentText(), m_lightSource->currentText(),
-                                         c.toFloat(m_L->text()), c.toFloat(m_a->text()),
-                                         c.toFloat(m_b->text()), c.toInt(m_average->text()),
-                                         m_caliber->currentText(), &text, &why)) {
+    if (!frameCodec::sendTypeRequestText(
+            m_lightMode->currentText(), m_lightSource->currentText(),
+            float(typedNumber(m_L->text())), float(typedNumber(m_a->text())),
+            float(typedNumber(m_b->text())), int(typedNumber(m_average->text())),
+            m_caliber->currentText(), &text, &why)) {
         emit refusedSignal(why);
         return;
     }
@@ -270,9 +269,12 @@ void writeTRk::toAppButtonFcn()
     if (!fieldsAcceptable())
         return;
     const QString time = QDateTime::currentDateTime().toString("yyyy-MM-dd hh:mm:ss");
-    emit TtoAppSignal({m_L->text(), m_a->text(), m_b->text(), time, m_lightSource->currentText(),
+    // Written plainly ("+5" and "05" as "5"): items compare their readings
+    // per average as texts.
+    auto plain = [](const QLineEdit *edit) { return QString::number(typedNumber(edit->text())); };
+    emit TtoAppSignal({plain(m_L), plain(m_a), plain(m_b), time, m_lightSource->currentText(),
                        m_caliber->currentText(), m_lightMode->currentText(),
                        QStringLiteral("CIE1976L*a*b*"), QString::fromUtf8("\u25B3ELab"),
-                       QStringLiteral("8/d"), QString::fromUtf8("CIE 10\u00B0"), m_average->text(),
-                       m_average->text()});
+                       QStringLiteral("8/d"), QString::fromUtf8("CIE 10\u00B0"), plain(m_average),
+                       plain(m_average)});
 }

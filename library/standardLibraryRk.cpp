@@ -8,6 +8,7 @@
 #include "libraryNotices.h"
 #include "libraryTableModel.h"
 #include "libraryValue.h"
+#include "numberInput.h"
 #include "promptRk.h"
 #include "serialPortRk.h"
 #include "sharedState.h"
@@ -18,7 +19,6 @@
 #include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
-#include <QDoubleValidator>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -36,6 +36,7 @@
 #include <QTreeWidgetItem>
 #include <QVBoxLayout>
 
+#include <limits>
 #include <vector>
 
 namespace {
@@ -54,10 +55,10 @@ QLineEdit *numberEdit(const QString &objectName, QObject *parent)
 {
     auto *edit = new QLineEdit;
     edit->setObjectName(objectName);
-    auto *validator = new QDoubleValidator(parent);
-    validator->setLocale(QLocale::c());
-    validator->setNotation(QDoubleValidator::StandardNotation);
-    edit->setValidator(validator);
+    // A comma typed before the decimals is read as a point, never as a
+    // group separator ("1,5" is 1.5, not 15).
+    edit->setValidator(new decimalValidator(std::numeric_limits<double>::lowest(),
+                                            std::numeric_limits<double>::max(), -1, parent));
     edit->setMaximumWidth(70);
     return edit;
 }
@@ -888,7 +889,7 @@ void standardLibraryRk::findStyleFcn(int index)
 float standardLibraryRk::fieldValue(const QLineEdit *edit) const
 {
     bool ok = false;
-    const float value = QLocale::c().toFloat(edit->text().trimmed(), &ok);
+    const float value = float(typedNumber(edit->text(), &ok));
     return ok ? value : 0.0f;
 }
 

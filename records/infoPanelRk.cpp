@@ -6,6 +6,7 @@
 #include "fillingTable.h"
 #include "itemColumns.h"
 #include "measurementTreeRk.h"
+#include "shownNumber.h"
 
 #include <QCoreApplication>
 #include <QHeaderView>
@@ -36,9 +37,10 @@ QTableWidget *makeTable(int rows, int columns)
     return table;
 }
 
+// "--" for a difference that cannot be computed, as everywhere it is read.
 QString twoDecimals(float value)
 {
-    return QString::number(double(value), 'f', 2);
+    return shownNumber(double(value));
 }
 
 ColorTriple valuesOf(const QTreeWidgetItem *item)

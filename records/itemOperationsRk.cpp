@@ -214,8 +214,7 @@ void itemOperationsRk::invertCheckMarks()
             toggle(type);
             continue;
         }
-        for (int s = type->childCount() - 1; s >= 0; --s)
-            toggle(type->child(s));
+        m_tree->invertSampleMarks(type);
     }
 }
 

@@ -27,11 +27,24 @@ void measurementRoad::endDebounce()
     m_debounce->stop();
 }
 
+bool measurementRoad::typeSeriesRefused()
+{
+    // The next Type reading would join an average begun under other
+    // conditions: no request goes out (the panel is released first).
+    if (!m_recorder->typeAveraging() || !m_recorder->seriesConditionsChanged())
+        return false;
+    emit requestRefused();
+    m_recorder->showSeriesConditionsChanged();
+    return true;
+}
+
 void measurementRoad::requestType()
 {
     if (debouncing())
         return;
     m_debounce->start(protocolTiming::current().debounceMsec);
+    if (typeSeriesRefused())
+        return;
     emit tTestSignal();
 }
 
@@ -45,6 +58,8 @@ void measurementRoad::requestSample()
 
 void measurementRoad::requestTypeAtOnce()
 {
+    if (typeSeriesRefused())
+        return;
     emit tTestSignal();
 }
 

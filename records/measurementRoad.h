@@ -28,6 +28,8 @@ public:
 
     // A measuring key: asks the link for a Type or Sample measurement unless
     // the previous press was less than 600 ms ago (one reading per press).
+    // A Type that would join an unfinished average begun under other
+    // conditions is refused with a box.
     void requestType();
     void requestSample();
     bool debouncing() const;
@@ -72,6 +74,9 @@ signals:
 
 private:
     bool conditionsAgreeWithCurrentType(const MeasuringConditions &conditions);
+    // Refuses a Type request that would add to an average begun under other
+    // conditions, and says so.
+    bool typeSeriesRefused();
     void takeReading(bool type, float L, float a, float b);
 
     struct Reading

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QHeaderView>
+#include <QScopedValueRollback>
 #include <QScrollBar>
 #include <QSet>
 #include <QStyle>
@@ -18,6 +19,10 @@
 #include "measuringFile.h"
 
 namespace {
+
+// Check marks being set by a tree itself, which renames nothing: every call
+// that sets them runs to its end on the interface thread.
+bool settingMarks = false;
 
 const char *const instrumentLabels[] = {
     QT_TRANSLATE_NOOP("measurementTreeRk", "Instrument Model"),
@@ -140,8 +145,12 @@ measurementTreeRk::measurementTreeRk(QTreeWidget *tree, QObject *parent)
                      roles.contains(Qt::EditRole)))
                     forgetTakenNumbers();
             });
-    connect(m_tree, &QTreeWidget::itemChanged, this,
-            [this](QTreeWidgetItem *item) { widenNameColumn(nameWidthOf(item)); });
+    connect(m_tree, &QTreeWidget::itemChanged, this, [this](QTreeWidgetItem *item) {
+        // A check mark set by the tree itself renames nothing; measuring the
+        // name's text for each would cost more than the marks.
+        if (!settingMarks)
+            widenNameColumn(nameWidthOf(item));
+    });
 }
 
 QTreeWidgetItem *measurementTreeRk::addInfoItem(QTreeWidgetItem *parent)
@@ -626,6 +635,27 @@ void measurementTreeRk::refreshTypeCheckState(QTreeWidgetItem *typeItem)
     // A single checked child leaves its Type as it is.
 }
 
+void measurementTreeRk::invertSampleMarks(QTreeWidgetItem *typeItem)
+{
+    if (!isType(typeItem))
+        return;
+    const QScopedValueRollback<bool> marks(settingMarks, true);
+    // From the last to the first, as the command always went.  Each Sample's
+    // new state is recorded before it changes, so that its own notification
+    // finds nothing to recount.  The Type's state in between would only have
+    // passed through Checked or Unchecked when all its Samples already were.
+    for (int s = typeItem->childCount() - 1; s >= 0; --s) {
+        QTreeWidgetItem *sample = typeItem->child(s);
+        const Qt::CheckState state = sample->checkState(nameColumn);
+        if (state == Qt::PartiallyChecked)
+            continue;
+        const Qt::CheckState inverted = state == Qt::Checked ? Qt::Unchecked : Qt::Checked;
+        m_seenSampleState.insert(sample, inverted);
+        sample->setCheckState(nameColumn, inverted);
+    }
+    refreshTypeCheckState(typeItem);
+}
+
 void measurementTreeRk::uncheckAllItems()
 {
     // A Type that is already unchecked may still have a checked Sample (one
@@ -633,6 +663,7 @@ void measurementTreeRk::uncheckAllItems()
     // unchecked one by one rather than through their Type.  Each is recorded
     // before it changes, so that its own notification does not recount its
     // siblings: one pass over the tree, whatever is checked.
+    const QScopedValueRollback<bool> marks(settingMarks, true);
     for (int t = 0; t < m_root->childCount(); ++t) {
         QTreeWidgetItem *typeItem = m_root->child(t);
         for (int s = 0; s < typeItem->childCount(); ++s) {
@@ -660,6 +691,7 @@ void measurementTreeRk::propagateCheckState(QTreeWidgetItem *item)
         const Qt::CheckState state = item->checkState(nameColumn);
         if (state == Qt::PartiallyChecked)
             return;
+        const QScopedValueRollback<bool> marks(settingMarks, true);
         for (int i = 0; i < item->childCount(); ++i) {
             // Recorded first, so the child's own notification does not recount.
             m_seenSampleState.insert(item->child(i), state);

@@ -193,6 +193,11 @@ public:
     void setRootTextKeepsMarks(bool keep) { m_rootTextKeepsMarks = keep; }
     // Sets a Type's state from its children's states.
     void refreshTypeCheckState(QTreeWidgetItem *typeItem);
+    // Checks every unchecked Sample of `typeItem` and unchecks every checked
+    // one, then sets the Type's mark once from the count: one pass however
+    // many Samples (each change counted on its own would count all its
+    // siblings again).
+    void invertSampleMarks(QTreeWidgetItem *typeItem);
 
 signals:
     // A Type (with its Samples) or a Sample is about to be deleted; holders

@@ -1,5 +1,6 @@
 #include "readingRecorderRk.h"
 
+#include "conditionCheck.h"
 #include "itemColumns.h"
 #include "measurementTreeRk.h"
 #include "promptRk.h"
@@ -80,6 +81,45 @@ void readingRecorderRk::resetAveraging()
     m_averageReadings.clear();
 }
 
+bool readingRecorderRk::seriesConditionsChanged() const
+{
+    if (!m_averagedItem)
+        return false;
+    const conditionCheck::Mismatch mismatch =
+        conditionCheck::firstMismatch(m_averagedItem, *m_conditions);
+    return mismatch != conditionCheck::noMismatch && mismatch != conditionCheck::averageMismatch;
+}
+
+void readingRecorderRk::showSeriesConditionsChanged()
+{
+    if (!m_averagedItem)
+        return;
+    promptRk::information(nullptr, tr("Tips"),
+                          tr("%1 is an unfinished average measurement begun under other "
+                             "measuring conditions: all its readings share the conditions of "
+                             "the first one.\nSet them back to finish it, or delete it.")
+                              .arg(m_averagedItem->text(nameColumn)));
+}
+
+bool readingRecorderRk::mayChooseConditions(const QString &light, const QString &colorSpace,
+                                            const QString &lightMode)
+{
+    if (!m_averagedItem)
+        return true;
+    if (conditionCheck::sameLightSource(m_averagedItem->text(lightSourceColumn), light) &&
+        conditionCheck::sameColorSpace(m_averagedItem->text(colorSpaceColumn), colorSpace) &&
+        m_averagedItem->text(lightModeColumn) == lightMode)
+        return true;
+    promptRk::information(nullptr, tr("Tips"),
+                          tr("%1 is an unfinished average measurement (%2 of %3 readings): all "
+                             "its readings share the light source, light mode and colour space "
+                             "of the first one.\nFinish it, or delete it, before changing them.")
+                              .arg(m_averagedItem->text(nameColumn))
+                              .arg(m_averagedItem->text(averageCountColumn),
+                                   m_averagedItem->text(averageTimesColumn)));
+    return false;
+}
+
 void readingRecorderRk::itemRemoved(QTreeWidgetItem *item)
 {
     // `item` goes with everything under it: the root (the tree is cleared),
@@ -102,6 +142,12 @@ QTreeWidgetItem *readingRecorderRk::currentItemOrRoot()
     emit noTypeYet();
     promptRk::information(nullptr, tr("Tips"), tr("Please measure Type firstly!"));
     return m_tree->measurementRoot();
+}
+
+ColorTriple readingRecorderRk::seriesValues(float L, float a, float b) const
+{
+    // In the colour space of the series' first reading, whatever is current.
+    return toTriple(colorSpaceValues(L, a, b, m_averagedItem->text(colorSpaceColumn)));
 }
 
 void readingRecorderRk::addReading(const ColorTriple &v)
@@ -166,7 +212,13 @@ QTreeWidgetItem *readingRecorderRk::typeReading(float L, float a, float b)
     // to single readings: the item's own count ends it.
     if (m_typeAveraging && m_averagedItem) {
         QTreeWidgetItem *item = m_averagedItem;
-        addReading(v);
+        // A reading no request of ours asked for under these conditions
+        // (the instrument's own key, another instrument) is not mixed in.
+        if (seriesConditionsChanged()) {
+            showSeriesConditionsChanged();
+            return nullptr;
+        }
+        addReading(seriesValues(L, a, b));
         return item;
     }
     m_readingCount = 1;
@@ -205,7 +257,11 @@ QTreeWidgetItem *readingRecorderRk::sampleReading(float L, float a, float b)
     if (m_sampleAveraging && m_averagedItem) {
         if (type && type == m_averagedItem->parent()) {
             QTreeWidgetItem *item = m_averagedItem;
-            addReading(v);
+            if (seriesConditionsChanged()) {
+                showSeriesConditionsChanged();
+                return nullptr;
+            }
+            addReading(seriesValues(L, a, b));
             return item;
         }
         if (!askKeepUnfinished())

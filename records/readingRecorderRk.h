@@ -40,6 +40,21 @@ public:
     // being replaced).
     void resetAveraging();
 
+    // An average keeps the conditions of its first reading: a mean of
+    // readings in two colour spaces, or under two lights, is no colour.
+    // The item of the unfinished average, or none.
+    QTreeWidgetItem *unfinishedItem() const { return m_averagedItem; }
+    // Whether the current conditions are no longer those of the unfinished
+    // average's first reading (light source, caliber, light mode, colour
+    // space, illumination, observer; the readings per average may change).
+    bool seriesConditionsChanged() const;
+    // The "Tips" box that says so.
+    void showSeriesConditionsChanged();
+    // Whether the user may choose these conditions now: not others than the
+    // unfinished average's, which the box then explains.
+    bool mayChooseConditions(const QString &light, const QString &colorSpace,
+                             const QString &lightMode);
+
 signals:
     // A reading came while the window knows no measuring conditions.
     void portInfoLostSignal();
@@ -56,6 +71,8 @@ private:
     bool conditionsKnown() const;
     QStringList columns5to15(const QString &time) const;
     QStringList shownTexts(const ColorTriple &values, bool averaged) const;
+    // A reading of the unfinished average in the coordinates of its item.
+    ColorTriple seriesValues(float L, float a, float b) const;
     void addReading(const ColorTriple &v);
     bool askKeepUnfinished();
     // The user gave up the item being averaged: it goes.

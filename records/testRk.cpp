@@ -37,21 +37,22 @@ testRk::testRk(QWidget *parent)
     : fixedSizeDialog(QSize(220, 180), QSize(220, 180), parent), m_autoTimer(new QTimer(this)),
       m_measureGroup(new QGroupBox), m_autoGroup(new QGroupBox),
       m_typeButton(bigButton("typeButton")), m_sampleButton(bigButton("sampleButton")),
-      m_autoButton(new QPushButton), m_intervalLabel(new QLabel), m_interval(new QDoubleSpinBox),
+      m_autoButton(new QPushButton), m_intervalLabel(new QLabel), m_interval(new decimalSpinBox),
       m_secondLabel(new QLabel)
 {
     setObjectName(QStringLiteral("testRk"));
     m_autoButton->setObjectName(QStringLiteral("autoButton"));
     m_interval->setObjectName(QStringLiteral("intervalField"));
-    m_interval->setLocale(numberInputLocale());
-    m_interval->setDecimals(2);
+    // Seconds to the millisecond, the timer's own step, so that no digit
+    // typed is dropped; "1,25" reads as 1.25 like "1.25".
+    m_interval->setDecimals(3);
     m_interval->setRange(shortestIntervalSeconds, longestIntervalSeconds);
     m_interval->setSingleStep(0.1);
     m_interval->setValue(shortestIntervalSeconds);
     // Wide enough for everyday intervals; the field's longest value would
     // make the panel twice as wide.
     m_interval->setMinimumWidth(
-        m_interval->fontMetrics().horizontalAdvance(QStringLiteral("0000.00")) + 28);
+        m_interval->fontMetrics().horizontalAdvance(QStringLiteral("0000.000")) + 28);
 
     auto *measureRow = new QVBoxLayout(m_measureGroup);
     measureRow->addWidget(m_typeButton);

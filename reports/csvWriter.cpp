@@ -22,12 +22,6 @@ template <typename Number> QByteArray plainNumber(Number value)
     return QByteArray(text, int(end.ptr - text));
 }
 
-// What the information panel shows for a value that is not a number.
-QByteArray panelText(float value)
-{
-    return twoDecimalText(value).toUtf8();
-}
-
 class csvOutput
 {
 public:
@@ -122,13 +116,13 @@ QByteArray csvCoordinate(const QString &text)
     if (!ok)
         return QByteArrayLiteral("0");
     if (!qIsFinite(single))
-        return panelText(single);
+        return QByteArray(); // no number: an empty cell, which a spreadsheet leaves blank
     return plainNumber(text.toDouble());
 }
 
 QByteArray csvDifference(float value)
 {
-    return qIsFinite(value) ? plainNumber(value) : panelText(value);
+    return qIsFinite(value) ? plainNumber(value) : QByteArray();
 }
 
 bool writeCsv(QIODevice *device, const ExportData &data, const ExportTexts &texts,

@@ -47,11 +47,11 @@ QByteArray csvField(const QString &text);
 QString csvGuardedText(const QString &text);
 // A stored coordinate text as a plain number: every digit it holds, no
 // exponent ("1.5e-05" gives "0.000015"); text that is no number reads as 0,
-// as everywhere in the program, and a value that is not finite keeps the
-// text the information panel shows for it.
+// as everywhere in the program, and a value that is not finite leaves the
+// cell empty.
 QByteArray csvCoordinate(const QString &text);
 // A computed colour difference: the shortest text that reads back as the
-// same single-precision number.
+// same single-precision number; empty when it cannot be computed.
 QByteArray csvDifference(float value);
 
 #endif

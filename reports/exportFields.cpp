@@ -1,6 +1,7 @@
 #include "exportFields.h"
 
 #include "colorDifference.h"
+#include "shownNumber.h"
 
 #include <QCoreApplication>
 
@@ -146,5 +147,5 @@ float sampleDifference(const ItemTexts &type, const ItemTexts &sample)
 
 QString twoDecimalText(float value)
 {
-    return QString::number(double(value), 'f', 2);
+    return shownNumber(double(value));
 }

@@ -87,7 +87,7 @@ ColorTriple itemValues(const ItemTexts &item);
 // The colour difference of a Sample to its Type, in the Sample's colour
 // space and by its formula.
 float sampleDifference(const ItemTexts &type, const ItemTexts &sample);
-// A number with two decimals, as the information panel shows it ("nan" for a
+// A number with two decimals, as the information panel shows it ("--" for a
 // difference that cannot be computed).
 QString twoDecimalText(float value);
 

@@ -3,6 +3,7 @@
 #include "colorDifference.h"
 #include "deviationCharts.h"
 #include "measurementTreeRk.h"
+#include "shownNumber.h"
 
 #include <QCoreApplication>
 #include <QFontMetricsF>
@@ -26,9 +27,7 @@ QString word(const char *text)
 
 QString twoDecimals(float value)
 {
-    if (!std::isfinite(value))
-        return QStringLiteral("--");
-    return QString::number(double(value), 'f', 2);
+    return shownNumber(double(value));
 }
 
 ColorTriple valuesOf(const ItemTexts &item)

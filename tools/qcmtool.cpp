@@ -12,6 +12,7 @@
 #include "colorVocabulary.h"
 #include "judgement.h"
 #include "qcmtoolFiles.h"
+#include "shownNumber.h"
 #include "whiteness.h"
 
 #include <QByteArray>
@@ -254,8 +255,9 @@ int whitenessCommand(int argc, char **argv)
     if (!parseArguments("whiteness", argv, 3, v))
         return 1;
     const WhitenessIndices w = whitenessFromLab(v[0], v[1], v[2]);
+    // "--" where the reading gives no index (black), as the window shows it.
     for (float index : {w.yellowness, w.hunter, w.ganz, w.blue})
-        printLine(QString::number(static_cast<double>(index), 'f', 2));
+        printLine(shownNumber(static_cast<double>(index)));
     return 0;
 }
 

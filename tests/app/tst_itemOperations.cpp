@@ -333,6 +333,9 @@ private slots:
         QTest::newRow("one Sample of two")
             << QStringList{"0/0"} << "T001~[S001-,S002x] T002x[S001x] T003x[]"
             << "T001~[S001x,S002-] T002-[S001-] T003-[]";
+        QTest::newRow("every Sample of a Type")
+            << QStringList{"0/0", "0/1"} << "T001-[S001-,S002-] T002x[S001x] T003x[]"
+            << "T001x[S001x,S002x] T002-[S001-] T003-[]";
     }
     void invert()
     {

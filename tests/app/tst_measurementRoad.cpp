@@ -12,9 +12,14 @@
 #include "promptRk.h"
 #include "readingRecorderRk.h"
 #include "serialPortRk.h"
+#include "setMeasurementRk.h"
+#include "sharedState.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QLabel>
+#include <QPushButton>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTableWidget>
@@ -275,6 +280,89 @@ private slots:
         QCOMPARE(columnsOf(type).mid(value1Column, 3), QStringList({"47.00", "7.00", "13.67"}));
         QCOMPARE(tree->typeCount(), 1);
         QVERIFY(!window.recorder()->averagingActive());
+    }
+
+    // An average keeps the conditions of its first reading.  While it is
+    // unfinished the measurement setting refuses another colour space, light
+    // or light mode with a box, so its requests all carry its light and its
+    // mean is of readings in its colour space.  Conditions changed all the
+    // same (here behind the dialog's back) refuse the next Type request
+    // instead; deleting the item ends the average and frees them.
+    void averageKeepsItsConditions()
+    {
+        resetStore({{"averageTestTimePC", "3"}});
+        QVERIFY(emulator.start({"--colors", "50,10,20;51,11,21;53,12,23;40,0,0;45,1,1"}));
+        qputenv("QCM_SERIAL_PORT", emulator.path.toLocal8Bit());
+        MainWindows window;
+        measurementTreeRk *tree = window.treeModel();
+        auto *dialog = window.findChild<setMeasurementRk *>();
+        auto choose = [&](const QString &light, const QString &space, const QString &mode) {
+            window.action("setMeasurementFcn")->trigger();
+            QVERIFY(dialog->isVisible());
+            for (auto pick :
+                 {std::make_pair("lightSourceBox", light), std::make_pair("colorSpaceBox", space),
+                  std::make_pair("lightModeBox", mode)}) {
+                auto *box = dialog->findChild<QComboBox *>(pick.first);
+                QVERIFY2(box->findText(pick.second) >= 0, qPrintable(pick.second));
+                box->setCurrentIndex(box->findText(pick.second));
+            }
+            QTest::mouseClick(dialog->findChild<QPushButton *>("okButton"), Qt::LeftButton);
+        };
+
+        press(window, "tTestFcn");
+        QTRY_COMPARE_WITH_TIMEOUT(tree->typeCount(), 1, replyTimeout);
+        QTreeWidgetItem *type = tree->type(0);
+        const QString refused = "Type T001 is an unfinished average measurement (1 of 3 readings)";
+        choose("D65", "CIEXYZ", "SCI");
+        choose("A", "CIE1976L*a*b*", "SCE");
+        QCOMPARE(promptRk::history().size(), 2);
+        for (const promptRk::Record &box : promptRk::history()) {
+            QCOMPARE(box.title, QString("Tips"));
+            QVERIFY2(box.text.startsWith(refused), qPrintable(box.text));
+        }
+        const MeasuringConditions &c = window.state()->conditions();
+        QCOMPARE(QStringList({c.standardLight, c.colorSpace, c.SCISCE}),
+                 QStringList({"D65", "CIE1976L*a*b*", "SCI"}));
+
+        press(window, "tTestFcn");
+        QTRY_COMPARE_WITH_TIMEOUT(type->text(averageCountColumn), QString("2"), replyTimeout);
+        press(window, "tTestFcn");
+        QTRY_COMPARE_WITH_TIMEOUT(type->text(averageCountColumn), QString("3"), replyTimeout);
+        QCOMPARE(columnsOf(type).mid(value1Column, 3), QStringList({"51.33", "11.00", "21.33"}));
+        QCOMPARE(type->text(colorSpaceColumn), QString("CIE1976L*a*b*"));
+        QTRY_COMPARE(emulator.count(0xC4), 3);
+        const QStringList typeRequests =
+            emulator.requestFrames.filter(QRegularExpression("^55 AA .. C4"));
+        QCOMPARE(typeRequests.size(), 3);
+        QCOMPARE(typeRequests.count(typeRequests.first()), 3);
+
+        // Finished: the change is taken, and the next Type is an XYZ one.
+        choose("D65", "CIEXYZ", "SCI");
+        QCOMPARE(window.state()->conditions().colorSpace, QString("CIEXYZ"));
+        QCOMPARE(promptRk::history().size(), 2);
+        press(window, "tTestFcn");
+        QTRY_COMPARE_WITH_TIMEOUT(tree->typeCount(), 2, replyTimeout);
+        QTreeWidgetItem *xyz = tree->type(1);
+        QCOMPARE(xyz->text(colorSpaceColumn), QString("CIEXYZ"));
+
+        QTRY_COMPARE(emulator.count(0xC4), 4);
+        QVERIFY(window.state()->chooseConditions("D65", "CIE1976L*a*b*", "ΔE00", "SCI"));
+        press(window, "tTestFcn");
+        QCOMPARE(promptRk::history().size(), 3);
+        QVERIFY2(promptRk::history().last().text.startsWith(
+                     "Type T002 is an unfinished average measurement begun under other"),
+                 qPrintable(promptRk::history().last().text));
+        QVERIFY(!window.serialPort()->isMeasuring());
+        QCOMPARE(xyz->text(averageCountColumn), QString("1"));
+
+        xyz->setCheckState(nameColumn, Qt::Checked);
+        promptRk::setNextAnswer(QMessageBox::Yes);
+        window.action("deleteChooseItemFcn")->trigger();
+        QCOMPARE(tree->typeCount(), 1);
+        press(window, "tTestFcn");
+        QTRY_COMPARE_WITH_TIMEOUT(tree->typeCount(), 2, replyTimeout);
+        QCOMPARE(tree->type(1)->text(colorSpaceColumn), QString("CIE1976L*a*b*"));
+        QCOMPARE(columnsOf(tree->type(1)).mid(value1Column, 3), QStringList({"45", "1", "1"}));
     }
 
     void keysAndDebounce()

@@ -24,6 +24,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTreeWidget>
@@ -253,6 +254,47 @@ private slots:
             ->trigger();
         QVERIFY(dialog->isVisible());
         QCOMPARE(dialog->findChild<QLineEdit *>("delatE")->text(), QString("0.80"));
+    }
+
+    // A comma typed before the decimals, in a comma locale and in the C
+    // locale: the tolerance takes it as a point, the readings per average
+    // refuse it in words and keep the setting until a count is typed.
+    void typedCommas_data()
+    {
+        QTest::addColumn<QLocale>("locale");
+        QTest::newRow("German") << QLocale(QLocale::German, QLocale::Germany);
+        QTest::newRow("C") << QLocale::c();
+    }
+    void typedCommas()
+    {
+        QFETCH(QLocale, locale);
+        QLocale::setDefault(locale);
+        const auto restore = qScopeGuard([] { QLocale::setDefault(QLocale::c()); });
+        MainWindows window;
+        window.action("setTolerance")->trigger();
+        auto *tolerance = window.findChild<toleranceRk *>();
+        typeInto(tolerance->findChild<QLineEdit *>("delatE"), "1,5");
+        typeInto(tolerance->findChild<QLineEdit *>("pDelatb"), "0,25");
+        QTest::mouseClick(tolerance->findChild<QPushButton *>("okButton"), Qt::LeftButton);
+        QCOMPARE(window.tolerance().at(0), QString("1.50"));
+        QCOMPARE(window.tolerance().at(6), QString("0.25"));
+        QCOMPARE(window.treeModel()->toleranceRow(0)->text(0), QString("△E≤1.50"));
+        tolerance->close();
+
+        window.action("setAverageTestFcn")->trigger();
+        QLineEdit *times = window.findChild<QLineEdit *>("timesEdit");
+        QWidget *dialog = times->window();
+        auto *ok = dialog->findChild<QPushButton *>("okButton");
+        typeInto(times, "1,5");
+        QCOMPARE(times->text(), QString("1,5"));
+        QVERIFY(!ok->isEnabled());
+        QCOMPARE(dialog->findChild<QLabel *>("hintLabel")->text(), QString("Whole numbers only."));
+        QTest::keyClick(times, Qt::Key_Return);
+        QVERIFY(dialog->isVisible());
+        QCOMPARE(window.measuringConditions().averageTestTime, QString("1"));
+        typeInto(times, "3");
+        QTest::mouseClick(ok, Qt::LeftButton);
+        QCOMPARE(window.measuringConditions().averageTestTime, QString("3"));
     }
 
     // Two readings per average: the panel's Type needs two readings, and

@@ -375,8 +375,8 @@ private slots:
                                      << "150";
         QTest::newRow("exponent") << "LEdit"
                                   << "1e5";
-        QTest::newRow("decimal comma") << "aEdit"
-                                       << "12,5";
+        QTest::newRow("fraction of readings") << "averageEdit"
+                                              << "1,5";
         QTest::newRow("a below -128") << "aEdit"
                                       << "-200";
         QTest::newRow("three decimals") << "bEdit"
@@ -409,11 +409,12 @@ private slots:
         }
         QVERIFY(dialog->toSoftwareButton()->isEnabled());
         QVERIFY(dialog->toInstrumentButton()->isEnabled());
-        // Typing a comma or an exponent is not taken at all.
+        // An exponent is never taken; a comma is a decimal point where a
+        // fraction means something, and stays, to be refused, where not.
         QLineEdit *edit = dialog->findChild<QLineEdit *>(field);
         edit->clear();
-        QTest::keyClicks(edit, "1e,");
-        QCOMPARE(edit->text(), QString("1"));
+        QTest::keyClicks(edit, "1e,5");
+        QCOMPARE(edit->text(), QString(field == "averageEdit" ? "1,5" : "1.5"));
         // Whatever stands there, the buttons act only on acceptable numbers.
         edit->setText(text);
         promptRk::clearHistory();
@@ -448,8 +449,9 @@ private slots:
         dialog->setParameter("QM-64", "8mm");
         QCOMPARE(dialog->lightSourceBox()->count(), 3);
         dialog->lightSourceBox()->setCurrentText("F2(CWF)");
-        QTest::keyClicks(dialog->lEdit(), "50.25");
-        QTest::keyClicks(dialog->aEdit(), "-1.5");
+        // A comma before the decimals, as a German keyboard gives it.
+        QTest::keyClicks(dialog->lEdit(), "50,25");
+        QTest::keyClicks(dialog->aEdit(), "-1,5");
         QTest::keyClicks(dialog->bEdit(), "3");
         QTest::keyClicks(dialog->averageEdit(), "3");
         QTest::mouseClick(dialog->toSoftwareButton(), Qt::LeftButton);

@@ -1,9 +1,11 @@
 #include "colorConversions.h"
+#include "shownNumber.h"
 #include "whiteness.h"
 
 #include <QtTest>
 
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -100,15 +102,25 @@ void tst_whiteness::fromLabMatchesChain()
 
 void tst_whiteness::blackReading()
 {
-    // Y = 0 and X + Y + Z = 0: the indices that divide by them are not numbers,
-    // nothing crashes.
+    // Y = 0, or below 0 from an L* under 0: none of the four indices is a
+    // number (a clamped 40.00 or a blue whiteness of 1.16 would read as
+    // measured), and each is shown as "--".  Just above black they are.
+    for (float L : {0.0f, -0.5f, -20.0f}) {
+        const WhitenessIndices w = whitenessFromLab(L, 0, 0);
+        for (float index : {w.yellowness, w.hunter, w.ganz, w.blue}) {
+            QVERIFY2(std::isnan(index), qPrintable(QString::number(L)));
+            QCOMPARE(shownNumber(double(index)), QString("--"));
+        }
+    }
     const WhitenessIndices w = whitenessIndices(0, 0, 0, 0, 0, 0);
-    QVERIFY(std::isnan(w.yellowness));
-    QVERIFY(std::isnan(w.ganz));
-    QCOMPARE(shown(w.blue), QString("1.16"));
-    QCOMPARE(shown(w.hunter), QString("0.00"));
-    const WhitenessIndices l = whitenessFromLab(0, 0, 0);
-    QCOMPARE(shown(l.blue), QString("1.16"));
+    QVERIFY(std::isnan(w.yellowness) && std::isnan(w.hunter) && std::isnan(w.ganz) &&
+            std::isnan(w.blue));
+    const WhitenessIndices dark = whitenessFromLab(0.5f, 0, 0);
+    for (float index : {dark.yellowness, dark.hunter, dark.ganz, dark.blue})
+        QVERIFY(std::isfinite(index));
+    QCOMPARE(shownNumber(double(dark.ganz)), QString("40.00"));
+    QCOMPARE(shownNumber(std::numeric_limits<double>::quiet_NaN()), QString("--"));
+    QCOMPARE(shownNumber(-std::numeric_limits<double>::infinity()), QString("--"));
 }
 
 QTEST_GUILESS_MAIN(tst_whiteness)

@@ -356,33 +356,61 @@ private slots:
         QVERIFY(ok->isEnabled());
     }
 
-    // Under a comma locale the fields still read the C locale: a comma
-    // cannot be typed (it would read as 0), a point can.
-    void numberFieldsIgnoreTheSystemLocale()
+    // A comma before the decimals is read as a point where a fraction
+    // means something, and shown as one, in a comma locale and in the C
+    // locale alike; where only whole numbers do, it stays in the field with
+    // the reason, and OK waits.  No digit typed is dropped.
+    void typedCommas_data()
     {
-        QLocale::setDefault(QLocale(QLocale::German));
+        QTest::addColumn<QLocale>("locale");
+        QTest::newRow("German") << QLocale(QLocale::German, QLocale::Germany);
+        QTest::newRow("C") << QLocale::c();
+    }
+    void typedCommas()
+    {
+        QFETCH(QLocale, locale);
+        QLocale::setDefault(locale);
         toleranceRk tolerance;
         tolerance.show();
         tolerance.gettolerance("2.00", "2.00", "2.00", "2.00", "2.00", "2.00", "2.00");
         QLineEdit *limit = edit(&tolerance, "nDelatL");
         typeInto(limit, "1,5");
-        QCOMPARE(limit->text(), QString("15"));
-        typeInto(limit, "1.25");
-        QCOMPARE(limit->text(), QString("1.25"));
-        typeInto(limit, "1.257");
-        QCOMPARE(limit->text(), QString("1.25"));
+        QCOMPARE(limit->text(), QString("1.5"));
+        typeInto(limit, "1,257");
+        QCOMPARE(limit->text(), QString("1.257"));
+        typeInto(limit, "1,2,");
+        QCOMPARE(limit->text(), QString("1.2"));
+        typeInto(edit(&tolerance, "delatE"), "0,75");
         QSignalSpy saved(&tolerance, &toleranceRk::toleranceSavedSignal);
         QTest::mouseClick(button(&tolerance, "okButton"), Qt::LeftButton);
         QCOMPARE(saved.count(), 1);
-        QCOMPARE(saved.at(0).at(1).toString(), QString("1.25"));
+        QCOMPARE(saved.at(0).at(0).toString(), QString("0.75"));
+        QCOMPARE(saved.at(0).at(1).toString(), QString("1.2"));
 
         averageTestRk average;
+        QSignalSpy finished(&average, &averageTestRk::setAverageFinishSignal);
         average.show();
+        average.setAverage("1");
         QLineEdit *times = edit(&average, "timesEdit");
-        typeInto(times, "1.000");
-        QCOMPARE(times->text(), QString("1000").left(3));
-        typeInto(times, "1,5");
-        QCOMPARE(times->text(), QString("15"));
+        QLabel *hint = average.findChild<QLabel *>("hintLabel");
+        QPushButton *ok = button(&average, "okButton");
+        for (const char *fraction : {"1,5", "1.5", "2,"}) {
+            typeInto(times, fraction);
+            QCOMPARE(times->text(), QString(fraction));
+            QVERIFY(!ok->isEnabled());
+            QVERIFY(hint->isVisible());
+            QCOMPARE(hint->text(), QString("Whole numbers only."));
+            average.OKButtonFcn();
+            QCOMPARE(finished.count(), 0);
+        }
+        typeInto(times, "1000");
+        QCOMPARE(hint->text(), QString("A whole number from 0 to 999."));
+        QVERIFY(!ok->isEnabled());
+        typeInto(times, "15");
+        QCOMPARE(hint->text(), QString());
+        QTest::mouseClick(ok, Qt::LeftButton);
+        QCOMPARE(finished.count(), 1);
+        QCOMPARE(finished.at(0).at(0).toString(), QString("15"));
     }
 
     // Readings per average: 0 and nothing mean one; a count is reported
@@ -403,8 +431,6 @@ private slots:
                                    << "5";
         QTest::newRow("largest") << "999"
                                  << "999";
-        QTest::newRow("beyond") << "1000"
-                                << "100";
     }
 
     void averageCounts()
@@ -437,7 +463,7 @@ private slots:
         QPushButton *ok = button(&dialog, "okButton");
         QVERIFY(ok->isEnabled());
         typeInto(edit(&dialog, "timesEdit"), "-+");
-        QCOMPARE(edit(&dialog, "timesEdit")->text(), QString("+"));
+        QCOMPARE(edit(&dialog, "timesEdit")->text(), QString("-"));
         QVERIFY(!ok->isEnabled());
         dialog.OKButtonFcn();
         QCOMPARE(finished.count(), 0);
@@ -469,12 +495,15 @@ private slots:
         QCOMPARE(dialog.shownValues(), QStringList({"0.31", "91.41", "100.00", "100.43"}));
         QVERIFY(test->isEnabled());
 
-        // Black: the indices that divide by Y are no numbers, and say so.
-        QTest::mouseClick(test, Qt::LeftButton);
-        dialog.setWhiteYellow({0, 0, 0, 0, 0, 0});
-        QCOMPARE(dialog.shownValues().at(0), QString("nan"));
-        QCOMPARE(dialog.shownValues().at(2), QString("nan"));
-        QCOMPARE(dialog.shownValues().at(3), QString("1.16"));
+        // Black, or below black (L* under 0): no index describes it, and
+        // each cell says so in words a person reads.
+        for (float L : {0.0f, -0.5f}) {
+            QTest::mouseClick(test, Qt::LeftButton);
+            const ColorTriple black = labToXyz(L, 0, 0);
+            const ColorTriple h = xyzToHunterLab(black[0], black[1], black[2]);
+            dialog.setWhiteYellow({black[0], black[1], black[2], h[0], h[1], h[2]});
+            QCOMPARE(dialog.shownValues(), QStringList({"--", "--", "--", "--"}));
+        }
 
         // No answer, or the instrument gone: Test is released, and stays off
         // while nothing is connected.
@@ -487,7 +516,7 @@ private slots:
         QVERIFY(!test->isEnabled());
         dialog.setConnected(true);
         QVERIFY(test->isEnabled());
-        QCOMPARE(asked.count(), 4);
+        QCOMPARE(asked.count(), 5);
     }
 };
 

@@ -205,25 +205,33 @@ private slots:
         QCOMPARE(promptRk::history().size(), 1);
     }
 
-    // Whole milliseconds of the seconds typed, read in the C locale whatever
-    // the system's, never below 1.2 s and never more than a timer holds.
+    // Whole milliseconds of the seconds typed, with a point or a comma
+    // before the decimals whatever the system's locale, never below 1.2 s
+    // and never more than a timer holds.
     void intervals_data()
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<int>("msec");
-        QTest::newRow("1.25 s") << "1.25" << 1250;
-        QTest::newRow("4.35 s") << "4.35" << 4350;
-        QTest::newRow("below the least") << "1" << 1200;
-        QTest::newRow("comma is no decimal point") << "2,5" << 25000;
-        QTest::newRow("a week") << "604800" << 604800000;
-        QTest::newRow("beyond a timer") << "1000000000" << std::numeric_limits<int>::max();
+        QTest::addColumn<QLocale>("locale");
+        const QLocale german(QLocale::German, QLocale::Germany);
+        QTest::newRow("1.25 s") << "1.25" << 1250 << german;
+        QTest::newRow("4.35 s") << "4.35" << 4350 << german;
+        QTest::newRow("below the least") << "1" << 1200 << german;
+        QTest::newRow("comma, German") << "1,25" << 1250 << german;
+        QTest::newRow("comma, C") << "1,25" << 1250 << QLocale::c();
+        QTest::newRow("milliseconds") << "2,345" << 2345 << QLocale::c();
+        QTest::newRow("a second comma is dropped") << "2,5,1" << 2510 << german;
+        QTest::newRow("a week") << "604800" << 604800000 << german;
+        QTest::newRow("beyond a timer")
+            << "1000000000" << std::numeric_limits<int>::max() << german;
     }
 
     void intervals()
     {
         QFETCH(QString, typed);
         QFETCH(int, msec);
-        QLocale::setDefault(QLocale(QLocale::German));
+        QFETCH(QLocale, locale);
+        QLocale::setDefault(locale);
         testRk panel;
         panel.show();
         panel.enableAll();

@@ -280,6 +280,52 @@ private slots:
         QCOMPARE(model->typeCount(), 2);
     }
 
+    // A reading that would join an average begun under other conditions (the
+    // instrument's own key after a change) is not mixed in: a box says so
+    // and the average waits; with its conditions back it goes on.  The
+    // conditions may be chosen again once no average is unfinished.
+    void averageKeepsItsFirstConditions_data()
+    {
+        QTest::addColumn<bool>("sample");
+        QTest::newRow("Type") << false;
+        QTest::newRow("Sample") << true;
+    }
+    void averageKeepsItsFirstConditions()
+    {
+        QFETCH(bool, sample);
+        if (sample)
+            tree->setCurrentItem(recorder->typeReading(40, 0, 0));
+        conditions.averageTestTime = "2";
+        recorder->setAverageMode(true);
+        auto reading = [&](float L) {
+            return sample ? recorder->sampleReading(L, 10, 20) : recorder->typeReading(L, 10, 20);
+        };
+        QTreeWidgetItem *item = reading(50);
+        QVERIFY(item);
+        QCOMPARE(recorder->unfinishedItem(), item);
+        QVERIFY(recorder->mayChooseConditions("D65", "CIE1976LAB", "SCI"));
+        QVERIFY(!recorder->mayChooseConditions("D65", "CIEXYZ", "SCI"));
+        QVERIFY(!recorder->mayChooseConditions("A", "CIE1976L*a*b*", "SCI"));
+        QVERIFY(!recorder->mayChooseConditions("D65", "CIE1976L*a*b*", "SCE"));
+        QCOMPARE(promptRk::history().size(), 3);
+
+        conditions.colorSpace = "CIEXYZ";
+        QVERIFY(recorder->seriesConditionsChanged());
+        QCOMPARE(reading(52), nullptr);
+        QCOMPARE(item->text(averageCountColumn), QString("1"));
+        QCOMPARE(promptRk::history().size(), 4);
+        QVERIFY(promptRk::history().last().text.contains("begun under other measuring conditions"));
+
+        conditions.colorSpace = "CIE1976L*a*b*";
+        conditions.averageTestTime = "5"; // the readings per average may change
+        QVERIFY(!recorder->seriesConditionsChanged());
+        QCOMPARE(reading(52), item);
+        QCOMPARE(columnsOf(item).mid(value1Column, 3), QStringList({"51.00", "10.00", "20.00"}));
+        QCOMPARE(recorder->unfinishedItem(), nullptr);
+        QVERIFY(recorder->mayChooseConditions("A", "CIEXYZ", "SCE"));
+        QCOMPARE(promptRk::history().size(), 4);
+    }
+
     void sampleReadingDuringTypeAverage_data()
     {
         QTest::addColumn<int>("answer");
@@ -566,6 +612,17 @@ private slots:
         QCOMPARE(panel.judgementCells(), QStringList({"White+ Black-", "Green+ Red-", "Normal",
                                                       "Fail", "Fail", "Pass", "Pass"}));
         QCOMPARE(panel.cell(panel.parameterTable(), 1, 7), QString("1/1"));
+
+        // A difference that cannot be computed (FMC-II against black) reads
+        // "--", as on the reports and in the workbook.
+        conditions.colorDiffFormula = QString::fromUtf8("ΔEFCMⅡ");
+        recorder->typeReading(0, 0, 0);
+        tree->setCurrentItem(model->lastType());
+        recorder->sampleReading(10, 1, 1);
+        QVERIFY(panel.pressItem(model->lastType(), tolerance));
+        QCOMPARE(panel.cell(data, 1, 4), QString("10.00"));
+        QCOMPARE(panel.cell(data, 4, 4), QString("--"));
+        conditions = labConditions();
 
         // A Type without Samples empties the Sample side.
         recorder->typeReading(40, 0, 0);

@@ -12,6 +12,7 @@
 #include "workbookWriter.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QJsonArray>
 #include <QScopeGuard>
 #include <QTemporaryDir>
@@ -323,13 +324,30 @@ private slots:
                  qPrintable(error));
         const QJsonObject book = readWorkbook(path);
         const QJsonObject cells = book["cells"].toObject();
-        QCOMPARE(cells["E4"].toObject()["value"].toString(), QString("nan"));
+        // A difference that is no number: "--" where a person reads it, an
+        // empty cell in the CSV a spreadsheet or a script reads.
+        QCOMPARE(cells["E4"].toObject()["value"].toString(), QString("--"));
         QCOMPARE(cells["E4"].toObject()["type"].toString(), QString("s"));
         QCOMPARE(cells["B5"].toObject()["value"].toString(), QString("0.00"));
         const QJsonObject cut = cells["A5"].toObject();
         QCOMPARE(cut["value"].toString(), QString(workbookCellTextLimit, QChar(0x6837)));
         QVERIFY2(cut["note"].toString().contains("32767 of its 40000 characters"),
                  qPrintable(cut["note"].toString()));
+
+        const QString csvPath = dir.filePath("odd.csv");
+        QVERIFY2(writeCsvFile(csvPath, m.data({}), currentExportTexts(), {}, &error),
+                 qPrintable(error));
+        QString failure;
+        const QJsonArray rows = readExport("readCsv.py", csvPath, &failure)["rows"].toArray();
+        QVERIFY2(failure.isEmpty(), qPrintable(failure));
+        QCOMPARE(rows.size(), 4);
+        const QJsonArray nanRow = rows[2].toArray();
+        QCOMPARE(nanRow.at(2).toString(), QString("Sample S001"));
+        QCOMPARE(nanRow.at(6).toString(), QString(""));
+        QCOMPARE(rows[3].toArray().at(3).toString(), QString("0"));
+        QFile csvFile(csvPath);
+        QVERIFY(csvFile.open(QIODevice::ReadOnly));
+        QVERIFY(!csvFile.readAll().toLower().contains("nan"));
     }
 
     void csvReadBack()

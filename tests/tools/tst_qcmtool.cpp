@@ -260,6 +260,10 @@ void tst_qcmtool::whiteness()
     const Run r = run({"whiteness", "100", "0", "0"});
     QCOMPARE(r.exitCode, 0);
     QCOMPARE(r.out, QString("0.31\n91.41\n100.00\n100.43\n"));
+    // A black reading has no index: "--", as the window shows it.
+    const Run black = run({"whiteness", "-0.5", "0", "0"});
+    QCOMPARE(black.exitCode, 0);
+    QCOMPARE(black.out, QString("--\n--\n--\n--\n"));
 }
 
 QTEST_GUILESS_MAIN(tst_qcmtool)

@@ -506,6 +506,18 @@ continue to click "Yes", cancel to click "No"!</source>
             <source>Please measure Type firstly!</source>
             <translation>请先测量标样!</translation>
         </message>
+        <message>
+            <source>%1 is an unfinished average measurement begun under other measuring conditions: all its readings share the conditions of the first one.
+Set them back to finish it, or delete it.</source>
+            <translation>%1 是未完成的平均测量，开始于其他测量条件下：它的所有读数都沿用第一次读数的条件。
+请改回原条件以完成它，或删除它。</translation>
+        </message>
+        <message>
+            <source>%1 is an unfinished average measurement (%2 of %3 readings): all its readings share the light source, light mode and colour space of the first one.
+Finish it, or delete it, before changing them.</source>
+            <translation>%1 是未完成的平均测量（已测 %2 次，共 %3 次）：它的所有读数都沿用第一次读数的光源、含光模式和色空间。
+请先完成或删除它，再更改这些条件。</translation>
+        </message>
     </context>
     <context>
         <name>sharedState</name>

@@ -506,6 +506,18 @@ continue to click "Yes", cancel to click "No"!</source>
             <source>Please measure Type firstly!</source>
             <translation>請先量測標樣!</translation>
         </message>
+        <message>
+            <source>%1 is an unfinished average measurement begun under other measuring conditions: all its readings share the conditions of the first one.
+Set them back to finish it, or delete it.</source>
+            <translation>%1 是未完成的平均測量，開始於其他測量條件下：它的所有讀數都沿用第一次讀數的條件。
+請改回原條件以完成它，或刪除它。</translation>
+        </message>
+        <message>
+            <source>%1 is an unfinished average measurement (%2 of %3 readings): all its readings share the light source, light mode and colour space of the first one.
+Finish it, or delete it, before changing them.</source>
+            <translation>%1 是未完成的平均測量（已測 %2 次，共 %3 次）：它的所有讀數都沿用第一次讀數的光源、含光模式和色空間。
+請先完成或刪除它，再更改這些條件。</translation>
+        </message>
     </context>
     <context>
         <name>sharedState</name>
