@@ -33,8 +33,8 @@ public:
     QString currentFile() const { return m_currentFile; }
     // Something the user would lose changed since the last save, open or
     // new: a Type or Sample added, removed or changed in any column or check
-    // mark, the tolerance or the print information.  Stays so until the
-    // next save, open or new, even when the change is undone by hand.
+    // mark (so until the next save, open or new, even when undone by hand),
+    // or a tolerance or print information other than the saved one.
     bool isModified() const;
     // The measurement differs from its file (it was rebuilt from the
     // journal); until the next save, open or new.
@@ -51,8 +51,8 @@ public:
     void open();
     bool save();
     bool saveAs();
-    // Opens `path` without asking first (command line, recent files after
-    // maybeSave, a dropped file after maybeSave).
+    // Opens `path` without asking first (Open after maybeSave, and
+    // openAsked).
     bool openFile(const QString &path);
     // Opens `path` as the user asked for it (a recent file, a dropped file,
     // the command line): unsaved changes first.  True when it was loaded.
