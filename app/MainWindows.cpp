@@ -954,7 +954,8 @@ void MainWindows::openRecentFile()
 
 bool MainWindows::openFileAtStart(const QString &path)
 {
-    return m_document->openFile(path);
+    // A measurement restored from the journal is not thrown away unasked.
+    return m_document->openAsked(path);
 }
 
 void MainWindows::closeEvent(QCloseEvent *event)

@@ -102,6 +102,8 @@ public:
     void setCurrentFile(const QString &path);
     bool isModified() const;
     bool maybeSave();
+    // The file named on the command line: after "save changes?" when the
+    // measurement restored from the journal is in the way.
     bool openFileAtStart(const QString &path);
     QString currentFile() const;
     // Puts `path` at the front of the recent-file list.

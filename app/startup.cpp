@@ -24,6 +24,13 @@ void waitPumping(int msec)
 
 } // namespace
 
+void startSession(MainWindows &window, const QString &journalFolder, const QStringList &arguments)
+{
+    window.startJournal(journalFolder);
+    if (arguments.size() > 1)
+        window.openFileAtStart(arguments.at(1));
+}
+
 int runQcm(int argc, char **argv)
 {
     QApplication app(argc, argv);
@@ -48,10 +55,9 @@ int runQcm(int argc, char **argv)
                         choice.messageColor);
     waitPumping(800);
     window.show();
-    window.startJournal(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
-                        "/journal");
-    if (argc > 1)
-        window.openFileAtStart(QString::fromLocal8Bit(argv[1]));
+    startSession(window,
+                 QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + "/journal",
+                 QCoreApplication::arguments());
     splash->finish(&window);
     delete splash;
 

@@ -6,6 +6,7 @@
 #include "serialPortRk.h"
 #include "sharedState.h"
 
+#include <QAbstractItemModel>
 #include <QApplication>
 #include <QBuffer>
 #include <QDir>
@@ -13,6 +14,7 @@
 #include <QSaveFile>
 #include <QScopeGuard>
 #include <QTimer>
+#include <QTreeWidget>
 #include <QTreeWidgetItem>
 
 measuringDocument::measuringDocument(measurementTreeRk *tree, sharedState *state,
@@ -21,6 +23,42 @@ measuringDocument::measuringDocument(measurementTreeRk *tree, sharedState *state
       m_eventPump(new QTimer(this))
 {
     connect(m_eventPump, &QTimer::timeout, this, &measuringDocument::pumpEvents);
+    // Every command that adds, removes, renames, re-measures or (un)checks
+    // an item reaches the tree's model; watching it there leaves none out.
+    QAbstractItemModel *model = m_tree->tree()->model();
+    connect(model, &QAbstractItemModel::rowsInserted, this,
+            [this](const QModelIndex &parent) { itemsChangedUnder(parent); });
+    connect(model, &QAbstractItemModel::rowsRemoved, this,
+            [this](const QModelIndex &parent) { itemsChangedUnder(parent); });
+    connect(model, &QAbstractItemModel::rowsMoved, this,
+            [this](const QModelIndex &from, int, int, const QModelIndex &to) {
+                itemsChangedUnder(from);
+                itemsChangedUnder(to);
+            });
+    connect(model, &QAbstractItemModel::dataChanged, this,
+            [this](const QModelIndex &topLeft) { itemsChangedUnder(topLeft.parent()); });
+    markSaved();
+}
+
+void measuringDocument::itemsChangedUnder(const QModelIndex &parent)
+{
+    // A load fills the tree with what the file holds; a measurement already
+    // marked needs no second look (an upload adds thousands of rows).
+    if (m_changed || m_loading || !parent.isValid())
+        return;
+    QTreeWidget *view = m_tree->tree();
+    const QModelIndex root =
+        view->model()->index(view->indexOfTopLevelItem(m_tree->measurementRoot()), 0);
+    // Types are the root's children, Samples its grandchildren.
+    if (parent == root || parent.parent() == root)
+        m_changed = true;
+}
+
+void measuringDocument::markSaved()
+{
+    m_changed = false;
+    m_savedTolerance = m_state->tolerance();
+    m_savedPrintTexts = m_state->printInfo().texts();
 }
 
 void measuringDocument::pumpEvents()
@@ -186,8 +224,7 @@ void measuringDocument::reportLosses(const QString &path, const MeasuringFileLos
 void measuringDocument::setCurrentFile(const QString &path)
 {
     m_currentFile = path;
-    m_forcedModified = false;
-    m_savedItemCount = path.isEmpty() ? 0 : m_tree->itemCount();
+    markSaved();
     emit currentFileChanged(path);
     emit titleChanged(windowTitle());
 }
@@ -201,7 +238,16 @@ QString measuringDocument::windowTitle() const
 
 bool measuringDocument::isModified() const
 {
-    return m_forcedModified || m_tree->itemCount() != m_savedItemCount;
+    if (m_changed || m_state->tolerance() != m_savedTolerance)
+        return true;
+    const QStringList print = m_state->printInfo().texts();
+    if (print == m_savedPrintTexts)
+        return false;
+    // A measurement name still at its default follows the interface language;
+    // that alone changes nothing the user made.
+    return print.mid(1) != m_savedPrintTexts.mid(1) ||
+           !sharedState::isDefaultMeasurementName(print.value(0)) ||
+           !sharedState::isDefaultMeasurementName(m_savedPrintTexts.value(0));
 }
 
 bool measuringDocument::maybeSave()
@@ -278,10 +324,9 @@ void measuringDocument::newFile()
     }
 }
 
-void measuringDocument::openAsked(const QString &path)
+bool measuringDocument::openAsked(const QString &path)
 {
-    if (!refusedWhileHeld() && maybeSave())
-        openFile(path);
+    return !refusedWhileHeld() && maybeSave() && openFile(path);
 }
 
 bool measuringDocument::openFile(const QString &path)

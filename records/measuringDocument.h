@@ -1,9 +1,13 @@
 #ifndef QCM_MEASURINGDOCUMENT_H
 #define QCM_MEASURINGDOCUMENT_H
 
+#include "judgement.h"
+
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
+class QModelIndex;
 class QTimer;
 class QWidget;
 class measurementTreeRk;
@@ -28,10 +32,14 @@ public:
     bool loadFile(const QString &path);
     void setCurrentFile(const QString &path);
     QString currentFile() const { return m_currentFile; }
+    // Something the user would lose changed since the last save, open or
+    // new: a Type or Sample added, removed or changed in any column or check
+    // mark (so until the next save, open or new, even when undone by hand),
+    // or a tolerance or print information other than the saved one.
     bool isModified() const;
-    // The measurement differs from its file whatever the count says (it was
-    // rebuilt from the journal); until the next save, open or new.
-    void markModified() { m_forcedModified = true; }
+    // The measurement differs from its file (it was rebuilt from the
+    // journal); until the next save, open or new.
+    void markModified() { m_changed = true; }
     // Asks whether to save a modified measurement; false when the user cancels
     // or the save fails.
     bool maybeSave();
@@ -44,12 +52,12 @@ public:
     void open();
     bool save();
     bool saveAs();
-    // Opens `path` without asking first (command line, recent files after
-    // maybeSave, a dropped file after maybeSave).
+    // Opens `path` without asking first (Open after maybeSave, and
+    // openAsked).
     bool openFile(const QString &path);
-    // Opens `path` as the user asked for it (a recent file, a dropped file):
-    // unsaved changes first.
-    void openAsked(const QString &path);
+    // Opens `path` as the user asked for it (a recent file, a dropped file,
+    // the command line): unsaved changes first.  True when it was loaded.
+    bool openAsked(const QString &path);
     // While something fills the tree (an upload), New and Open wait, with a
     // word on the link's strip.
     void holdFileCommands(bool held) { m_held = held; }
@@ -82,6 +90,11 @@ private:
     void reportLosses(const QString &path, const MeasuringFileLosses &lost);
     // The language whose root prefix is in effect (the loaded translation's).
     QString effectiveLanguage() const;
+    // A Type or Sample was added, removed or changed under `parent` (an index
+    // of the tree's model); changes elsewhere in the tree do not count.
+    void itemsChangedUnder(const QModelIndex &parent);
+    // The measurement as it is now is what its file holds.
+    void markSaved();
 
     measurementTreeRk *m_tree;
     sharedState *m_state;
@@ -90,9 +103,12 @@ private:
     QWidget *m_window;
     QTimer *m_eventPump;
     QString m_currentFile;
-    int m_savedItemCount = 0;
     bool m_loading = false;
-    bool m_forcedModified = false;
+    // A Type or Sample changed since the last save, open or new.
+    bool m_changed = false;
+    // The tolerance and the print texts at the last save, open or new.
+    Tolerance m_savedTolerance;
+    QStringList m_savedPrintTexts;
 };
 
 #endif

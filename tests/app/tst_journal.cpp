@@ -362,6 +362,28 @@ private slots:
         }
     }
 
+    // Whether a change was made does not depend on the journal: with none
+    // (its folder cannot be made) a rename is still asked about.
+    void changesCountWithoutAJournal()
+    {
+        const QString notAFolder = files.filePath("plain-file");
+        QFile plain(notAFolder);
+        QVERIFY(plain.open(QIODevice::WriteOnly));
+        plain.close();
+        MainWindows window;
+        window.startJournal(notAFolder + "/journal");
+        QVERIFY(promptRk::history().last().text.startsWith("Unsaved measurements cannot be"));
+        fill(window);
+        QVERIFY(window.saveFile(files.filePath("unjournaled.qcm")));
+        window.setCurrentFile(files.filePath("unjournaled.qcm"));
+        window.treeModel()->type(1)->setText(0, "Renamed");
+        promptRk::setNextAnswer(QMessageBox::Cancel);
+        window.newFile();
+        QCOMPARE(promptRk::history().last().text,
+                 QString("The document has been modified.\nDo you want to save your changes?"));
+        QCOMPARE(window.treeModel()->type(1)->text(0), QString("Renamed"));
+    }
+
     void twoProgramsKeepTwoJournals()
     {
         QTemporaryDir folder;

@@ -2,18 +2,29 @@
 // modification test, the recent list and the failures a user can meet.
 
 #include "../support/conditionColumns.h"
+#include "../support/emulatorProcess.h"
 #include "../support/measuringRecords.h"
 #include "../support/settingsStore.h"
 #include "MainWindows.h"
+#include "itemOperationsRk.h"
+#include "itemRenameRk.h"
+#include "libraryTableModel.h"
 #include "measurementTreeRk.h"
+#include "printMsgConfigRk.h"
 #include "promptRk.h"
+#include "sharedState.h"
+#include "standardLibraryRk.h"
+#include "testRk.h"
+#include "toleranceRk.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QDropEvent>
 #include <QFile>
+#include <QLineEdit>
 #include <QMimeData>
+#include <QPushButton>
 #include <QSettings>
 #include <QStatusBar>
 #include <QTemporaryDir>
@@ -46,15 +57,139 @@ QByteArray fileBytes(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+bool writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+           file.write(bytes) == bytes.size();
+}
+
+const QString saveQuestion = "The document has been modified.\nDo you want to save your changes?";
+
+int saveQuestionsAsked()
+{
+    int asked = 0;
+    for (const promptRk::Record &record : promptRk::history())
+        asked += record.text == saveQuestion;
+    return asked;
+}
+
+// What a measuring file keeps: the tolerance, the print texts and every
+// column text of every Type and Sample.
+QStringList fileContent(MainWindows &window)
+{
+    QStringList lines{window.tolerance().join(' '), window.state()->printInfo().texts().join('|')};
+    auto line = [](const QTreeWidgetItem *item) {
+        QStringList texts;
+        for (int column = 0; column < 16; ++column)
+            texts << item->text(column);
+        return texts.join('|');
+    };
+    measurementTreeRk *tree = window.treeModel();
+    for (int t = 0; t < tree->typeCount(); ++t) {
+        lines << line(tree->type(t));
+        for (int s = 0; s < tree->type(t)->childCount(); ++s)
+            lines << "  " + line(tree->type(t)->child(s));
+    }
+    return lines;
+}
+
+void select(MainWindows &window, QTreeWidgetItem *item)
+{
+    window.measurementTree()->clearSelection();
+    window.measurementTree()->setCurrentItem(item);
+    item->setSelected(true);
+}
+
+void typeInto(QLineEdit *edit, const QString &text)
+{
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_Delete);
+    QTest::keyClicks(edit, text);
+}
+
+// Checks `item` and deletes the checked items, answering Yes.
+void deleteChecked(MainWindows &window, QTreeWidgetItem *item)
+{
+    item->setCheckState(0, Qt::Checked);
+    promptRk::setNextAnswer(QMessageBox::Yes);
+    window.action("deleteChooseItemFcn")->trigger();
+}
+
+// The commands that put another measurement in place of this one, or end it.
+enum Command
+{
+    newCommand,
+    openCommand,
+    recentCommand,
+    dropCommand,
+    closeCommand
+};
+
+// Gives `command` as a user does, answering "save changes?" with `answer`;
+// Open, a recent entry and a drop bring `other`.
+void give(MainWindows &window, Command command, QMessageBox::StandardButton answer,
+          const QString &other)
+{
+    promptRk::setNextAnswer(answer);
+    switch (command) {
+    case newCommand:
+        window.action("newFile")->trigger();
+        break;
+    case openCommand:
+        if (answer != QMessageBox::Cancel)
+            promptRk::setNextFileName(other);
+        window.action("open")->trigger();
+        break;
+    case recentCommand:
+        for (QAction *recent : window.recentFileActions()) {
+            if (recent->isVisible() && recent->data().toString() == other) {
+                recent->trigger();
+                return;
+            }
+        }
+        QFAIL("the other file is not among the recent files");
+        break;
+    case dropCommand: {
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(other)});
+        // The drop goes where the drag entered.
+        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton,
+                              Qt::NoModifier);
+        QApplication::sendEvent(&window, &enter);
+        QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&window, &drop);
+        break;
+    }
+    case closeCommand:
+        window.close();
+        break;
+    }
+}
+
 } // namespace
 
 class tst_measuringFiles : public QObject
 {
     Q_OBJECT
     QTemporaryDir dir;
+    // lot: the two Types of fillTree; other: one Type.
+    QByteArray lotBytes, otherBytes;
 
 private slots:
-    void initTestCase() { promptRk::setTesting(true); }
+    void initTestCase()
+    {
+        promptRk::setTesting(true);
+        resetStore();
+        MainWindows window;
+        fillTree(window);
+        QVERIFY(window.saveFile(dir.filePath("template.qcm")));
+        lotBytes = fileBytes(dir.filePath("template.qcm"));
+        window.newFile();
+        window.addTypeItem(30, 1, 1, "Other", conditionColumns());
+        QVERIFY(window.saveFile(dir.filePath("template.qcm")));
+        otherBytes = fileBytes(dir.filePath("template.qcm"));
+    }
     void init()
     {
         resetStore();
@@ -133,8 +268,10 @@ private slots:
         QTreeWidgetItem *sample =
             window.addSampleItem(1, 2, 3, type, "Sample S004", conditionColumns());
         QVERIFY(window.isModified());
+        // Back to the saved count, but changed since the save all the same.
         window.treeModel()->deleteItem(sample);
-        QVERIFY(!window.isModified());
+        QVERIFY(window.isModified());
+        QCOMPARE(window.windowTitle(), QString("Color Software QCM  run1.qcm - QCM"));
 
         // Closing a modified measurement asks; Cancel keeps the window open.
         window.addTypeItem(1, 2, 3, "Type T003", conditionColumns());
@@ -147,6 +284,157 @@ private slots:
         window.newFile();
         QCOMPARE(window.treeModel()->itemCount(), 0);
         QCOMPARE(window.windowTitle(), QString("Color Software QCM  Untitled [*] - QCM"));
+    }
+
+    // Changes that leave the number of Types and Samples as it was saved: each
+    // is asked about by every command that would drop it, Cancel keeps it,
+    // and Yes writes it into the file before the command goes on.
+    void changesOfTheSameCountAreAskedAbout_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<int>("savedBy");
+        QTest::newRow("Sample renamed") << "rename" << int(newCommand);
+        QTest::newRow("measurement renamed") << "rename root" << int(openCommand);
+        QTest::newRow("Type checked for printing") << "check" << int(closeCommand);
+        QTest::newRow("tolerance") << "tolerance" << int(recentCommand);
+        QTest::newRow("print information") << "print" << int(dropCommand);
+        QTest::newRow("Type launched from the library") << "library" << int(closeCommand);
+        QTest::newRow("Sample deleted, another measured") << "measure Sample" << int(openCommand);
+        QTest::newRow("Type deleted, measured again") << "measure Type" << int(newCommand);
+    }
+    void changesOfTheSameCountAreAskedAbout()
+    {
+        QFETCH(QString, change);
+        QFETCH(int, savedBy);
+        const QString lot = dir.filePath("lot.qcm");
+        const QString other = dir.filePath("other.qcm");
+        QVERIFY(writeBytes(lot, lotBytes) && writeBytes(other, otherBytes));
+        resetStore({{"fileDirectory", dir.filePath("library-" + change)}});
+        emulatorProcess emulator;
+        const bool measuring = change.startsWith("measure");
+        if (measuring) {
+            QVERIFY(emulator.start({"--colors", "61,-2,3.5"}));
+            qputenv("QCM_SERIAL_PORT", emulator.path.toLocal8Bit());
+        }
+        const auto unset = qScopeGuard([] { qunsetenv("QCM_SERIAL_PORT"); });
+
+        MainWindows window;
+        window.show();
+        QVERIFY(window.openFileAtStart(other));
+        QVERIFY(window.openFileAtStart(lot));
+        QVERIFY(!window.isModified());
+        const QStringList before = fileContent(window);
+        measurementTreeRk *tree = window.treeModel();
+        if (change == "rename" || change == "rename root") {
+            select(window, change == "rename" ? tree->type(0)->child(0) : tree->measurementRoot());
+            window.action("itemRenameFcn")->trigger();
+            itemRenameRk *dialog = window.operations()->renameDialog();
+            dialog->nameEdit()->clear();
+            QTest::keyClicks(dialog->nameEdit(), "Lot 9");
+            QTest::mouseClick(dialog->okButton(), Qt::LeftButton);
+        } else if (change == "check") {
+            tree->type(1)->setCheckState(0, Qt::Checked); // as a click on its box does
+        } else if (change == "tolerance") {
+            window.action("setTolerance")->trigger();
+            auto *dialog = window.findChild<toleranceRk *>();
+            typeInto(dialog->findChild<QLineEdit *>("delatE"), "0.8");
+            QTest::mouseClick(dialog->findChild<QPushButton *>("okButton"), Qt::LeftButton);
+        } else if (change == "print") {
+            window.action("configuration")->trigger();
+            printMsgConfigRk *dialog = window.printInfoDialog();
+            typeInto(dialog->edit(printMsgConfigRk::companyRow), "Acme Paints");
+            QTest::mouseClick(dialog->okButton(), Qt::LeftButton);
+        } else if (change == "library") {
+            // Type T002 into the library, deleted from the tree, launched back
+            // with the values the library holds.
+            select(window, tree->type(1));
+            window.action("saveAsStandardFcn")->trigger();
+            standardLibraryRk *library = window.libraryDialog();
+            QCOMPARE(library->tableModel()->rowCount(), 1);
+            deleteChecked(window, tree->type(1));
+            QCOMPARE(tree->typeCount(), 1);
+            library->tableModel()->setChecked(0, true);
+            library->findChild<QPushButton *>("launchButton")->click();
+        } else if (measuring) {
+            // Through the button panel, against the instrument emulator.
+            const bool type = change == "measure Type";
+            deleteChecked(window, type ? tree->type(1) : tree->type(0)->child(1));
+            QTRY_VERIFY_WITH_TIMEOUT(window.instrumentConnected(), 15000);
+            window.measurementTree()->setCurrentItem(tree->type(0));
+            window.action("stTestUiFcn")->trigger();
+            QPushButton *button = window.findChild<testRk *>()->findChild<QPushButton *>(
+                type ? "typeButton" : "sampleButton");
+            QTRY_VERIFY(button->isEnabled());
+            QTest::mouseClick(button, Qt::LeftButton);
+            QTRY_COMPARE_WITH_TIMEOUT(tree->itemCount(), 5, 10000);
+            QTreeWidgetItem *measured = type ? tree->type(1) : tree->type(0)->child(2);
+            QCOMPARE(measured->text(nameColumn), QString(type ? "Type T002" : "Sample S004"));
+            QCOMPARE(measured->text(value1Column), QString("61"));
+        }
+        const QStringList changed = fileContent(window);
+        // Check marks are not kept in the file; everything else is.
+        QCOMPARE(changed == before, change == "check");
+        QCOMPARE(tree->itemCount(), 5); // as many as the file holds
+        QCOMPARE(window.windowTitle(), QString("Color Software QCM  lot.qcm - QCM"));
+
+        for (Command command :
+             {newCommand, openCommand, recentCommand, dropCommand, closeCommand}) {
+            promptRk::clearHistory();
+            give(window, command, QMessageBox::Cancel, other);
+            QVERIFY2(saveQuestionsAsked() == 1, qPrintable(QString("command %1").arg(command)));
+            QCOMPARE(window.currentFile(), lot);
+            QCOMPARE(fileContent(window), changed);
+            QVERIFY(window.isVisible());
+        }
+        promptRk::clearHistory();
+        give(window, Command(savedBy), QMessageBox::Yes, other);
+        QCOMPARE(saveQuestionsAsked(), 1);
+        if (savedBy == newCommand)
+            QCOMPARE(tree->itemCount(), 0);
+        else if (savedBy == closeCommand)
+            QVERIFY(!window.isVisible());
+        else
+            QCOMPARE(window.currentFile(), other);
+        QVERIFY(!window.isModified());
+        MainWindows reader;
+        QVERIFY(reader.loadFile(lot));
+        QCOMPARE(fileContent(reader), changed);
+    }
+
+    // Looking, selecting, switching the language and confirming the tolerance
+    // as it is change nothing: no question on close.  A saved measurement
+    // gives way to New without one.
+    void unchangedMeasurementIsNotAskedAbout()
+    {
+        const QString lot = dir.filePath("looked-at.qcm");
+        QVERIFY(writeBytes(lot, lotBytes));
+        {
+            MainWindows window;
+            window.show();
+            QVERIFY(window.openFileAtStart(lot));
+            select(window, window.treeModel()->type(0)->child(1));
+            window.SimplifyFcn();
+            QVERIFY(!window.isModified());
+            window.EnglishFcn();
+            window.action("setTolerance")->trigger();
+            auto *dialog = window.findChild<toleranceRk *>();
+            typeInto(dialog->findChild<QLineEdit *>("delatE"), "2");
+            QTest::mouseClick(dialog->findChild<QPushButton *>("okButton"), Qt::LeftButton);
+            promptRk::clearHistory();
+            QVERIFY(window.close());
+            QCOMPARE(saveQuestionsAsked(), 0);
+        }
+        MainWindows window;
+        window.show();
+        fillTree(window);
+        promptRk::setNextFileName(dir.filePath("saved-then-new.qcm"));
+        QVERIFY(window.save());
+        promptRk::clearHistory();
+        window.action("newFile")->trigger();
+        QCOMPARE(saveQuestionsAsked(), 0);
+        QCOMPARE(window.treeModel()->itemCount(), 0);
+        QVERIFY(window.close());
+        QCOMPARE(saveQuestionsAsked(), 0);
     }
 
     void failuresLeaveTheTreeAlone_data()
