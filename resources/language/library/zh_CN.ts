@@ -232,5 +232,37 @@
         <source>Search finished!</source>
         <translation>查找完毕！</translation>
     </message>
+    <message>
+        <source>Import CGATS…</source>
+        <translation>导入 CGATS…</translation>
+    </message>
+    <message>
+        <source>The library file %1 could not be read; nothing is added to it.</source>
+        <translation>无法读取数据库文件 %1，不会向其中添加任何内容。</translation>
+    </message>
+    <message>
+        <source>Import CGATS</source>
+        <translation>导入 CGATS</translation>
+    </message>
+    <message>
+        <source>%1 cannot be imported.
+%2</source>
+        <translation>无法导入 %1。
+%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n colour(s) whose name the library already holds were passed over: %1.</source>
+        <translation>
+            <numerusform>已跳过 %n 个名称已在数据库中的颜色：%1。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n colour(s) of %1 were added to the library. Not everything could be taken:
+%2</source>
+        <translation>
+            <numerusform>已将 %1 中的 %n 个颜色添加到数据库。部分内容未能采用：
+%2</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -232,5 +232,37 @@
         <source>Search finished!</source>
         <translation>搜尋完畢！</translation>
     </message>
+    <message>
+        <source>Import CGATS…</source>
+        <translation>匯入 CGATS…</translation>
+    </message>
+    <message>
+        <source>The library file %1 could not be read; nothing is added to it.</source>
+        <translation>無法讀取資料庫檔案 %1，不會向其中加入任何內容。</translation>
+    </message>
+    <message>
+        <source>Import CGATS</source>
+        <translation>匯入 CGATS</translation>
+    </message>
+    <message>
+        <source>%1 cannot be imported.
+%2</source>
+        <translation>無法匯入 %1。
+%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n colour(s) whose name the library already holds were passed over: %1.</source>
+        <translation>
+            <numerusform>已略過 %n 個名稱已在資料庫中的顏色：%1。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n colour(s) of %1 were added to the library. Not everything could be taken:
+%2</source>
+        <translation>
+            <numerusform>已將 %1 中的 %n 個顏色加入資料庫。部分內容未能採用：
+%2</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_TW">
 <context>
+    <name>cgatsExport</name>
+    <message>
+        <source>%1: its coordinates in %2 cannot be given as L*a*b*.</source>
+        <translation>%1：其 %2 座標無法表示為 L*a*b*。</translation>
+    </message>
+</context>
+<context>
     <name>checkExportToExcelRk</name>
     <message>
         <source>Data Export</source>
@@ -73,6 +80,30 @@ Do you want to replace it?</source>
     <message>
         <source>Cannot open file %1.</source>
         <translation>無法開啟檔案 %1。</translation>
+    </message>
+    <message>
+        <source>CGATS File(*.txt)</source>
+        <translation>CGATS 檔案(*.txt)</translation>
+    </message>
+    <message>
+        <source>Tips</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>Check the Types and Samples to export first.</source>
+        <translation>請先勾選要匯出的標樣和試樣。</translation>
+    </message>
+    <message>
+        <source>Data is exported to CGATS...</source>
+        <translation>正在匯出資料到CGATS...</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n item(s) were left out of %1:
+%2</source>
+        <translation>
+            <numerusform>%1 中略去了 %n 個項目：
+%2</numerusform>
+        </translation>
     </message>
 </context>
 <context>
