@@ -581,8 +581,21 @@ CgatsReadResult readCgats(QIODevice *device)
         reader.result.status = CgatsReadStatus::ReadError;
         return reader.result;
     }
-    QByteArray bytes = device->read(cgatsFile::maxFileBytes);
-    const bool longer = !device->atEnd() && !device->read(1).isEmpty();
+    // In pieces: asking for the whole bound at once would reserve it, however
+    // short the file.
+    QByteArray bytes;
+    bool longer = false;
+    for (;;) {
+        const QByteArray piece = device->read(64 * 1024);
+        if (piece.isEmpty())
+            break;
+        if (bytes.size() + piece.size() > cgatsFile::maxFileBytes) {
+            bytes += piece.left(int(cgatsFile::maxFileBytes - bytes.size()));
+            longer = true;
+            break;
+        }
+        bytes += piece;
+    }
     if (longer) {
         // Cut at the last whole line, so no colour is read half.
         const int end = bytes.lastIndexOf('\n');

@@ -48,6 +48,16 @@ const char *extension(exportCommand::Format format)
     return ".xlsx";
 }
 
+// The first lines of a list for a box, with a mark where more follow.
+QString shownLines(const QStringList &lines)
+{
+    const int shown = 20;
+    QString text = lines.mid(0, shown).join(QLatin1Char('\n'));
+    if (lines.size() > shown)
+        text += QStringLiteral("\n…");
+    return text;
+}
+
 } // namespace
 
 exportCommand::exportCommand(measurementTreeRk *tree, sharedState *state, QWidget *window,
@@ -216,7 +226,7 @@ bool exportCommand::exportCgats()
     if (!leftOut.isEmpty())
         promptRk::warning(m_window, tr("QCM"),
                           tr("%n item(s) were left out of %1:\n%2", nullptr, leftOut.size())
-                              .arg(shownPath, leftOut.join(QLatin1Char('\n'))));
+                              .arg(shownPath, shownLines(leftOut)));
     if (promptRk::question(m_window, tr("Finished"), tr("File has been exported, is it open now?"),
                            QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes &&
         !openUrl(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath())))

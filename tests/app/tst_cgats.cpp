@@ -15,6 +15,8 @@
 
 #include <QAction>
 #include <QFile>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -121,6 +123,24 @@ private slots:
         QCOMPARE(QString::number(back[0], 'f', 2), QString("19.80"));
         QCOMPARE(QString::number(back[1], 'f', 2), QString("20.12"));
         QCOMPARE(QString::number(back[2], 'f', 2), QString("22.07"));
+    }
+
+    // The two commands stand after the CSV export in the File menu and
+    // follow the language.
+    void menuEntries()
+    {
+        MainWindows window;
+        const QList<QAction *> file =
+            window.menuBar()->actions().first()->menu()->actions();
+        const int csv = file.indexOf(window.action("exportToCsvFcn"));
+        QVERIFY(csv >= 0);
+        QCOMPARE(file.value(csv + 1), window.action("exportToCgatsFcn"));
+        QCOMPARE(file.value(csv + 2), window.action("importCgatsTypesFcn"));
+        window.SimplifyFcn();
+        QCOMPARE(window.action("exportToCgatsFcn")->text(), QString("导出为 CGATS…"));
+        window.TraditionalFcn();
+        QCOMPARE(window.action("importCgatsTypesFcn")->text(), QString("匯入 CGATS 為標樣…"));
+        window.EnglishFcn();
     }
 
     // Nothing checked: the user is told, no file dialog opens.

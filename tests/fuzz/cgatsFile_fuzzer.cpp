@@ -57,9 +57,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
                 check(std::isfinite(v));
         }
     }
+    if (read.tables.isEmpty())
+        return 0; // nothing to write: a file without a table is no CGATS file
 
     CgatsDocument document;
     document.tables = read.tables;
+    document.created = QDateTime(QDate(2026, 1, 2), QTime(3, 4, 5), Qt::UTC);
     QBuffer out;
     out.open(QIODevice::WriteOnly);
     check(writeCgats(&out, document));
