@@ -623,16 +623,17 @@ void standardLibraryRk::importCgatsFcn()
         QString names = duplicates.mid(0, shownNames).join(QStringLiteral(", "));
         if (duplicates.size() > shownNames)
             names += QStringLiteral(", …");
-        notes << tr("%n colour(s) whose name the library already holds were passed over: %1.",
-                    nullptr, duplicates.size())
+        notes << tr("Colours whose name the library already holds were passed over (%1): %2.")
+                     .arg(duplicates.size())
                      .arg(names);
     }
     if (!notes.isEmpty())
         promptRk::warning(this, tr("Import CGATS"),
-                          tr("%n colour(s) of %1 were added to the library. Not everything "
-                             "could be taken:\n%2",
-                             nullptr, entries.size())
-                              .arg(shown, notes.join(QLatin1Char('\n'))));
+                          tr("Colours of %1 added to the library: %2. Not everything could be "
+                             "taken:\n%3")
+                              .arg(shown)
+                              .arg(entries.size())
+                              .arg(notes.join(QLatin1Char('\n'))));
 }
 
 void standardLibraryRk::deleteItem()

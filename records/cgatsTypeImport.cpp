@@ -74,9 +74,10 @@ int cgatsTypeImport::run(measurementTreeRk *tree, QWidget *parent, const QString
     const int added = addTypes(tree, read, instrumentModel, QDateTime::currentDateTime());
     if (!read.lost.isEmpty())
         promptRk::warning(parent, tr("QCM"),
-                          tr("%n colour(s) of %1 were imported as Types. Not everything could "
-                             "be read:\n%2",
-                             nullptr, added)
-                              .arg(shown, cgatsLossText(read)));
+                          tr("Colours of %1 imported as Types: %2. Not everything could be "
+                             "read:\n%3")
+                              .arg(shown)
+                              .arg(added)
+                              .arg(cgatsLossText(read)));
     return added;
 }

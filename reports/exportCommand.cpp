@@ -225,8 +225,10 @@ bool exportCommand::exportCgats()
     emit progressFinished(total);
     if (!leftOut.isEmpty())
         promptRk::warning(m_window, tr("QCM"),
-                          tr("%n item(s) were left out of %1:\n%2", nullptr, leftOut.size())
-                              .arg(shownPath, shownLines(leftOut)));
+                          tr("Items left out of %1 (%2):\n%3")
+                              .arg(shownPath)
+                              .arg(leftOut.size())
+                              .arg(shownLines(leftOut)));
     if (promptRk::question(m_window, tr("Finished"), tr("File has been exported, is it open now?"),
                            QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes &&
         !openUrl(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath())))

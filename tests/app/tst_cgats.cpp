@@ -180,7 +180,7 @@ private slots:
         QCOMPARE(root(window)->childCount(), 2);
         QCOMPARE(root(window)->child(1)->text(nameColumn), QString("two"));
         QVERIFY(lastBox().text.contains("END_DATA"));
-        QVERIFY(lastBox().text.contains("2 colour"));
+        QVERIFY(lastBox().text.contains("as Types: 2."));
     }
 
     // The library dialog's import: the colours become rows (a name the

@@ -250,19 +250,15 @@
         <translation>无法导入 %1。
 %2</translation>
     </message>
-    <message numerus="yes">
-        <source>%n colour(s) whose name the library already holds were passed over: %1.</source>
-        <translation>
-            <numerusform>已跳过 %n 个名称已在数据库中的颜色：%1。</numerusform>
-        </translation>
+    <message>
+        <source>Colours whose name the library already holds were passed over (%1): %2.</source>
+        <translation>已跳过名称已在数据库中的颜色（%1 个）：%2。</translation>
     </message>
-    <message numerus="yes">
-        <source>%n colour(s) of %1 were added to the library. Not everything could be taken:
-%2</source>
-        <translation>
-            <numerusform>已将 %1 中的 %n 个颜色添加到数据库。部分内容未能采用：
-%2</numerusform>
-        </translation>
+    <message>
+        <source>Colours of %1 added to the library: %2. Not everything could be taken:
+%3</source>
+        <translation>从 %1 添加到数据库的颜色：%2 个。部分内容未能采用：
+%3</translation>
     </message>
 </context>
 </TS>

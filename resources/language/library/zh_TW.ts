@@ -250,19 +250,15 @@
         <translation>無法匯入 %1。
 %2</translation>
     </message>
-    <message numerus="yes">
-        <source>%n colour(s) whose name the library already holds were passed over: %1.</source>
-        <translation>
-            <numerusform>已略過 %n 個名稱已在資料庫中的顏色：%1。</numerusform>
-        </translation>
+    <message>
+        <source>Colours whose name the library already holds were passed over (%1): %2.</source>
+        <translation>已略過名稱已在資料庫中的顏色（%1 個）：%2。</translation>
     </message>
-    <message numerus="yes">
-        <source>%n colour(s) of %1 were added to the library. Not everything could be taken:
-%2</source>
-        <translation>
-            <numerusform>已將 %1 中的 %n 個顏色加入資料庫。部分內容未能採用：
-%2</numerusform>
-        </translation>
+    <message>
+        <source>Colours of %1 added to the library: %2. Not everything could be taken:
+%3</source>
+        <translation>從 %1 加入資料庫的顏色：%2 個。部分內容未能採用：
+%3</translation>
     </message>
 </context>
 </TS>

@@ -98,13 +98,11 @@
         <translation>无法导入 %1。
 %2</translation>
     </message>
-    <message numerus="yes">
-        <source>%n colour(s) of %1 were imported as Types. Not everything could be read:
-%2</source>
-        <translation>
-            <numerusform>已将 %1 中的 %n 个颜色导入为标样。部分内容未能读取：
-%2</numerusform>
-        </translation>
+    <message>
+        <source>Colours of %1 imported as Types: %2. Not everything could be read:
+%3</source>
+        <translation>从 %1 导入为标样的颜色：%2 个。部分内容未能读取：
+%3</translation>
     </message>
 </context>
 <context>

@@ -98,13 +98,11 @@
         <translation>無法匯入 %1。
 %2</translation>
     </message>
-    <message numerus="yes">
-        <source>%n colour(s) of %1 were imported as Types. Not everything could be read:
-%2</source>
-        <translation>
-            <numerusform>已將 %1 中的 %n 個顏色匯入為標樣。部分內容未能讀取：
-%2</numerusform>
-        </translation>
+    <message>
+        <source>Colours of %1 imported as Types: %2. Not everything could be read:
+%3</source>
+        <translation>從 %1 匯入為標樣的顏色：%2 個。部分內容未能讀取：
+%3</translation>
     </message>
 </context>
 <context>

@@ -97,13 +97,11 @@ Do you want to replace it?</source>
         <source>Data is exported to CGATS...</source>
         <translation>正在匯出資料到CGATS...</translation>
     </message>
-    <message numerus="yes">
-        <source>%n item(s) were left out of %1:
-%2</source>
-        <translation>
-            <numerusform>%1 中略去了 %n 個項目：
-%2</numerusform>
-        </translation>
+    <message>
+        <source>Items left out of %1 (%2):
+%3</source>
+        <translation>%1 中略去的項目（%2 個）：
+%3</translation>
     </message>
 </context>
 <context>
