@@ -9,7 +9,7 @@
 
 QString cgatsTypeImport::fileFilter()
 {
-    return tr("CGATS files (*.txt *.cgats *.cgt *.it8 *.ti3);;All files (*)");
+    return tr("CGATS files (*.txt *.cgats *.it8);;All files (*)");
 }
 
 QStringList cgatsTypeImport::typeColumns(const CgatsConditions &c, const QString &instrumentModel,

@@ -75,8 +75,8 @@
 <context>
     <name>cgatsTypeImport</name>
     <message>
-        <source>CGATS files (*.txt *.cgats *.cgt *.it8 *.ti3);;All files (*)</source>
-        <translation>CGATS 文件 (*.txt *.cgats *.cgt *.it8 *.ti3);;所有文件 (*)</translation>
+        <source>CGATS files (*.txt *.cgats *.it8);;All files (*)</source>
+        <translation>CGATS 文件 (*.txt *.cgats *.it8);;所有文件 (*)</translation>
     </message>
     <message>
         <source>Import CGATS as Types</source>
