@@ -1,8 +1,11 @@
 #include "mainActions.h"
 
 #include "MainWindows.h"
+#include "cgatsTypeImport.h"
+#include "exportCommand.h"
 #include "recentFileList.h"
 #include "resourcePath.h"
+#include "sharedState.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -73,6 +76,22 @@ const ActionRow actionRows[] = {
      QT_TRANSLATE_NOOP("MainWindows", "Export to &CSV…"),
      QT_TRANSLATE_NOOP("MainWindows", "Data export to CSV!"), "18 file.png", noKey, nullptr, true,
      0, bindTo<&MainWindows::exportToCsvFcn>},
+    {ActionId::exportToCgatsFcn, "exportToCgatsFcn",
+     QT_TRANSLATE_NOOP("MainWindows", "Export to CGATS…"),
+     QT_TRANSLATE_NOOP("MainWindows", "Data export to a CGATS text file!"), nullptr, noKey, nullptr,
+     true, 0,
+     [](MainWindows *w, QAction *a) {
+         QObject::connect(a, &QAction::triggered, w, [w] { w->exporter()->exportCgats(); });
+     }},
+    {ActionId::importCgatsTypesFcn, "importCgatsTypesFcn",
+     QT_TRANSLATE_NOOP("MainWindows", "Import CGATS as Types…"),
+     QT_TRANSLATE_NOOP("MainWindows", "Colours of a CGATS text file as new Types!"), nullptr, noKey,
+     nullptr, true, 0,
+     [](MainWindows *w, QAction *a) {
+         QObject::connect(a, &QAction::triggered, w, [w] {
+             cgatsTypeImport::run(w->treeModel(), w, w->state()->conditions().instrumentModel);
+         });
+     }},
     {ActionId::exit, "exit", QT_TRANSLATE_NOOP("MainWindows", "&Exit"),
      QT_TRANSLATE_NOOP("MainWindows", "Exit software!"), "17 file.png", noKey,
      QT_TRANSLATE_NOOP("MainWindows", "Ctrl+Q"), true, 0, bindTo<&QWidget::close>},
@@ -196,7 +215,8 @@ using A = ActionId;
 const MenuRow menuRows[] = {
     {QT_TRANSLATE_NOOP("MainWindows", "&File"),
      {A::newFile, A::open, A::save, A::saveAs, A::separator, A::printFcn, A::exportToExcelFcn,
-      A::exportToCsvFcn, A::recentFiles, A::separator, A::exit}},
+      A::exportToCsvFcn, A::exportToCgatsFcn, A::importCgatsTypesFcn, A::recentFiles, A::separator,
+      A::exit}},
     {QT_TRANSLATE_NOOP("MainWindows", "&Operate"),
      {A::itemRenameFcn, A::fastFindFcn, A::selectionAllFcn, A::deleteChooseItemFcn,
       A::deleteAllItemFcn, A::separator, A::saveAsStandardFcn, A::saveAsStandard2Fcn,

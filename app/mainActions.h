@@ -20,6 +20,8 @@ enum class ActionId
     printFcn,
     exportToExcelFcn,
     exportToCsvFcn,
+    exportToCgatsFcn,
+    importCgatsTypesFcn,
     exit,
     whiteCalibrationFcn,
     blackCalibrationFcn,

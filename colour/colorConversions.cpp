@@ -1,4 +1,5 @@
 #include "colorConversions.h"
+#include "whitePoints.h"
 
 #include <cmath>
 #include <limits>
@@ -89,33 +90,43 @@ double hueAngle(double a, double b)
 
 ColorTriple labToXyz(float L, float a, float b)
 {
+    return labToXyz(L, a, b, kReferenceWhite);
+}
+
+ColorTriple labToXyz(float L, float a, float b, const WhitePoint &white)
+{
     const float fy = static_cast<float>((static_cast<double>(L) + 16) / 116);
     const float fx = static_cast<float>(static_cast<double>(a) / 500 + fy);
     const float fz = static_cast<float>(fy - static_cast<double>(b) / 200);
 
-    const float X = finv(fx, kWhiteX);
+    const float X = finv(fx, white.X);
     const float Y =
         (fy > k6_29 || L > 8)
-            ? static_cast<float>(static_cast<double>(kWhiteY) * cube(fy))
-            : static_cast<float>(static_cast<double>(kWhiteY) * (fy - k4_29) * k3x6_29sq);
-    const float Z = finv(fz, kWhiteZ);
+            ? static_cast<float>(static_cast<double>(white.Y) * cube(fy))
+            : static_cast<float>(static_cast<double>(white.Y) * (fy - k4_29) * k3x6_29sq);
+    const float Z = finv(fz, white.Z);
     return {X, Y, Z};
 }
 
 ColorTriple xyzToLab(float X, float Y, float Z)
 {
-    const float xr = X / kWhiteX;
-    const float yr = Y / kWhiteY;
-    const float zr = Z / kWhiteZ;
+    return xyzToLab(X, Y, Z, kReferenceWhite);
+}
 
-    auto f = [](float ratio, float v, float white) {
+ColorTriple xyzToLab(float X, float Y, float Z, const WhitePoint &white)
+{
+    const float xr = X / white.X;
+    const float yr = Y / white.Y;
+    const float zr = Z / white.Z;
+
+    auto f = [](float ratio, float v, float w) {
         if (ratio > kEpsilon)
             return static_cast<float>(std::pow(static_cast<double>(ratio), 1.0 / 3.0));
-        return static_cast<float>(static_cast<double>(v) * k841_108 / white + k4_29);
+        return static_cast<float>(static_cast<double>(v) * k841_108 / w + k4_29);
     };
-    const float fx = f(xr, X, kWhiteX);
-    const float fy = f(yr, Y, kWhiteY);
-    const float fz = f(zr, Z, kWhiteZ);
+    const float fx = f(xr, X, white.X);
+    const float fy = f(yr, Y, white.Y);
+    const float fz = f(zr, Z, white.Z);
 
     const float Ls = 116.0f * fy - 16.0f;
     const float as = 500.0f * (fx - fy);
@@ -273,4 +284,59 @@ QList<float> colorSpaceValues(float L, float a, float b, const QString &colorSpa
         return QList<float>();
     const ColorTriple t = colorSpaceTriple(L, a, b, space);
     return QList<float>{t[0], t[1], t[2]};
+}
+
+bool labFromSpace(const ColorTriple &v, ColorSpace space, ColorTriple *lab)
+{
+    switch (space) {
+    case ColorSpace::Lab:
+        *lab = v;
+        return true;
+    case ColorSpace::Lch: {
+        const double h = static_cast<double>(v[2]) * kPi / 180;
+        *lab = {v[0], static_cast<float>(v[1] * std::cos(h)),
+                static_cast<float>(v[1] * std::sin(h))};
+        return true;
+    }
+    case ColorSpace::Xyz:
+        *lab = xyzToLab(v[0], v[1], v[2]);
+        return true;
+    case ColorSpace::Luv: {
+        // Y from L* as labToXyz forms it; u' and v' from u* and v* around the
+        // chromaticities of the reference white that xyzToLuv uses.
+        const ColorTriple grey = labToXyz(v[0], 0, 0);
+        const double Y = grey[1];
+        const double L13 = 13.0 * static_cast<double>(v[0]);
+        if (!(L13 != 0) || !(Y > 0)) {
+            *lab = {v[0], 0, 0};
+            return true;
+        }
+        const double u = v[1] / L13 + 0.1978536695241928;
+        const double w = v[2] / L13 + 0.46953991055488586;
+        if (w == 0) {
+            *lab = {v[0], 0, 0};
+            return true;
+        }
+        const double X = Y * 9 * u / (4 * w);
+        const double Z = Y * (12 - 3 * u - 20 * w) / (4 * w);
+        *lab = xyzToLab(static_cast<float>(X), static_cast<float>(Y), static_cast<float>(Z));
+        return true;
+    }
+    case ColorSpace::Hunter: {
+        const double s = static_cast<double>(v[0]) / 10;
+        const double Y = s * s;
+        if (!(s > 0)) {
+            *lab = {0, 0, 0};
+            return true;
+        }
+        const double X = (static_cast<double>(v[1]) * s / 17.5 + Y) / 1.02;
+        const double Z = (Y - static_cast<double>(v[2]) * s / 7.0) / 0.847;
+        *lab = xyzToLab(static_cast<float>(X), static_cast<float>(Y), static_cast<float>(Z));
+        return true;
+    }
+    case ColorSpace::Srgb:
+    case ColorSpace::None:
+        break;
+    }
+    return false;
 }

@@ -1,5 +1,7 @@
 #include "standardLibraryRk.h"
 
+#include "cgatsLibrary.h"
+#include "cgatsTypeImport.h"
 #include "colorDifference.h"
 #include "createNewLibraryFile.h"
 #include "itemColumns.h"
@@ -159,6 +161,7 @@ standardLibraryRk::standardLibraryRk(const sharedState *state, QWidget *parent)
             &standardLibraryRk::newFile);
     connect(m_deleteFileButton, &QPushButton::clicked, this, &standardLibraryRk::deleteFile);
     connect(m_deleteButton, &QPushButton::clicked, this, &standardLibraryRk::deleteItem);
+    connect(m_importButton, &QPushButton::clicked, this, &standardLibraryRk::importCgatsFcn);
     connect(m_selectAllBox, &QCheckBox::toggled, this, &standardLibraryRk::checkCheckBox);
     connect(m_findButton, &QPushButton::clicked, this, &standardLibraryRk::findButtonFcn);
     connect(m_exitButton, &QPushButton::clicked, this, &QWidget::close);
@@ -228,6 +231,7 @@ void standardLibraryRk::buildWidgets()
 
     m_selectAllBox = new QCheckBox;
     m_selectAllBox->setObjectName("selectAllBox");
+    m_importButton = button("importCgatsButton");
     m_deleteButton = button("deleteButton");
     m_launchButton = button("launchButton");
     m_exitButton = button("exitButton");
@@ -259,6 +263,7 @@ void standardLibraryRk::buildWidgets()
     auto *bottomRow = new QHBoxLayout;
     bottomRow->addWidget(m_selectAllBox);
     bottomRow->addStretch();
+    bottomRow->addWidget(m_importButton);
     bottomRow->addWidget(m_deleteButton);
     bottomRow->addWidget(m_launchButton);
     bottomRow->addWidget(m_exitButton);
@@ -285,6 +290,7 @@ void standardLibraryRk::retranslate()
     m_testButton->setText(tr("Test"));
     m_findButton->setText(tr("Search"));
     m_selectAllBox->setText(tr("Select All"));
+    m_importButton->setText(tr("Import CGATS…"));
     m_deleteButton->setText(tr("Delete"));
     m_launchButton->setText(tr("Launch"));
     m_exitButton->setText(tr("Exit"));
@@ -847,6 +853,69 @@ void standardLibraryRk::generateItem(const QBrush &itemColor)
     m_dirty = true;
     m_table->setCurrentIndex(m_model->index(row, libraryTableModel::OrderColumn));
     m_table->scrollTo(m_table->currentIndex());
+}
+
+void standardLibraryRk::importCgatsFcn()
+{
+    if (!m_shownWritable || m_shownFile.isEmpty()) {
+        promptRk::warning(
+            this, tr("Save Library File"),
+            tr("The library file %1 could not be read; nothing is added to it.").arg(m_shownFile));
+        return;
+    }
+    const QString path = promptRk::getOpenFileName(this, tr("Import CGATS"), QString(),
+                                                   cgatsTypeImport::fileFilter());
+    if (path.isEmpty())
+        return;
+    const QString shown = QDir::toNativeSeparators(path);
+    QFile file(path);
+    CgatsReadResult read;
+    if (file.open(QIODevice::ReadOnly))
+        read = readCgats(&file);
+    if (read.status == CgatsReadStatus::ReadError) {
+        promptRk::warning(this, tr("Import CGATS"),
+                          tr("Cannot read file") +
+                              QStringLiteral(" %1:\n%2.").arg(shown, file.errorString()));
+        return;
+    }
+    if (read.status != CgatsReadStatus::Ok) {
+        promptRk::warning(this, tr("Import CGATS"),
+                          tr("%1 cannot be imported.\n%2").arg(shown, read.refusal));
+        return;
+    }
+    QSet<QString> taken;
+    for (int row = 0; row < m_model->rowCount(); ++row)
+        taken.insert(m_model->entry(row).name);
+    QStringList duplicates;
+    const int first = m_model->rowCount();
+    const QVector<LibraryEntry> entries =
+        libraryEntriesFromCgats(read, first + 1, QDateTime::currentDateTime(), taken, &duplicates);
+    for (const LibraryEntry &entry : entries)
+        m_model->appendEntry(entry);
+    if (!entries.isEmpty()) {
+        fitColumns(first);
+        m_dirty = true;
+        m_searchCursor = 0;
+        m_table->setCurrentIndex(m_model->index(first, libraryTableModel::OrderColumn));
+        m_table->scrollTo(m_table->currentIndex());
+    }
+    QStringList notes = read.lost;
+    if (!duplicates.isEmpty()) {
+        const int shownNames = 10;
+        QString names = duplicates.mid(0, shownNames).join(QStringLiteral(", "));
+        if (duplicates.size() > shownNames)
+            names += QStringLiteral(", …");
+        notes << tr("Colours whose name the library already holds were passed over (%1): %2.")
+                     .arg(duplicates.size())
+                     .arg(names);
+    }
+    if (!notes.isEmpty())
+        promptRk::warning(this, tr("Import CGATS"),
+                          tr("Colours of %1 added to the library: %2. Not everything could be "
+                             "taken:\n%3")
+                              .arg(shown)
+                              .arg(entries.size())
+                              .arg(notes.join(QLatin1Char('\n'))));
 }
 
 void standardLibraryRk::deleteItem()

@@ -95,6 +95,8 @@ public slots:
     void generateItem(const QBrush &itemColor);
     void setData(QTreeWidgetItem *item);
     void deleteItem();
+    // "Import CGATS…": the colours of a CGATS file appended to the shown file.
+    void importCgatsFcn();
     void checkCheckBox(bool checked);
     void fileNameBoxChanged(int index);
     void findButtonFcn();
@@ -191,6 +193,7 @@ private:
     QPushButton *m_findButton = nullptr;
     QTableView *m_table = nullptr;
     QCheckBox *m_selectAllBox = nullptr;
+    QPushButton *m_importButton = nullptr;
     QPushButton *m_deleteButton = nullptr;
     QPushButton *m_launchButton = nullptr;
     QPushButton *m_exitButton = nullptr;

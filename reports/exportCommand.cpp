@@ -1,5 +1,6 @@
 #include "exportCommand.h"
 
+#include "cgatsExport.h"
 #include "checkExportToExcelRk.h"
 #include "csvWriter.h"
 #include "measurementTreeRk.h"
@@ -36,7 +37,25 @@ bool openUrl(const QUrl &url)
 
 const char *extension(exportCommand::Format format)
 {
-    return format == exportCommand::Csv ? ".csv" : ".xlsx";
+    switch (format) {
+    case exportCommand::Csv:
+        return ".csv";
+    case exportCommand::Cgats:
+        return ".txt";
+    case exportCommand::Workbook:
+        break;
+    }
+    return ".xlsx";
+}
+
+// The first lines of a list for a box, with a mark where more follow.
+QString shownLines(const QStringList &lines)
+{
+    const int shown = 20;
+    QString text = lines.mid(0, shown).join(QLatin1Char('\n'));
+    if (lines.size() > shown)
+        text += QStringLiteral("\n…");
+    return text;
 }
 
 } // namespace
@@ -84,8 +103,9 @@ QString exportCommand::askFileName(Format format)
 {
     emit startWatcher();
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    const QString filter =
-        format == Csv ? QStringLiteral("CSV File(*.csv)") : QStringLiteral("Excel File(*.xlsx)");
+    const QString filter = format == Csv     ? QStringLiteral("CSV File(*.csv)")
+                           : format == Cgats ? tr("CGATS File(*.txt)")
+                                             : QStringLiteral("Excel File(*.xlsx)");
     // The dialog knows the extension: the name it gives is the file that
     // will be written, and it asked about replacing that file.
     const QString path = promptRk::getSaveFileName(m_tree->tree(), QStringLiteral("Save"), "./",
@@ -148,6 +168,53 @@ bool exportCommand::run(Format format, const QString &title, const QVector<bool>
     }
     emit progressFinished(total);
 
+    if (promptRk::question(m_window, tr("Finished"), tr("File has been exported, is it open now?"),
+                           QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes &&
+        !openUrl(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath())))
+        promptRk::warning(m_window, tr("QCM"), tr("Cannot open file %1.").arg(shownPath));
+    return true;
+}
+
+bool exportCommand::exportCgats()
+{
+    if (m_running)
+        return false;
+    m_running = true;
+    const auto finished = qScopeGuard([this] { m_running = false; });
+
+    // Copied before the file dialog lets the event loop run.
+    const QVector<MarkedType> marked = markedTypes(*m_tree);
+    const int total = markedItemCount(marked);
+    if (total == 0) {
+        promptRk::information(m_window, tr("Tips"),
+                              tr("Check the Types and Samples to export first."));
+        return false;
+    }
+    QStringList leftOut;
+    const CgatsDocument document = cgatsExport::document(marked, m_state->measurementName(),
+                                                         QDateTime::currentDateTime(), &leftOut);
+    const QString path = askFileName(Cgats);
+    if (path.isEmpty())
+        return false;
+
+    emit progressStarted(total);
+    emit message(tr("Data is exported to CGATS..."));
+    QString reason;
+    const QString shownPath = QDir::toNativeSeparators(path);
+    if (!cgatsExport::writeFile(path, document, &reason)) {
+        emit progressAbandoned();
+        emit message(tr("Export failed!"));
+        promptRk::warning(m_window, tr("QCM"),
+                          tr("Cannot write file %1:\n%2.").arg(shownPath, reason));
+        return false;
+    }
+    emit progressFinished(total);
+    if (!leftOut.isEmpty())
+        promptRk::warning(m_window, tr("QCM"),
+                          tr("Items left out of %1 (%2):\n%3")
+                              .arg(shownPath)
+                              .arg(leftOut.size())
+                              .arg(shownLines(leftOut)));
     if (promptRk::question(m_window, tr("Finished"), tr("File has been exported, is it open now?"),
                            QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes &&
         !openUrl(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath())))

@@ -26,7 +26,8 @@ public:
     enum Format
     {
         Workbook,
-        Csv
+        Csv,
+        Cgats
     };
 
     // `window` parents the field dialog (so it follows the language) and
@@ -46,6 +47,9 @@ public:
     // The exports themselves; true when a file was written.
     bool exportWorkbook(const QString &title, const QVector<bool> &flags);
     bool exportCsv(const QVector<bool> &flags);
+    // The marked items as a CGATS file ("Export to CGATS…"): no field
+    // dialog, the coordinates and conditions are the file's fields.
+    bool exportCgats();
     bool isRunning() const { return m_running; }
 
     // How a finished file is opened: the desktop's handler, or what a test

@@ -1,5 +1,7 @@
 #include "qcmtoolFiles.h"
 
+#include "cgatsExport.h"
+#include "cgatsLibrary.h"
 #include "colorVocabulary.h"
 #include "csvWriter.h"
 #include "exportFields.h"
@@ -301,8 +303,12 @@ int exportCommand(int argc, char **argv)
     }
     if (flags.isEmpty())
         flags.fill(false, exportFieldCount);
-    if (format != "--csv" && format != "--json") {
-        complain("export writes --csv or --json");
+    if (format != "--csv" && format != "--json" && format != "--cgats") {
+        complain("export writes --csv, --json or --cgats");
+        return 1;
+    }
+    if (format == "--cgats" && argc != 3) {
+        complain("--fields is for CSV only");
         return 1;
     }
     Measurement m;
@@ -310,8 +316,23 @@ int exportCommand(int argc, char **argv)
     if (read == 1)
         return 1;
     QByteArray bytes;
+    int rc = read;
     if (format == "--json") {
         bytes = jsonOf(m);
+    } else if (format == "--cgats") {
+        QStringList leftOut;
+        const CgatsDocument document = cgatsExport::document(
+            everything(m), m.header.measurementName, QDateTime::currentDateTime(), &leftOut);
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        if (!writeCgats(&buffer, document)) {
+            complain("cannot make the CGATS text");
+            return 1;
+        }
+        for (const QString &line : qAsConst(leftOut))
+            complain(QString("left out: %1").arg(line));
+        if (!leftOut.isEmpty())
+            rc = damaged;
     } else {
         ExportData data;
         data.title = m.header.measurementName;
@@ -335,8 +356,55 @@ int exportCommand(int argc, char **argv)
     }
     if (!writeOut(target, bytes))
         return 1;
-    return read;
+    return rc;
 }
+
+namespace {
+
+// library --from-cgats IN OUT.scl
+int libraryFromCgats(const QString &source, const QString &target)
+{
+    QFile file(source);
+    if (!file.open(QIODevice::ReadOnly)) {
+        complain(QString("cannot read %1: %2").arg(source, file.errorString()));
+        return 1;
+    }
+    const CgatsReadResult read = readCgats(&file);
+    if (read.status == CgatsReadStatus::ReadError) {
+        complain(QString("cannot read %1: %2").arg(source, file.errorString()));
+        return 1;
+    }
+    if (read.status != CgatsReadStatus::Ok) {
+        complain(QString("%1 cannot be imported: %2").arg(source, read.refusal));
+        return 1;
+    }
+    QStringList duplicates;
+    const QVector<LibraryEntry> entries =
+        libraryEntriesFromCgats(read, 1, QDateTime::currentDateTime(), {}, &duplicates);
+    int rc = 0;
+    for (const QString &line : read.lost)
+        complain(QString("%1: %2").arg(source, line));
+    if (read.damaged)
+        rc = damaged;
+    if (!duplicates.isEmpty()) {
+        complain(QString("%1 colours whose name came before were passed over: %2")
+                     .arg(duplicates.size())
+                     .arg(duplicates.mid(0, 10).join(", ")));
+        rc = damaged;
+    }
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!writeLibraryFile(&buffer, entries)) {
+        complain("cannot make the library file");
+        return 1;
+    }
+    if (!writeOut(target, bytes))
+        return 1;
+    return rc;
+}
+
+} // namespace
 
 namespace {
 
@@ -378,7 +446,9 @@ int fieldsRead(const LibraryReadResult &read, int index)
 
 int libraryCommand(int argc, char **argv)
 {
-    // FILE.scl [--csv OUT [--raw] | --json OUT]
+    // FILE.scl [--csv OUT [--raw] | --json OUT], or --from-cgats IN OUT.scl
+    if (argc == 3 && QString::fromLocal8Bit(argv[0]) == "--from-cgats")
+        return libraryFromCgats(QString::fromLocal8Bit(argv[1]), QString::fromLocal8Bit(argv[2]));
     const bool raw = argc == 4 && QString::fromLocal8Bit(argv[3]) == "--raw";
     if (argc != 1 && argc != 3 && !raw) {
         complain("library takes FILE.scl, and --csv OUT [--raw] or --json OUT");

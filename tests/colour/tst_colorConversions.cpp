@@ -1,4 +1,5 @@
 #include "colorConversions.h"
+#include "whitePoints.h"
 
 #include <QRegularExpression>
 #include <QtTest>
@@ -45,6 +46,7 @@ private slots:
     void colorNames();
     void colorNameAlwaysValid();
     void blackReadings();
+    void labBackAndOtherWhites();
 };
 
 void tst_colorConversions::referenceWhite()
@@ -366,6 +368,47 @@ void tst_colorConversions::blackReadings()
     QVERIFY(std::isnan(xyzToHunterLab(kNaN, kNaN, kNaN)[0]));
     QVERIFY(std::isnan(xyzToLuv(kNaN, kNaN, kNaN)[1]));
     QVERIFY(std::isnan(labToXyz(kNaN, 0, 0)[1]));
+}
+
+// Coordinates stored in another space come back to the L*a*b* they were
+// made from (the hue of L*C*h only as exactly as its whole degrees); the
+// conversions under a given white agree with the plain ones under the
+// reference white, and the whites of the standard illuminants are found by
+// their system names too.
+void tst_colorConversions::labBackAndOtherWhites()
+{
+    const ColorTriple lab{50, 20, -30};
+    for (ColorSpace space :
+         {ColorSpace::Lab, ColorSpace::Xyz, ColorSpace::Luv, ColorSpace::Hunter}) {
+        ColorTriple back{};
+        QVERIFY(labFromSpace(colorSpaceTriple(lab[0], lab[1], lab[2], space), space, &back));
+        for (int i = 0; i < 3; ++i)
+            QVERIFY2(std::fabs(back[i] - lab[i]) < 0.01f, qPrintable(QString::number(back[i])));
+    }
+    ColorTriple lch{};
+    QVERIFY(labFromSpace({50, 28.284271f, 45}, ColorSpace::Lch, &lch));
+    QVERIFY(std::fabs(lch[1] - 20) < 0.001f && std::fabs(lch[2] - 20) < 0.001f);
+    QVERIFY(!labFromSpace({200, 10, 10}, ColorSpace::Srgb, &lch));
+    QVERIFY(!labFromSpace({200, 10, 10}, ColorSpace::None, &lch));
+
+    for (const ColorTriple &c : {ColorTriple{52.34f, -1.2f, 3.45f}, ColorTriple{5, 60, -70}}) {
+        QCOMPARE(labToXyz(c[0], c[1], c[2], kReferenceWhite), labToXyz(c[0], c[1], c[2]));
+        QCOMPARE(xyzToLab(c[0], c[1] + 10, c[2] + 80, kReferenceWhite),
+                 xyzToLab(c[0], c[1] + 10, c[2] + 80));
+    }
+    WhitePoint white{};
+    QVERIFY(illuminantWhite("F11(TL84)", 10, &white));
+    QCOMPARE(white.X, 103.866f);
+    QVERIFY(illuminantWhite("d50", 2, &white));
+    QCOMPARE(white.Z, 82.521f);
+    QVERIFY(!illuminantWhite("D93", 2, &white));
+    QVERIFY(!illuminantWhite("D65", 0, &white));
+    QCOMPARE(observerDegrees("CIE 10°"), 10);
+    QCOMPARE(observerDegrees("2 degree"), 2);
+    QCOMPARE(observerDegrees("1964"), 0);
+    // The white itself is L* = 100 without colour under that white.
+    const ColorTriple w = xyzToLab(white.X, white.Y, white.Z, white);
+    QVERIFY(std::fabs(w[0] - 100) < 1e-4f && std::fabs(w[1]) < 1e-4f && std::fabs(w[2]) < 1e-4f);
 }
 
 QTEST_GUILESS_MAIN(tst_colorConversions)

@@ -8,8 +8,10 @@
 #include "../support/measuringRecords.h"
 #include "../support/settingsStore.h"
 #include "MainWindows.h"
+#include "cgatsFile.h"
 #include "exportCommand.h"
 #include "infoPanelRk.h"
+#include "libraryFile.h"
 #include "measurementTreeRk.h"
 #include "promptRk.h"
 
@@ -24,6 +26,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
+#include <cmath>
 
 namespace {
 
@@ -304,6 +307,55 @@ private slots:
         QVERIFY2(
             csv.out.contains("\r\n2,Type T002,ΔE00=0.50,CIE1976L*a*b*,L52.34  a-1.20  b3.45,,,"),
             csv.out.constData());
+    }
+
+    // Every item of the file as CGATS (L*C*h back to L*a*b*), and a CGATS
+    // file as a library: a name met again is passed over and said (exit 3);
+    // a file without colour coordinates is refused and names the fields.
+    void cgatsOutAndIn()
+    {
+        const QString cgats = dir.filePath("lot5.txt");
+        Run r = qcmtool({"export", path, "--cgats", cgats});
+        QCOMPARE(r.exitCode, 0);
+        QFile file(cgats);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const CgatsReadResult read = readCgats(&file);
+        QCOMPARE(read.status, CgatsReadStatus::Ok);
+        QCOMPARE(read.tables.size(), 1);
+        const QVector<CgatsColour> &colours = read.tables[0].colours;
+        QStringList names;
+        for (const CgatsColour &c : colours)
+            names << c.name;
+        QCOMPARE(names, (QStringList{"Type T001", "Sample S001", "Sample S002", "Type T002",
+                                     "Sample S001", "Black", "Sample S001"}));
+        QCOMPARE(colours[0].lab, (ColorTriple{50, 10, -20}));
+        // L*C*h 60, 30, 120° is a* = 30·cos 120° = -15, b* = 30·sin 120° = 25.98.
+        QVERIFY(std::fabs(colours[3].lab[1] + 15) < 0.001f);
+        QVERIFY(std::fabs(colours[3].lab[2] - 25.9808f) < 0.001f);
+
+        const QString scl = dir.filePath("fromCgats.scl");
+        r = qcmtool({"library", "--from-cgats", cgats, scl});
+        QCOMPARE(r.exitCode, 3);
+        QVERIFY2(r.err.contains("Sample S001"), qPrintable(r.err));
+        QFile library(scl);
+        QVERIFY(library.open(QIODevice::ReadOnly));
+        const LibraryReadResult entries = readLibraryFile(&library);
+        QCOMPARE(entries.entries.size(), 5);
+        QCOMPARE(entries.entries[3].name, QString("Type T002"));
+        QCOMPARE(entries.entries[3].value, QString("L60.00  a-15.00  b25.98"));
+        QCOMPARE(entries.entries[3].lightSource, QString("D65"));
+        QCOMPARE(entries.entries[4].order, 5);
+
+        const QString spectral = dir.filePath("spectral.txt");
+        QFile s(spectral);
+        QVERIFY(s.open(QIODevice::WriteOnly));
+        s.write("CGATS.17\nBEGIN_DATA_FORMAT\nSAMPLE_ID SPECTRAL_NM400\nEND_DATA_FORMAT\n"
+                "BEGIN_DATA\n1 0.5\nEND_DATA\n");
+        s.close();
+        r = qcmtool({"library", "--from-cgats", spectral, dir.filePath("none.scl")});
+        QCOMPARE(r.exitCode, 1);
+        QVERIFY2(r.err.contains("LAB_L") && r.err.contains("spectral"), qPrintable(r.err));
+        QVERIFY(!QFile::exists(dir.filePath("none.scl")));
     }
 
     void damagedAndForeignFiles()

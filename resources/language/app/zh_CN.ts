@@ -419,6 +419,22 @@
         <source>Set Single/Average Measurement successfully!</source>
         <translation>单次/平均测量设置成功!</translation>
     </message>
+    <message>
+        <source>Export to CGATS…</source>
+        <translation>导出为 CGATS…</translation>
+    </message>
+    <message>
+        <source>Data export to a CGATS text file!</source>
+        <translation>数据导出到 CGATS 文本文件!</translation>
+    </message>
+    <message>
+        <source>Import CGATS as Types…</source>
+        <translation>导入 CGATS 为标样…</translation>
+    </message>
+    <message>
+        <source>Colours of a CGATS text file as new Types!</source>
+        <translation>将 CGATS 文本文件中的颜色作为新标样!</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

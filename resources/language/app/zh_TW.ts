@@ -419,6 +419,22 @@
         <source>Set Single/Average Measurement successfully!</source>
         <translation>單次/平均量測設定成功!</translation>
     </message>
+    <message>
+        <source>Export to CGATS…</source>
+        <translation>匯出為 CGATS…</translation>
+    </message>
+    <message>
+        <source>Data export to a CGATS text file!</source>
+        <translation>資料匯出到 CGATS 文字檔!</translation>
+    </message>
+    <message>
+        <source>Import CGATS as Types…</source>
+        <translation>匯入 CGATS 為標樣…</translation>
+    </message>
+    <message>
+        <source>Colours of a CGATS text file as new Types!</source>
+        <translation>將 CGATS 文字檔中的顏色作為新標樣!</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
