@@ -50,8 +50,11 @@ int runQcm(int argc, char **argv)
     window.show();
     window.startJournal(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
                         "/journal");
-    if (argc > 1)
-        window.openFileAtStart(QString::fromLocal8Bit(argv[1]));
+    // The toolkit decodes the arguments as the system gave them (wide
+    // characters on Windows), so a path in any script arrives whole.
+    const QStringList arguments = QCoreApplication::arguments();
+    if (arguments.size() > 1)
+        window.openFileAtStart(arguments.at(1));
     splash->finish(&window);
     delete splash;
 
