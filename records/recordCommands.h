@@ -1,0 +1,24 @@
+#ifndef QCM_RECORDCOMMANDS_H
+#define QCM_RECORDCOMMANDS_H
+
+#include "commandRow.h"
+
+class itemOperationsRk;
+class measurementRoad;
+class measuringDocument;
+class sharedState;
+class testRk;
+class uploadRecorderRk;
+class writeTRk;
+
+// The commands whose work is done in records/: the file commands of the
+// measuring document, the measurements and calibrations of the road with the
+// button panel, the operations on items, the upload and the Type typed in by
+// hand.  Each row runs on the object that owns the work.
+commandRows fileCommands(measuringDocument *document);
+commandRows measurementCommands(measurementRoad *road, testRk *buttonPanel);
+commandRows itemCommands(itemOperationsRk *operations);
+commandRows instrumentDataCommands(uploadRecorderRk *uploader, writeTRk *typeInput,
+                                   const sharedState *state);
+
+#endif
