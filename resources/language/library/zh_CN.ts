@@ -2,6 +2,45 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>MainWindows</name>
+    <message>
+        <source>&amp;Save As Library Color</source>
+        <translation>保存为数据库颜色(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Save as library color!</source>
+        <translation>保存为数据库颜色!</translation>
+    </message>
+    <message>
+        <source>Ctrl+H</source>
+        <translation>Ctrl+H</translation>
+    </message>
+    <message>
+        <source>&amp;Selected Item Saved As A Type Library Color</source>
+        <translation>选中项保存为标样数据库颜色(&amp;S)</translation>
+    </message>
+    <message>
+        <source>The selected item is saved as a Type library color!</source>
+        <translation>选中项已保存为标样数据库颜色!</translation>
+    </message>
+    <message>
+        <source>Ctrl+J</source>
+        <translation>Ctrl+J</translation>
+    </message>
+    <message>
+        <source>&amp;Type Data Library</source>
+        <translation>标样数据库(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Type data library</source>
+        <translation>标样数据库</translation>
+    </message>
+    <message>
+        <source>Ctrl+L</source>
+        <translation>Ctrl+L</translation>
+    </message>
+</context>
+<context>
     <name>createNewLibraryFile</name>
     <message>
         <source>New library file</source>

@@ -2,6 +2,45 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_TW">
 <context>
+    <name>MainWindows</name>
+    <message>
+        <source>&amp;Save As Library Color</source>
+        <translation>儲存為資料庫顏色(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Save as library color!</source>
+        <translation>儲存為資料庫顏色!</translation>
+    </message>
+    <message>
+        <source>Ctrl+H</source>
+        <translation>Ctrl+H</translation>
+    </message>
+    <message>
+        <source>&amp;Selected Item Saved As A Type Library Color</source>
+        <translation>選取項目儲存為標樣資料庫顏色(&amp;S)</translation>
+    </message>
+    <message>
+        <source>The selected item is saved as a Type library color!</source>
+        <translation>選取項目已儲存為標樣資料庫顏色!</translation>
+    </message>
+    <message>
+        <source>Ctrl+J</source>
+        <translation>Ctrl+J</translation>
+    </message>
+    <message>
+        <source>&amp;Type Data Library</source>
+        <translation>標樣資料庫(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Type data library</source>
+        <translation>標樣資料庫</translation>
+    </message>
+    <message>
+        <source>Ctrl+L</source>
+        <translation>Ctrl+L</translation>
+    </message>
+</context>
+<context>
     <name>createNewLibraryFile</name>
     <message>
         <source>New library file</source>

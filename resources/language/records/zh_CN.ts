@@ -2,6 +2,201 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>MainWindows</name>
+    <message>
+        <source>&amp;New</source>
+        <translation>新建(&amp;N)</translation>
+    </message>
+    <message>
+        <source>New measuring file!</source>
+        <translation>新建测量文件!</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>打开(&amp;O)</translation>
+    </message>
+    <message>
+        <source>Open file!</source>
+        <translation>打开文件!</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>保存(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Save file!</source>
+        <translation>保存文件!</translation>
+    </message>
+    <message>
+        <source>&amp;Save As...</source>
+        <translation>另存为(&amp;S)...</translation>
+    </message>
+    <message>
+        <source>File saved to ...</source>
+        <translation>文件另存为...</translation>
+    </message>
+    <message>
+        <source>&amp;White Calibration</source>
+        <translation>白板校准(&amp;W)</translation>
+    </message>
+    <message>
+        <source>Instrument white calibration!</source>
+        <translation>仪器白板校准!</translation>
+    </message>
+    <message>
+        <source>Ctrl+W</source>
+        <translation>Ctrl+W</translation>
+    </message>
+    <message>
+        <source>&amp;Black Calibration</source>
+        <translation>黑板校准(&amp;B)</translation>
+    </message>
+    <message>
+        <source>Ctrl+B</source>
+        <translation>Ctrl+B</translation>
+    </message>
+    <message>
+        <source>&amp;Type Measurement</source>
+        <translation>标样测量(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Type measure!</source>
+        <translation>测量标样!</translation>
+    </message>
+    <message>
+        <source>T</source>
+        <translation>T</translation>
+    </message>
+    <message>
+        <source>&amp;Sample Measurement</source>
+        <translation>试样测量(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Sample measure!</source>
+        <translation>测量试样!</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>&amp;Measurement Button</source>
+        <translation>测量按钮(&amp;M)</translation>
+    </message>
+    <message>
+        <source>Active measurement button!</source>
+        <translation>启用测量按钮!</translation>
+    </message>
+    <message>
+        <source>F</source>
+        <translation>F</translation>
+    </message>
+    <message>
+        <source>&amp;Rename</source>
+        <translation>重命名(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Measurement/Type/sample rename!</source>
+        <translation>测量/标样/试样重命名!</translation>
+    </message>
+    <message>
+        <source>Ctrl+E</source>
+        <translation>Ctrl+E</translation>
+    </message>
+    <message>
+        <source>&amp;Quick Search</source>
+        <translation>快速查找(&amp;Q)</translation>
+    </message>
+    <message>
+        <source>Type/sample quick search!</source>
+        <translation>标样/试样快速查找!</translation>
+    </message>
+    <message>
+        <source>Ctrl+A</source>
+        <translation>Ctrl+A</translation>
+    </message>
+    <message>
+        <source>&amp;Select All/Select Invert</source>
+        <translation>全选/反选(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Select all item</source>
+        <translation>选择全部项目</translation>
+    </message>
+    <message>
+        <source>Ctrl+D</source>
+        <translation>Ctrl+D</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Selected Item</source>
+        <translation>删除选中项(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Delete selected item!</source>
+        <translation>删除选中项!</translation>
+    </message>
+    <message>
+        <source>Ctrl+K</source>
+        <translation>Ctrl+K</translation>
+    </message>
+    <message>
+        <source>&amp;Delete All Sample of The Type</source>
+        <translation>删除该标样的全部试样(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Ctrl+F</source>
+        <translation>Ctrl+F</translation>
+    </message>
+    <message>
+        <source>&amp;Item Set As A New Type</source>
+        <translation>设为新标样(&amp;I)</translation>
+    </message>
+    <message>
+        <source>The selected item is set as a new Type!</source>
+        <translation>将选中项设为新标样!</translation>
+    </message>
+    <message>
+        <source>Ctrl+C</source>
+        <translation>Ctrl+C</translation>
+    </message>
+    <message>
+        <source>&amp;Item Set As A New Sample of The Checked Type</source>
+        <translation>设为勾选标样的新试样(&amp;I)</translation>
+    </message>
+    <message>
+        <source>The selected item is set as a new sample of the checked Type!</source>
+        <translation>将选中项设为勾选标样的新试样!</translation>
+    </message>
+    <message>
+        <source>Ctrl+V</source>
+        <translation>Ctrl+V</translation>
+    </message>
+    <message>
+        <source>&amp;Manually Type Writing</source>
+        <translation>手动输入标样(&amp;M)</translation>
+    </message>
+    <message>
+        <source>Manually input Type data!</source>
+        <translation>手动输入标样数据!</translation>
+    </message>
+    <message>
+        <source>Ctrl+X</source>
+        <translation>Ctrl+X</translation>
+    </message>
+    <message>
+        <source>&amp;Instrument Data Transmit PC</source>
+        <translation>仪器数据传输到电脑(&amp;I)</translation>
+    </message>
+    <message>
+        <source>stored data in instrument transmit PC</source>
+        <translation>将仪器中存储的数据传输到电脑</translation>
+    </message>
+    <message>
+        <source>Ctrl+G</source>
+        <translation>Ctrl+G</translation>
+    </message>
+</context>
+<context>
     <name>conditionCheck</name>
     <message>
         <source>Please change in measurement setup if light sources don’t 

@@ -2,6 +2,201 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_TW">
 <context>
+    <name>MainWindows</name>
+    <message>
+        <source>&amp;New</source>
+        <translation>新增(&amp;N)</translation>
+    </message>
+    <message>
+        <source>New measuring file!</source>
+        <translation>新增量測檔案!</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>開啟(&amp;O)</translation>
+    </message>
+    <message>
+        <source>Open file!</source>
+        <translation>開啟檔案!</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>儲存(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Save file!</source>
+        <translation>儲存檔案!</translation>
+    </message>
+    <message>
+        <source>&amp;Save As...</source>
+        <translation>另存新檔(&amp;S)...</translation>
+    </message>
+    <message>
+        <source>File saved to ...</source>
+        <translation>檔案另存為...</translation>
+    </message>
+    <message>
+        <source>&amp;White Calibration</source>
+        <translation>白板校正(&amp;W)</translation>
+    </message>
+    <message>
+        <source>Instrument white calibration!</source>
+        <translation>儀器白板校正!</translation>
+    </message>
+    <message>
+        <source>Ctrl+W</source>
+        <translation>Ctrl+W</translation>
+    </message>
+    <message>
+        <source>&amp;Black Calibration</source>
+        <translation>黑板校正(&amp;B)</translation>
+    </message>
+    <message>
+        <source>Ctrl+B</source>
+        <translation>Ctrl+B</translation>
+    </message>
+    <message>
+        <source>&amp;Type Measurement</source>
+        <translation>標樣測量(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Type measure!</source>
+        <translation>量測標樣!</translation>
+    </message>
+    <message>
+        <source>T</source>
+        <translation>T</translation>
+    </message>
+    <message>
+        <source>&amp;Sample Measurement</source>
+        <translation>試樣測量(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Sample measure!</source>
+        <translation>量測試樣!</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>&amp;Measurement Button</source>
+        <translation>量測按鈕(&amp;M)</translation>
+    </message>
+    <message>
+        <source>Active measurement button!</source>
+        <translation>啟用量測按鈕!</translation>
+    </message>
+    <message>
+        <source>F</source>
+        <translation>F</translation>
+    </message>
+    <message>
+        <source>&amp;Rename</source>
+        <translation>重新命名(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Measurement/Type/sample rename!</source>
+        <translation>量測/標樣/試樣重新命名!</translation>
+    </message>
+    <message>
+        <source>Ctrl+E</source>
+        <translation>Ctrl+E</translation>
+    </message>
+    <message>
+        <source>&amp;Quick Search</source>
+        <translation>快速搜尋(&amp;Q)</translation>
+    </message>
+    <message>
+        <source>Type/sample quick search!</source>
+        <translation>標樣/試樣快速搜尋!</translation>
+    </message>
+    <message>
+        <source>Ctrl+A</source>
+        <translation>Ctrl+A</translation>
+    </message>
+    <message>
+        <source>&amp;Select All/Select Invert</source>
+        <translation>全選/反選(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Select all item</source>
+        <translation>選取全部項目</translation>
+    </message>
+    <message>
+        <source>Ctrl+D</source>
+        <translation>Ctrl+D</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Selected Item</source>
+        <translation>刪除選取項目(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Delete selected item!</source>
+        <translation>刪除選取項目!</translation>
+    </message>
+    <message>
+        <source>Ctrl+K</source>
+        <translation>Ctrl+K</translation>
+    </message>
+    <message>
+        <source>&amp;Delete All Sample of The Type</source>
+        <translation>刪除該標樣的全部試樣(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Ctrl+F</source>
+        <translation>Ctrl+F</translation>
+    </message>
+    <message>
+        <source>&amp;Item Set As A New Type</source>
+        <translation>設為新標樣(&amp;I)</translation>
+    </message>
+    <message>
+        <source>The selected item is set as a new Type!</source>
+        <translation>將選取項目設為新標樣!</translation>
+    </message>
+    <message>
+        <source>Ctrl+C</source>
+        <translation>Ctrl+C</translation>
+    </message>
+    <message>
+        <source>&amp;Item Set As A New Sample of The Checked Type</source>
+        <translation>設為勾選標樣的新試樣(&amp;I)</translation>
+    </message>
+    <message>
+        <source>The selected item is set as a new sample of the checked Type!</source>
+        <translation>將選取項目設為勾選標樣的新試樣!</translation>
+    </message>
+    <message>
+        <source>Ctrl+V</source>
+        <translation>Ctrl+V</translation>
+    </message>
+    <message>
+        <source>&amp;Manually Type Writing</source>
+        <translation>手動輸入標樣(&amp;M)</translation>
+    </message>
+    <message>
+        <source>Manually input Type data!</source>
+        <translation>手動輸入標樣資料!</translation>
+    </message>
+    <message>
+        <source>Ctrl+X</source>
+        <translation>Ctrl+X</translation>
+    </message>
+    <message>
+        <source>&amp;Instrument Data Transmit PC</source>
+        <translation>儀器資料傳輸到電腦(&amp;I)</translation>
+    </message>
+    <message>
+        <source>stored data in instrument transmit PC</source>
+        <translation>將儀器中儲存的資料傳輸到電腦</translation>
+    </message>
+    <message>
+        <source>Ctrl+G</source>
+        <translation>Ctrl+G</translation>
+    </message>
+</context>
+<context>
     <name>conditionCheck</name>
     <message>
         <source>Please change in measurement setup if light sources don’t 

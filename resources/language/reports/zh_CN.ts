@@ -2,6 +2,49 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>MainWindows</name>
+    <message>
+        <source>&amp;Print</source>
+        <translation>打印(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Print file!</source>
+        <translation>打印文件!</translation>
+    </message>
+    <message>
+        <source>&amp;Export to excel</source>
+        <translation>导出到Excel(&amp;E)</translation>
+    </message>
+    <message>
+        <source>Data export to excel!</source>
+        <translation>数据导出到Excel!</translation>
+    </message>
+    <message>
+        <source>Ctrl+M</source>
+        <translation>Ctrl+M</translation>
+    </message>
+    <message>
+        <source>Export to &amp;CSV…</source>
+        <translation>导出为 &amp;CSV…</translation>
+    </message>
+    <message>
+        <source>Data export to CSV!</source>
+        <translation>数据导出到CSV!</translation>
+    </message>
+    <message>
+        <source>&amp;Printing Info. Setting</source>
+        <translation>打印信息设置(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Configurate software parameters!</source>
+        <translation>配置软件参数!</translation>
+    </message>
+    <message>
+        <source>Ctrl+I</source>
+        <translation>Ctrl+I</translation>
+    </message>
+</context>
+<context>
     <name>checkExportToExcelRk</name>
     <message>
         <source>Data Export</source>

@@ -2,6 +2,49 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_TW">
 <context>
+    <name>MainWindows</name>
+    <message>
+        <source>&amp;Print</source>
+        <translation>列印(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Print file!</source>
+        <translation>列印檔案!</translation>
+    </message>
+    <message>
+        <source>&amp;Export to excel</source>
+        <translation>匯出到Excel(&amp;E)</translation>
+    </message>
+    <message>
+        <source>Data export to excel!</source>
+        <translation>資料匯出到Excel!</translation>
+    </message>
+    <message>
+        <source>Ctrl+M</source>
+        <translation>Ctrl+M</translation>
+    </message>
+    <message>
+        <source>Export to &amp;CSV…</source>
+        <translation>匯出為 &amp;CSV…</translation>
+    </message>
+    <message>
+        <source>Data export to CSV!</source>
+        <translation>資料匯出到CSV!</translation>
+    </message>
+    <message>
+        <source>&amp;Printing Info. Setting</source>
+        <translation>列印資訊設定(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Configurate software parameters!</source>
+        <translation>設定軟體參數!</translation>
+    </message>
+    <message>
+        <source>Ctrl+I</source>
+        <translation>Ctrl+I</translation>
+    </message>
+</context>
+<context>
     <name>checkExportToExcelRk</name>
     <message>
         <source>Data Export</source>
