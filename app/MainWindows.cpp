@@ -2,7 +2,6 @@
 
 #include "averageTestRk.h"
 #include "chartSet.h"
-#include "checkExportToExcelRk.h"
 #include "colorConversions.h"
 #include "deviationCharts.h"
 #include "exportCommand.h"
@@ -13,7 +12,7 @@
 #include "itemOperationsRk.h"
 #include "itemRenameRk.h"
 #include "languageSwitcher.h"
-#include "libraryTreeLink.h"
+#include "libraryCommands.h"
 #include "mainLayout.h"
 #include "measurementRoad.h"
 #include "measurementTreeRk.h"
@@ -24,9 +23,12 @@
 #include "printRk.h"
 #include "promptRk.h"
 #include "readingRecorderRk.h"
+#include "recordCommands.h"
+#include "reportCommands.h"
 #include "resourcePath.h"
 #include "serialPortRk.h"
 #include "setMeasurementRk.h"
+#include "settingCommands.h"
 #include "sharedState.h"
 #include "standardLibraryRk.h"
 #include "testRk.h"
@@ -46,32 +48,18 @@
 #include <QStatusBar>
 #include <QTreeWidget>
 
-namespace {
-
-// Dialogs are made once and shown again on each command; one still open
-// behind the window comes to the front.
-void showDialog(QWidget *dialog)
-{
-    if (dialog->isVisible())
-        dialog->raise();
-    else
-        dialog->show();
-}
-
-} // namespace
-
 MainWindows::MainWindows(QWidget *parent) : QMainWindow(parent)
 {
     // 1. Shared values at their defaults, the translators.
     m_state = new sharedState(this);
     m_language = new languageSwitcher(m_state, this);
 
-    // 2-3. Actions, menus, tool bars, status bar.
+    // 2-4. The widget tree and the objects behind it, their commands with
+    // the menus and tool bars, the status bar.
     m_actions = new mainActions(this);
     setStyleSheet("QToolBar QToolButton{;}");
-
-    // 4. The widget tree and the objects behind it, the status bar.
     createWidgets();
+    addCommands();
 
     // 6. Settings.
     readSettings();
@@ -101,7 +89,6 @@ void MainWindows::createWidgets()
     m_tree = new QTreeWidget;
     m_tree->setObjectName("measurementTree");
     m_treeModel = new measurementTreeRk(m_tree, this);
-    m_tree->addActions(m_actions->treeContextActions());
     m_recorder = new readingRecorderRk(m_treeModel, &m_state->conditions(), this);
     m_road = new measurementRoad(m_treeModel, m_recorder, m_state, this, this);
     m_panel = new infoPanelRk(m_treeModel, this);
@@ -115,6 +102,8 @@ void MainWindows::createWidgets()
     m_library = new standardLibraryRk(m_state, this);
     m_printInfo = new printMsgConfigRk(this);
     m_print = new printRk(this);
+    m_reports = new reportCommands(m_export, m_print, m_printInfo, m_treeModel, m_state,
+                                   m_serialPort, this);
     // The charts take the values read from the settings: they exist and
     // listen before readSettings() ends.
     m_charts = new chartSet(m_state, this);
@@ -128,6 +117,26 @@ void MainWindows::createWidgets()
     m_averageDialog = new averageTestRk(this);
     m_whiteYellow = new whiteYellowRk(this);
     m_buttonPanel = new testRk(this);
+}
+
+void MainWindows::addCommands()
+{
+    m_actions->addCommands(fileCommands(m_document));
+    m_actions->addCommands(m_reports->commands());
+    m_actions->addCommands(cgatsImportCommands(m_treeModel, this, m_state));
+    m_actions->addCommands(windowCommands(this));
+    m_actions->addCommands(itemCommands(m_operations));
+    m_actions->addCommands(
+        (new libraryCommands(m_library, m_treeModel, m_state, m_serialPort, this))->commands());
+    m_actions->addCommands(measurementCommands(m_road, m_buttonPanel));
+    m_actions->addCommands(settingCommands(m_state, m_setMeasurement, m_toleranceDialog,
+                                           m_averageDialog, m_whiteYellow));
+    m_actions->addCommands(instrumentDataCommands(m_uploader, m_writeT, m_state));
+    m_actions->build([this](const QString &code) { switchLanguage(code); });
+    for (QAction *recent : m_actions->recentFileActions())
+        connect(recent, &QAction::triggered, m_document,
+                [this, recent] { m_document->openAsked(recent->data().toString()); });
+    m_tree->addActions(m_actions->treeContextActions());
 }
 
 QLabel *MainWindows::stateLabel() const
@@ -164,12 +173,12 @@ void MainWindows::makeConnections()
     connectTreeAndPanel();
     connectSharedState();
     connectDocument();
-    connectExport();
-    connectLibrary();
     connectOperations();
-    connectReports();
     connectSettingDialogs();
     m_buttonPanel->follow(m_serialPort, m_road, m_recorder);
+    // Both read what the settings hold.
+    m_printInfo->setTimeFlag(m_state->printInfo().timeFlag);
+    m_library->setLibraryFolder(m_state->libraryDirectory());
 }
 
 void MainWindows::connectInstrument()
@@ -177,45 +186,36 @@ void MainWindows::connectInstrument()
     serialPortRk *link = m_serialPort;
     connect(link, &serialPortRk::getInstrumentInfoSignal, this, &MainWindows::getInstrumentInfo);
     connect(link, &serialPortRk::portClosedSignal, this, &MainWindows::portClosed);
-    connect(this, &MainWindows::portInfoLostSignal, link, &serialPortRk::restartPort);
     connect(link, &serialPortRk::whiteYellowParameterSignal, this,
             &MainWindows::whiteYellowValueSlot);
-    connect(link, &serialPortRk::testSignal, this, &MainWindows::testButtonIndexSlot);
 }
 
 void MainWindows::connectMeasurementRoad()
 {
     serialPortRk *link = m_serialPort;
-    connect(link, &serialPortRk::generateTItemSignal, this, &MainWindows::generateTItem);
-    connect(link, &serialPortRk::generateSItemSignal, this, &MainWindows::generateSItem);
-    connect(link, &serialPortRk::TTestSignal, this, &MainWindows::TTestCheckSlot);
-    connect(link, &serialPortRk::STestSignal, this, &MainWindows::STestCheckSlot);
-    // The road's requests leave through the window's signals, which keep
-    // their names for everyone listening.
-    connect(m_road, &measurementRoad::tTestSignal, this, &MainWindows::tTestSignal);
-    connect(m_road, &measurementRoad::sTestSignal, this, &MainWindows::sTestSignal);
-    connect(m_road, &measurementRoad::TTestCheckSignal, this, &MainWindows::TTestCheckSignal);
-    connect(m_road, &measurementRoad::STestCheckSignal, this, &MainWindows::STestCheckSignal);
-    connect(m_road, &measurementRoad::whiteCalibrationSignal, this,
-            &MainWindows::whiteCalibrationSignal);
-    connect(m_road, &measurementRoad::blackCalibrationSignal, this,
-            &MainWindows::blackCalibrationSignal);
-    connect(this, &MainWindows::TTestCheckSignal, link, &serialPortRk::TTestCheckOK);
-    connect(this, &MainWindows::STestCheckSignal, link, &serialPortRk::STestCheckOK);
-    connect(this, &MainWindows::tTestSignal, link, &serialPortRk::tTestSlot);
-    connect(this, &MainWindows::sTestSignal, link, &serialPortRk::sTestSlot);
-    connect(this, &MainWindows::whiteCalibrationSignal, link, &serialPortRk::whiteCalibration);
-    connect(this, &MainWindows::blackCalibrationSignal, link, &serialPortRk::blackCalibration);
-    connect(m_recorder, &readingRecorderRk::portInfoLostSignal, this,
-            &MainWindows::portInfoLostSignal);
+    measurementRoad *road = m_road;
+    connect(link, &serialPortRk::generateTItemSignal, road, &measurementRoad::typeReading);
+    connect(link, &serialPortRk::generateSItemSignal, road, &measurementRoad::sampleReading);
+    connect(link, &serialPortRk::TTestSignal, road, &measurementRoad::checkType);
+    connect(link, &serialPortRk::STestSignal, road, &measurementRoad::checkSample);
+    connect(road, &measurementRoad::TTestCheckSignal, link, &serialPortRk::TTestCheckOK);
+    connect(road, &measurementRoad::STestCheckSignal, link, &serialPortRk::STestCheckOK);
+    connect(road, &measurementRoad::tTestSignal, link, &serialPortRk::tTestSlot);
+    connect(road, &measurementRoad::sTestSignal, link, &serialPortRk::sTestSlot);
+    connect(road, &measurementRoad::whiteCalibrationSignal, link, &serialPortRk::whiteCalibration);
+    connect(road, &measurementRoad::blackCalibrationSignal, link, &serialPortRk::blackCalibration);
+    connect(m_recorder, &readingRecorderRk::portInfoLostSignal, link, &serialPortRk::restartPort);
 }
 
 void MainWindows::connectTreeAndPanel()
 {
-    connect(m_tree, &QTreeWidget::itemChanged, this, &MainWindows::treeItemChanged);
+    connect(m_tree, &QTreeWidget::itemChanged, m_treeModel,
+            [this](QTreeWidgetItem *item) { m_treeModel->propagateCheckState(item); });
     connect(m_tree, &QTreeWidget::itemPressed, this, &MainWindows::treeItemIsPressed);
-    connect(m_tree, &QTreeWidget::itemSelectionChanged, this,
-            &MainWindows::treeItemSelectionChanged);
+    connect(m_tree, &QTreeWidget::itemSelectionChanged, this, [this] {
+        for (QTreeWidgetItem *item : m_treeModel->selectedItemsLastFirst())
+            treeItemIsPressed(item, 0);
+    });
     connect(m_recorder, &readingRecorderRk::averagedItemUpdated, m_panel,
             &infoPanelRk::showItemConditions);
     connect(m_panel, &infoPanelRk::pressedColorSpace, this, &MainWindows::emitDeviationBounds);
@@ -241,43 +241,11 @@ void MainWindows::connectDocument()
             [this] { m_panel->clearValues(m_state->conditions().colorDiffFormula); });
 }
 
-void MainWindows::connectExport()
-{
-    connect(m_export->fieldDialog(), &checkExportToExcelRk::checkInfoSignal, this,
-            &MainWindows::exportToExcelInfoSlot);
-    m_export->reportTo(m_serialPort);
-}
-
-void MainWindows::connectLibrary()
-{
-    standardLibraryRk *library = m_library;
-    connect(this, &MainWindows::standardLibraryParameter, library,
-            &standardLibraryRk::standardLibraryParameterFcn);
-    connect(this, &MainWindows::saveOneStandardLibrarySignal, library, &standardLibraryRk::setData);
-    connect(this, &MainWindows::testButtonIndexSignal, library,
-            &standardLibraryRk::getColorParameter);
-    connect(library, &standardLibraryRk::sendTDataSignal, this, &MainWindows::recieveTDataSlot);
-    connect(library, &standardLibraryRk::fileDirectorySignal, this,
-            &MainWindows::setFileDirectorySlot);
-    library->followLink(m_serialPort);
-    library->setLibraryFolder(m_state->libraryDirectory());
-}
-
-void MainWindows::connectReports()
-{
-    connect(this, &MainWindows::printMsgSignal, m_printInfo, &printMsgConfigRk::getPrintMsg);
-    connect(m_printInfo, &printMsgConfigRk::printMsgSavedSignal, this, &MainWindows::setPrintMsg);
-    connect(this, &MainWindows::infoForPrintSignal, m_print, &printRk::recieveInfoForPrint);
-    connect(m_print, &printRk::reGetInfoSignal, this, &MainWindows::printFcn);
-    connect(m_print, &printRk::printPortWSSignal, m_serialPort, &serialPortRk::readyReadSlot);
-    m_printInfo->setTimeFlag(m_state->printInfo().timeFlag);
-}
-
 void MainWindows::connectCharts()
 {
     m_layout->placeCharts(m_charts);
     m_charts->follow(m_panel, m_document);
-    connect(m_panel, &infoPanelRk::trendItem, this, &MainWindows::updateTrendPlot);
+    connect(m_panel, &infoPanelRk::trendItem, m_charts, &chartSet::updateTrendPlot);
     connect(this, &MainWindows::toPainterDeltaLabSignal, m_charts->lightnessChart(),
             &painterDeltaLLabRk::updateDeltaLab);
     connect(this, &MainWindows::toPainterDeltaLabSignal, m_charts->chromaticChart(),
@@ -289,31 +257,20 @@ void MainWindows::connectCharts()
 void MainWindows::connectOperations()
 {
     serialPortRk *link = m_serialPort;
-    connect(this, &MainWindows::itemRenameSignal, m_operations->renameDialog(),
-            &itemRenameRk::setItemNewName);
-    connect(m_operations->renameDialog(), &itemRenameRk::setItemNewNameSignal, this,
-            &MainWindows::setItemNewNameFcn);
-    connect(this, &MainWindows::fastFindTreeSignal, m_operations->findDialog(),
-            &fastFindRk::getFastFindTree);
-    connect(m_operations->findDialog(), &fastFindRk::fastFindItemSignal, this,
-            &MainWindows::fastFindItem);
+    connect(m_operations->renameDialog(), &itemRenameRk::setItemNewNameSignal, m_operations,
+            &itemOperationsRk::rename);
+    connect(m_operations->findDialog(), &fastFindRk::fastFindItemSignal, m_operations,
+            &itemOperationsRk::showFoundItem);
 
-    connect(this, &MainWindows::writeTSignal, m_writeT, &writeTRk::setParameter);
     connect(m_writeT, &writeTRk::sendWriteTSignal, link, &serialPortRk::sendTDataToYiQi);
     connect(m_writeT, &writeTRk::refusedSignal, link, &serialPortRk::showInfo);
-    connect(m_writeT, &writeTRk::TtoAppSignal, this, &MainWindows::dataToAppSlot);
+    connect(m_writeT, &writeTRk::TtoAppSignal, m_operations, &itemOperationsRk::addManualType);
 
     m_uploader->setTests([this] { return instrumentConnected(); },
                          [this] { return m_recorder->averagingActive(); });
-    connect(this, &MainWindows::dataToPCSignal, link, &serialPortRk::dataToPCCmd1Slot);
-    connect(link, &serialPortRk::dataToPCFinished0Signal, this,
-            &MainWindows::dataToPCFinished0Slot);
-    connect(this, &MainWindows::dataToPCContinueSignal, link, &serialPortRk::dataToPCCmd2Slot);
-    connect(link, &serialPortRk::dataToPCFinished1Signal, this,
-            &MainWindows::dataToPCFinished1Slot);
+    m_uploader->followLink();
     connect(m_uploader, &uploadRecorderRk::runningChanged, this, [this](bool running) {
-        m_instrument->holdActions(running);
-        m_actions->holdFileCommands(running);
+        m_actions->setUploadRunning(running);
         m_document->holdFileCommands(running);
         // A measurement request would land among the upload's records.
         const bool measurable = !running && instrumentConnected();
@@ -327,20 +284,19 @@ void MainWindows::connectOperations()
 
 void MainWindows::connectSettingDialogs()
 {
-    connect(this, &MainWindows::setMeasurementSignal, m_setMeasurement,
-            &setMeasurementRk::setMeasurement);
     connect(m_setMeasurement, &setMeasurementRk::setMeasurementFinishSignal, this,
             &MainWindows::setMeasurementFinish);
-    connect(this, &MainWindows::toleranceSignal, m_toleranceDialog, &toleranceRk::gettolerance);
     using S = const QString &;
     connect(m_toleranceDialog, &toleranceRk::toleranceSavedSignal, this,
             qOverload<S, S, S, S, S, S, S>(&MainWindows::setTolerance));
-    connect(this, &MainWindows::setAverageTestSignal, m_averageDialog, &averageTestRk::setAverage);
     connect(m_averageDialog, &averageTestRk::setAverageFinishSignal, this,
             &MainWindows::setAverageFinishSignal);
     connect(this, &MainWindows::whiteYellowValueSignal, m_whiteYellow,
             &whiteYellowRk::setWhiteYellow);
     m_whiteYellow->follow(m_serialPort);
+    connect(m_printInfo, &printMsgConfigRk::printMsgSavedSignal, this, &MainWindows::setPrintMsg);
+    connect(this, &MainWindows::standardLibraryParameter, m_library,
+            &standardLibraryRk::standardLibraryParameterFcn);
 }
 
 // --- Settings ----------------------------------------------------------------
@@ -378,16 +334,6 @@ void MainWindows::sendChartSettings()
 }
 
 // --- Language ------------------------------------------------------------------
-
-bool MainWindows::isChinese() const
-{
-    return m_state->isChinese();
-}
-
-QString MainWindows::languageCode() const
-{
-    return m_state->languageCode();
-}
 
 void MainWindows::switchLanguage(const QString &code)
 {
@@ -430,21 +376,7 @@ void MainWindows::retranslateMainWindow()
     update();
 }
 
-void MainWindows::aboutZENTO()
-{
-    promptRk::information(this, tr("About QCM"),
-                          tr("<h2>QCM 1.0</h2><p>Colour quality control for the hand-held "
-                             "colorimeter: measure Types and Samples, judge colour differences, "
-                             "plot trends, keep colour libraries, print reports and export "
-                             "workbooks.</p>"));
-}
-
-// --- Status bar and recent files -------------------------------------------------
-
-void MainWindows::updateStatusBar()
-{
-    m_instrument->updateStatusBar();
-}
+// --- Recent files --------------------------------------------------------------
 
 void MainWindows::addRecentFile(const QString &path)
 {
@@ -458,26 +390,6 @@ void MainWindows::updateRecentFileActions()
 }
 
 // --- Shared values ---------------------------------------------------------------
-
-const MeasuringConditions &MainWindows::measuringConditions() const
-{
-    return m_state->conditions();
-}
-
-bool MainWindows::averageMode() const
-{
-    return m_state->averageMode();
-}
-
-QStringList MainWindows::tolerance() const
-{
-    return m_state->tolerance().toList();
-}
-
-QString MainWindows::measurementName() const
-{
-    return m_state->measurementName();
-}
 
 void MainWindows::setTolerance(const QString &delatE, const QString &nDelatL,
                                const QString &pDelatL, const QString &nDelata,
@@ -506,22 +418,6 @@ void MainWindows::emitDeviationBounds(const QString &colorSpace)
                                  t.nDelatb);
 }
 
-void MainWindows::setTolerance()
-{
-    showDialog(m_toleranceDialog);
-    const Tolerance &t = m_state->tolerance();
-    emit toleranceSignal(t.delatE, t.nDelatL, t.pDelatL, t.nDelata, t.pDelata, t.nDelatb,
-                         t.pDelatb);
-}
-
-void MainWindows::setMeasurementFcn()
-{
-    showDialog(m_setMeasurement);
-    const MeasuringConditions &c = m_state->conditions();
-    emit setMeasurementSignal(c.instrumentModel, c.standardLight, c.colorSpace, c.colorDiffFormula,
-                              c.SCISCE);
-}
-
 void MainWindows::setMeasurementFinish(const QString &lightSource, const QString &colorSpace,
                                        const QString &formula, const QString &lightMode)
 {
@@ -537,27 +433,11 @@ void MainWindows::setMeasurementFinish(const QString &lightSource, const QString
     emitDeviationBounds(colorSpace);
 }
 
-void MainWindows::setAverageTestFcn()
-{
-    showDialog(m_averageDialog);
-    emit setAverageTestSignal(m_state->conditions().averageTestTime);
-}
-
 void MainWindows::setAverageFinishSignal(const QString &averageTestTime)
 {
     m_state->setAverageTestTime(averageTestTime); // the average mode follows
     m_instrument->refreshParameters();
     m_serialPort->showInfo(tr("Set Single/Average Measurement successfully!"));
-}
-
-void MainWindows::stTestUiFcn()
-{
-    showDialog(m_buttonPanel);
-}
-
-void MainWindows::whiteYellowFcn()
-{
-    showDialog(m_whiteYellow);
 }
 
 void MainWindows::rejudgeCurrentItem()
@@ -588,22 +468,6 @@ void MainWindows::printInfoChanged(const PrintInfo &info)
     showPrintInfo();
 }
 
-void MainWindows::configuration()
-{
-    m_printInfo->show();
-    m_printInfo->raise();
-    const PrintInfo &p = m_state->printInfo();
-    emit printMsgSignal(p.measurementName, p.company, p.printTime, p.department,
-                        p.measurementPerson, p.productTested);
-}
-
-void MainWindows::printFcn()
-{
-    m_print->show();
-    m_print->raise();
-    emit infoForPrintSignal(collectReportData(*m_treeModel, *m_state));
-}
-
 // --- Instrument state --------------------------------------------------------
 
 void MainWindows::getInstrumentInfo()
@@ -611,15 +475,11 @@ void MainWindows::getInstrumentInfo()
     m_instrument->informationArrived();
     emit standardLibraryParameter(m_state->conditions().colorSpace,
                                   m_state->conditions().colorDiffFormula);
-    portOpenOK();
+    m_instrument->showConnected();
     if (m_instrument->endStartupPhase())
         showPrintInfo();
-    setComponentHeaders(m_state->conditions().colorSpace, m_state->conditions().colorDiffFormula);
-}
-
-void MainWindows::portOpenOK()
-{
-    m_instrument->showConnected();
+    m_panel->setComponentHeaders(m_state->conditions().colorSpace,
+                                 m_state->conditions().colorDiffFormula);
 }
 
 void MainWindows::portClosed()
@@ -627,61 +487,11 @@ void MainWindows::portClosed()
     m_instrument->showDisconnected();
 }
 
-void MainWindows::qAppTimeSlot()
-{
-    m_document->pumpEvents();
-}
-
 // --- Measurement road --------------------------------------------------------
-
-void MainWindows::tTestFcn()
-{
-    m_road->requestType();
-}
-
-void MainWindows::sTestFcn()
-{
-    m_road->requestSample();
-}
-
-void MainWindows::tsTestTimeSlot()
-{
-    m_road->endDebounce();
-}
-
-void MainWindows::TTestCheckSlot()
-{
-    m_road->checkType();
-}
-
-void MainWindows::STestCheckSlot()
-{
-    m_road->checkSample();
-}
 
 bool MainWindows::STestCheck(QTreeWidgetItem *item)
 {
     return m_road->sampleConditionsAgree(item);
-}
-
-void MainWindows::generateTItem(float L, float a, float b)
-{
-    m_road->typeReading(L, a, b);
-}
-
-void MainWindows::generateSItem(float L, float a, float b)
-{
-    m_road->sampleReading(L, a, b);
-}
-
-void MainWindows::whiteCalibrationFcn()
-{
-    m_road->askWhiteCalibration();
-}
-
-void MainWindows::blackCalibrationFcn()
-{
-    m_road->askBlackCalibration();
 }
 
 void MainWindows::whiteYellowValueSlot(float L, float a, float b)
@@ -689,13 +499,6 @@ void MainWindows::whiteYellowValueSlot(float L, float a, float b)
     const ColorTriple xyz = labToXyz(L, a, b);
     const ColorTriple hunter = xyzToHunterLab(xyz[0], xyz[1], xyz[2]);
     emit whiteYellowValueSignal({xyz[0], xyz[1], xyz[2], hunter[0], hunter[1], hunter[2]});
-}
-
-void MainWindows::testButtonIndexSlot(float L, float a, float b)
-{
-    const QList<float> v = colorSpaceValues(L, a, b, m_state->conditions().colorSpace);
-    if (v.size() == 3)
-        emit testButtonIndexSignal(v[0], v[1], v[2]);
 }
 
 QTreeWidgetItem *MainWindows::addTypeItem(float v1, float v2, float v3, const QString &name,
@@ -711,16 +514,6 @@ QTreeWidgetItem *MainWindows::addSampleItem(float v1, float v2, float v3,
     return m_treeModel->addSampleItem(v1, v2, v3, parentType, name, columns5to15);
 }
 
-QString MainWindows::lastItemNumber(QTreeWidgetItem *item) const
-{
-    return m_treeModel->lastItemNumber(item);
-}
-
-QTreeWidgetItem *MainWindows::currentItemOrRoot()
-{
-    return m_recorder->currentItemOrRoot();
-}
-
 void MainWindows::clearMeasurement()
 {
     m_document->clearMeasurement();
@@ -728,27 +521,10 @@ void MainWindows::clearMeasurement()
 
 // --- Tree and panel ----------------------------------------------------------
 
-void MainWindows::treeItemChanged(QTreeWidgetItem *item, int column)
-{
-    Q_UNUSED(column)
-    m_treeModel->propagateCheckState(item);
-}
-
 void MainWindows::treeItemIsPressed(QTreeWidgetItem *item, int column)
 {
     Q_UNUSED(column)
     m_panel->pressItem(item, m_state->tolerance());
-}
-
-void MainWindows::treeItemSelectionChanged()
-{
-    for (QTreeWidgetItem *item : m_treeModel->selectedItemsLastFirst())
-        treeItemIsPressed(item, 0);
-}
-
-void MainWindows::updateTrendPlot(QTreeWidgetItem *item)
-{
-    m_charts->updateTrendPlot(item);
 }
 
 void MainWindows::showPrintInfo()
@@ -757,61 +533,11 @@ void MainWindows::showPrintInfo()
     m_panel->showPrintInfo(p.company, p.measurementPerson, p.department, p.productTested);
 }
 
-void MainWindows::setComponentHeaders(const QString &colorSpace, const QString &formula)
-{
-    m_panel->setComponentHeaders(colorSpace, formula);
-}
-
-// --- Type data library ----------------------------------------------------------
-
-void MainWindows::standardLibraryFcn()
-{
-    m_library->show();
-    m_library->raise();
-    emit standardLibraryParameter(m_state->conditions().colorSpace,
-                                  m_state->conditions().colorDiffFormula);
-}
-
-void MainWindows::saveAsStandardFcn()
-{
-    if (QTreeWidgetItem *item = libraryTreeLink::selectedItem(*m_treeModel, this)) {
-        m_library->show();
-        emit saveOneStandardLibrarySignal(item);
-    }
-}
-
-void MainWindows::saveAsStandard2Fcn()
-{
-    const QList<QTreeWidgetItem *> items = libraryTreeLink::checkedItems(*m_treeModel);
-    if (items.isEmpty())
-        return;
-    m_library->show();
-    for (QTreeWidgetItem *item : items)
-        emit saveOneStandardLibrarySignal(item);
-}
-
-void MainWindows::recieveTDataSlot(QList<QString> data, QBrush color)
-{
-    libraryTreeLink::launchType(m_treeModel, m_state->conditions().instrumentModel, data, color);
-}
-
-void MainWindows::setFileDirectorySlot(QString existFileDirectory)
-{
-    m_state->setLibraryDirectory(existFileDirectory);
-}
-
 // --- Upload and manual Type input ----------------------------------------------
 
 void MainWindows::dataToPCFcn()
 {
-    if (m_uploader->confirmStart())
-        emit dataToPCSignal();
-}
-
-void MainWindows::dataToPCFinished0Slot(QVector<QString> record, float L, float a, float b)
-{
-    m_uploader->addRecord(record, L, a, b);
-    emit dataToPCContinueSignal();
+    m_uploader->start();
 }
 
 void MainWindows::dataToPCFinished1Slot()
@@ -821,14 +547,7 @@ void MainWindows::dataToPCFinished1Slot()
 
 void MainWindows::writeTFcn()
 {
-    m_writeT->show();
-    m_writeT->raise();
-    emit writeTSignal(m_state->conditions().instrumentModel, m_state->conditions().caliber);
-}
-
-void MainWindows::dataToAppSlot(QVector<QString> str)
-{
-    m_operations->addManualType(str);
+    m_actions->byName(QStringLiteral("writeTFcn"))->trigger();
 }
 
 // --- Item operations -----------------------------------------------------------
@@ -838,124 +557,14 @@ void MainWindows::deleteChooseItemFcn()
     m_operations->deleteCheckedItems();
 }
 
-void MainWindows::deleteAllItemFcn()
-{
-    m_operations->deleteSamplesOfSelectedTypes();
-}
-
-void MainWindows::itemRenameFcn()
-{
-    if (QTreeWidgetItem *item = m_operations->startRename())
-        emit itemRenameSignal(item);
-}
-
-void MainWindows::setItemNewNameFcn(QTreeWidgetItem *item, const QString &str)
-{
-    m_operations->rename(item, str);
-}
-
 void MainWindows::fastFindFcn()
 {
-    emit fastFindTreeSignal(m_operations->startQuickSearch());
-}
-
-void MainWindows::fastFindItem(QTreeWidgetItem *item)
-{
-    m_operations->showFoundItem(item);
-}
-
-void MainWindows::selectionAllFcn()
-{
-    m_operations->invertCheckMarks();
-}
-
-void MainWindows::itemSetAsNewTypeFcn()
-{
-    m_operations->setAsNewType();
-}
-
-void MainWindows::itemSetAsCheckItemSampleFcn()
-{
-    m_operations->setAsSampleOfCheckedTypes();
-}
-
-// --- Measuring files -----------------------------------------------------------
-
-bool MainWindows::saveFile(const QString &path)
-{
-    return m_document->saveFile(path);
-}
-
-bool MainWindows::loadFile(const QString &path)
-{
-    return m_document->loadFile(path);
-}
-
-void MainWindows::setCurrentFile(const QString &path)
-{
-    m_document->setCurrentFile(path);
-}
-
-QString MainWindows::currentFile() const
-{
-    return m_document->currentFile();
-}
-
-bool MainWindows::isModified() const
-{
-    return m_document->isModified();
-}
-
-bool MainWindows::maybeSave()
-{
-    return m_document->maybeSave();
-}
-
-bool MainWindows::save()
-{
-    return m_document->save();
-}
-
-bool MainWindows::saveAs()
-{
-    return m_document->saveAs();
-}
-
-void MainWindows::open()
-{
-    m_document->open();
-}
-
-void MainWindows::newFile()
-{
-    m_document->newFile();
-}
-
-void MainWindows::exportToExcelFcn()
-{
-    m_export->chooseFields(exportCommand::Workbook);
-}
-
-void MainWindows::exportToCsvFcn()
-{
-    m_export->chooseFields(exportCommand::Csv);
+    m_actions->byName(QStringLiteral("fastFindFcn"))->trigger();
 }
 
 void MainWindows::exportToExcelInfoSlot(QList<Qt::CheckState> states)
 {
     m_export->exportChosen(states);
-}
-
-void MainWindows::openRecentFile()
-{
-    if (auto *recent = qobject_cast<QAction *>(sender()))
-        m_document->openAsked(recent->data().toString());
-}
-
-bool MainWindows::openFileAtStart(const QString &path)
-{
-    // A measurement restored from the journal is not thrown away unasked.
-    return m_document->openAsked(path);
 }
 
 void MainWindows::closeEvent(QCloseEvent *event)

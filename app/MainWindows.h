@@ -3,7 +3,9 @@
 
 #include "mainActions.h"
 #include "measuringConditions.h"
+#include "measuringDocument.h"
 #include "recentFileList.h"
+#include "sharedState.h"
 
 #include <QBrush>
 #include <QMainWindow>
@@ -25,14 +27,13 @@ class languageSwitcher;
 class mainLayout;
 class measurementRoad;
 class measurementTreeRk;
-class measuringDocument;
 class measuringJournal;
 class printMsgConfigRk;
 class printRk;
 class readingRecorderRk;
+class reportCommands;
 class serialPortRk;
 class setMeasurementRk;
-class sharedState;
 class standardLibraryRk;
 class uploadRecorderRk;
 class writeTRk;
@@ -41,13 +42,14 @@ class toleranceRk;
 class whiteYellowRk;
 struct PrintInfo;
 struct Tolerance;
-struct reportData;
 
-// The one main window.  It owns every object of the program and keeps the
-// names of its commands, slots and signals, but does no work of its own: each
-// slot hands over to the class that owns the work (records/, instrument/,
-// dialogs/, charts/, library/, reports/), and the actions, the layout and the
-// language live in mainActions, mainLayout and languageSwitcher.
+// The one main window.  It owns every object of the program and connects
+// them, but does no work of its own: each folder hands in the rows of its
+// commands, bound to the object that does the work (mainActions makes the
+// actions, menus and tool bars of them); the slots left here are the public
+// face that tests, the file drop and the command line call, each handing
+// over to its owner.  The layout and the language live in mainLayout and
+// languageSwitcher.
 class MainWindows : public QMainWindow
 {
     Q_OBJECT
@@ -55,8 +57,7 @@ public:
     explicit MainWindows(QWidget *parent = nullptr);
     ~MainWindows() override;
 
-    QAction *action(ActionId id) const { return m_actions->action(id); }
-    // By the object name of the action table (the slot's name).
+    // By the command's id (the action's object name).
     QAction *action(const QString &name) const { return m_actions->byName(name); }
     QList<QAction *> recentFileActions() const { return m_actions->recentFileActions(); }
     QAction *recentFilesSeparator() const { return m_actions->recentFilesSeparator(); }
@@ -88,24 +89,24 @@ public:
     bool instrumentConnected() const;
     bool inStartupPhase() const;
 
-    bool isChinese() const;
-    QString languageCode() const;
+    bool isChinese() const { return m_state->isChinese(); }
+    QString languageCode() const { return m_state->languageCode(); }
     QStringList recentFiles() const { return m_recentFiles.paths(); }
-    const MeasuringConditions &measuringConditions() const;
-    bool averageMode() const;
-    QStringList tolerance() const;
-    QString measurementName() const;
+    const MeasuringConditions &measuringConditions() const { return m_state->conditions(); }
+    bool averageMode() const { return m_state->averageMode(); }
+    QStringList tolerance() const { return m_state->tolerance().toList(); }
+    QString measurementName() const { return m_state->measurementName(); }
 
     // Measuring files (the work is the document's).
-    bool saveFile(const QString &path);
-    bool loadFile(const QString &path);
-    void setCurrentFile(const QString &path);
-    bool isModified() const;
-    bool maybeSave();
+    bool saveFile(const QString &path) { return m_document->saveFile(path); }
+    bool loadFile(const QString &path) { return m_document->loadFile(path); }
+    void setCurrentFile(const QString &path) { m_document->setCurrentFile(path); }
+    bool isModified() const { return m_document->isModified(); }
+    bool maybeSave() { return m_document->maybeSave(); }
     // The file named on the command line: after "save changes?" when the
     // measurement restored from the journal is in the way.
-    bool openFileAtStart(const QString &path);
-    QString currentFile() const;
+    bool openFileAtStart(const QString &path) { return m_document->openAsked(path); }
+    QString currentFile() const { return m_document->currentFile(); }
     // Puts `path` at the front of the recent-file list.
     void addRecentFile(const QString &path);
 
@@ -114,126 +115,53 @@ public:
                                  const QStringList &columns5to15);
     QTreeWidgetItem *addSampleItem(float v1, float v2, float v3, QTreeWidgetItem *parentType,
                                    const QString &name, const QStringList &columns5to15);
-    QString lastItemNumber(QTreeWidgetItem *item) const;
-    QTreeWidgetItem *currentItemOrRoot();
     void clearMeasurement();
     // Compares an item's conditions with the current Type's (shows the
     // refusal of the first that differs).
     bool STestCheck(QTreeWidgetItem *item);
 
 public slots:
-    void newFile();
-    void open();
-    bool save();
-    bool saveAs();
-    void openRecentFile();
-
-    // Export of the marked items (the work is exportCommand's).
-    void exportToExcelFcn();
-    void exportToCsvFcn();
+    // The public face of commands that tests, the file drop and the command
+    // line reach; the actions run on the objects that own the work.
+    void newFile() { m_document->newFile(); }
+    void open() { m_document->open(); }
+    bool save() { return m_document->save(); }
+    bool saveAs() { return m_document->saveAs(); }
     void exportToExcelInfoSlot(QList<Qt::CheckState> states);
+    void dataToPCFcn();
+    void dataToPCFinished1Slot();
+    void writeTFcn();
+    void deleteChooseItemFcn();
+    void fastFindFcn();
 
     void EnglishFcn();
     void SimplifyFcn();
     void TraditionalFcn();
     void retranslateMainWindow();
-    void aboutZENTO();
-    void updateStatusBar();
     void updateRecentFileActions();
 
+    // What the setting dialogs report back.
     void setTolerance(const QString &delatE, const QString &nDelatL, const QString &pDelatL,
                       const QString &nDelata, const QString &pDelata, const QString &nDelatb,
                       const QString &pDelatb);
-    // Setting dialogs, the button panel and the whiteness dialog.
-    void setTolerance();
-    void setMeasurementFcn();
     void setMeasurementFinish(const QString &lightSource, const QString &colorSpace,
                               const QString &formula, const QString &lightMode);
-    void setAverageTestFcn();
     void setAverageFinishSignal(const QString &averageTestTime);
-    void stTestUiFcn();
-    void whiteYellowFcn();
     void setPrintMsg(const QString &measurementName, const QString &company,
                      const QString &printTime, const QString &department,
                      const QString &measurementPerson, const QString &productTested, bool timeFlag);
-    // Print information and printed reports (the work is reports/').
-    void configuration();
-    void printFcn();
 
     void getInstrumentInfo();
     void portClosed();
-    void portOpenOK();
-
-    void tsTestTimeSlot();
-    void qAppTimeSlot();
-
-    // Measurement road.
-    void tTestFcn();
-    void sTestFcn();
-    void TTestCheckSlot();
-    void STestCheckSlot();
-    void generateTItem(float L, float a, float b);
-    void generateSItem(float L, float a, float b);
-    void whiteCalibrationFcn();
-    void blackCalibrationFcn();
     void whiteYellowValueSlot(float L, float a, float b);
-    void testButtonIndexSlot(float L, float a, float b);
 
     // Tree and panel.
-    void treeItemChanged(QTreeWidgetItem *item, int column);
     void treeItemIsPressed(QTreeWidgetItem *item, int column);
-    void treeItemSelectionChanged();
     void showPrintInfo();
-    void setComponentHeaders(const QString &colorSpace, const QString &formula);
-    // The ΔE trend of the pressed item's Type.
-    void updateTrendPlot(QTreeWidgetItem *item);
-
-    // Type data library.
-    void standardLibraryFcn();
-    void saveAsStandardFcn();
-    void saveAsStandard2Fcn();
-    void recieveTDataSlot(QList<QString> data, QBrush color);
-    void setFileDirectorySlot(QString existFileDirectory);
-
-    // Stored-data upload, manual Type input.
-    void dataToPCFcn();
-    void dataToPCFinished0Slot(QVector<QString> record, float L, float a, float b);
-    void dataToPCFinished1Slot();
-    void writeTFcn();
-    void dataToAppSlot(QVector<QString> str);
-
-    // Item operations.
-    void deleteChooseItemFcn();
-    void deleteAllItemFcn();
-    void itemRenameFcn();
-    void setItemNewNameFcn(QTreeWidgetItem *item, const QString &str);
-    void fastFindFcn();
-    void fastFindItem(QTreeWidgetItem *item);
-    void selectionAllFcn();
-    void itemSetAsNewTypeFcn();
-    void itemSetAsCheckItemSampleFcn();
 
 signals:
-    void dataToPCSignal();
-    void dataToPCContinueSignal();
-    void writeTSignal(const QString &colorSpace, const QString &testArea);
-    void itemRenameSignal(QTreeWidgetItem *item);
-    void fastFindTreeSignal(QTreeWidgetItem *item);
-    void tTestSignal();
-    void sTestSignal();
-    void TTestCheckSignal(const QString &, const QString &, const QString &, const QString &,
-                          const QString &, const QString &, const QString &, const QString &,
-                          const QString &);
-    void STestCheckSignal(const QString &, const QString &, const QString &, const QString &,
-                          const QString &, const QString &, const QString &, const QString &,
-                          const QString &);
-    void portInfoLostSignal();
-    void whiteCalibrationSignal();
-    void blackCalibrationSignal();
     void whiteYellowValueSignal(QVector<float> values);
-    void testButtonIndexSignal(float v1, float v2, float v3);
     void standardLibraryParameter(QString colorSpacePC, QString colorDiffFormulaPC);
-    void saveOneStandardLibrarySignal(QTreeWidgetItem *item);
     // Colour space and the six deviation bounds, for the deviation charts.
     void toPainterDeltaLabSignal(const QString &colorSpace, const QString &pDelatL,
                                  const QString &nDelatL, const QString &pDelata,
@@ -241,18 +169,6 @@ signals:
                                  const QString &nDelatb);
     // The ΔE tolerance line of the trend plot.
     void trendToleranceSignal(float delatE, const QString &formula);
-    void printMsgSignal(const QString &measurementName, const QString &company,
-                        const QString &printTime, const QString &department,
-                        const QString &measurementPerson, const QString &productTested);
-    // A copy of the marked items with the print values, for the report dialog.
-    void infoForPrintSignal(const reportData &data);
-    void setMeasurementSignal(const QString &instrumentModel, const QString &standardLight,
-                              const QString &colorSpace, const QString &colorDiffFormula,
-                              const QString &SCISCE);
-    void toleranceSignal(const QString &delatE, const QString &nDelatL, const QString &pDelatL,
-                         const QString &nDelata, const QString &pDelata, const QString &nDelatb,
-                         const QString &pDelatb);
-    void setAverageTestSignal(const QString &averageTestTime);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -261,17 +177,15 @@ protected:
 
 private:
     void createWidgets();
+    void addCommands();
     void makeConnections();
     void connectInstrument();
     void connectMeasurementRoad();
     void connectTreeAndPanel();
     void connectSharedState();
     void connectDocument();
-    void connectExport();
-    void connectLibrary();
     void connectCharts();
     void connectOperations();
-    void connectReports();
     void connectSettingDialogs();
     void readSettings();
     void writeSettings();
@@ -306,6 +220,7 @@ private:
     writeTRk *m_writeT = nullptr;
     printMsgConfigRk *m_printInfo = nullptr;
     printRk *m_print = nullptr;
+    reportCommands *m_reports = nullptr;
 
     setMeasurementRk *m_setMeasurement = nullptr;
     toleranceRk *m_toleranceDialog = nullptr;

@@ -57,15 +57,7 @@ void instrumentDisplay::informationArrived()
 
 void instrumentDisplay::enableActions()
 {
-    m_actions->setGroupEnabled(ActionGroup::instrument, m_connected && !m_held);
-    if (m_connected && !m_held)
-        m_actions->setGroupEnabled(ActionGroup::calibration, canCalibrate(m_model));
-}
-
-void instrumentDisplay::holdActions(bool held)
-{
-    m_held = held;
-    enableActions();
+    m_actions->setInstrumentConnected(m_connected, m_connected && canCalibrate(m_model));
 }
 
 bool instrumentDisplay::endStartupPhase()
@@ -91,7 +83,7 @@ void instrumentDisplay::showDisconnected()
     m_stateText.clear();
     m_connectionText = tr("Disconnected");
     m_tree->clearInstrumentAndParameterValues();
-    m_actions->setGroupEnabled(ActionGroup::instrument, false);
+    enableActions();
     updateStatusBar();
     m_link->showInfo(tr("Instrument and computer disconnected!"));
 }

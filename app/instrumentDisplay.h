@@ -12,9 +12,9 @@ class serialPortRk;
 class sharedState;
 
 // What the window shows of the instrument: the two status-bar labels, the
-// "Instrument Info." and "Measuring Parameters" rows of the tree, and the
-// actions that need the instrument.  The conditions the instrument reports
-// go to the shared state.
+// "Instrument Info." and "Measuring Parameters" rows of the tree, and
+// whether the actions that need the instrument (and calibration) may run.  The conditions the
+// instrument reports go to the shared state.
 class instrumentDisplay : public QObject
 {
     Q_OBJECT
@@ -30,9 +30,6 @@ public:
 
     // The instrument answered with its information: rows, actions, conditions.
     void informationArrived();
-    // While held (an upload runs), the actions that need the instrument stay
-    // disabled whatever arrives; released, they follow the connection again.
-    void holdActions(bool held);
     // Ends the start-up phase; false when it had already ended.
     bool endStartupPhase();
     // "Ready" and "connected to instrument:<model>    Port: <port>".
@@ -56,7 +53,6 @@ private:
     QLabel *m_connectionLabel;
     bool m_connected = false;
     bool m_startupPhase = true;
-    bool m_held = false;
     QString m_model;
     QString m_stateText;
     QString m_connectionText;

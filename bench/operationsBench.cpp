@@ -81,7 +81,7 @@ void BM_InvertMarksOfOneType(benchmark::State &state)
         type->child(s)->setCheckState(nameColumn, Qt::Checked);
     QCoreApplication::processEvents();
     for (auto _ : state) {
-        w.selectionAllFcn();
+        w.action("selectionAllFcn")->trigger();
         QCoreApplication::processEvents();
     }
     int checked = 0;

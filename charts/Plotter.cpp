@@ -359,6 +359,7 @@ void Plotter::setPlotRange(const PlotRange &range)
     m_rangeHistory.clear();
     m_rangeHistory.append(range);
     m_currentRange = 0;
+    m_wheelPending = QPoint();
     m_zoomInButton->hide();
     m_zoomOutButton->hide();
     refreshPixmap();
@@ -643,9 +644,17 @@ void Plotter::keyPressEvent(QKeyEvent *event)
 
 void Plotter::wheelEvent(QWheelEvent *event)
 {
+    // A touchpad sends many small deltas: they add up to whole steps of 120
+    // (one notch of a wheel), and the rest waits for the next event.
     const QPoint delta = event->angleDelta();
     const bool horizontal = qAbs(delta.x()) > qAbs(delta.y());
-    const int steps = (horizontal ? delta.x() : delta.y()) / 8 / 15;
+    int &pending = horizontal ? m_wheelPending.rx() : m_wheelPending.ry();
+    pending += horizontal ? delta.x() : delta.y();
+    const int steps = pending / 120;
+    pending -= steps * 120;
+    event->accept();
+    if (steps == 0)
+        return;
     if (horizontal)
         scrollCurrent(steps, 0);
     else

@@ -133,6 +133,8 @@ private:
     // picture (-1: none).
     int m_appendedFrom = -1;
     int m_appendedSeries = 0;
+    // Wheel turns not yet worth a whole step, across and along.
+    QPoint m_wheelPending;
 };
 
 #endif

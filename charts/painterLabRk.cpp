@@ -50,17 +50,6 @@ float hueOfAb(float a, float b)
     return 0.0f;
 }
 
-// A hue of any size brought into [0, 360).
-float reducedHue(float h)
-{
-    if (!std::isfinite(h))
-        return h;
-    float r = std::fmod(h, 360.0f);
-    if (r < 0)
-        r += 360.0f;
-    return r >= 360.0f ? 0.0f : r;
-}
-
 // The a*b* plane: disc, lightness bar, axes, circles, legend and, for a
 // colour inside the chart, its point with projections, hue and chroma.
 // The legend shows `hue` and `chroma` as they are; a, b place the point.
@@ -181,8 +170,10 @@ void drawAbChart(QPainter &p, int W, int H, const ColorTriple &v, const chartPic
 
 void drawLchChart(QPainter &p, int W, int H, const ColorTriple &v, const chartPictures &pictures)
 {
+    // The legend shows the hue as it is stored, also beyond 360 or below 0;
+    // its direction is the same either way.
     const float C = v[1];
-    const float h = reducedHue(v[2]);
+    const float h = v[2];
     const float theta = float(double(h) * kPi / 180);
     const float a = allFinite(C, h) ? C * std::cos(theta) : std::nanf("");
     const float b = allFinite(C, h) ? C * std::sin(theta) : std::nanf("");

@@ -128,10 +128,9 @@ void fillingTable::relayout()
     const QVector<int> wants = columnNeeds(true);
     const int needed = sum(needs);
     const int wanted = sum(wants);
-    // Every value must be read; the labels too while the table takes no
-    // more than a good part of the window.
-    const int generous = qMin(wanted, int(window()->width() * 0.45));
-    setMinimumWidth(qMin(qMax(needed, generous) + 2 * frameWidth(), maximumMinimumWidth));
+    // Every value must be read; the labels share what room the panel row
+    // leaves beside the swatch and the chart.
+    setMinimumWidth(qMin(needed + 2 * frameWidth(), maximumMinimumWidth));
 
     const int available = viewport()->width();
     if (wanted <= 0 || available <= 0)

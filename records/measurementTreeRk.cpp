@@ -186,6 +186,7 @@ void measurementTreeRk::setRowValue(QTreeWidgetItem *row, const QString &value)
         return;
     row->setText(1, value);
     row->setToolTip(1, value);
+    widenValueColumn(row);
 }
 
 void measurementTreeRk::clearInstrumentAndParameterValues()
@@ -821,8 +822,23 @@ void measurementTreeRk::widenNameColumn(int width)
     if (width <= m_tree->columnWidth(nameColumn))
         return;
     m_tree->setColumnWidth(nameColumn, width);
-    const int whole = width + m_tree->columnWidth(swatchColumn) + 2 * m_tree->frameWidth() +
-                      m_tree->verticalScrollBar()->sizeHint().width();
+    fitMinimumWidth();
+}
+
+void measurementTreeRk::widenValueColumn(const QTreeWidgetItem *row)
+{
+    const QFontMetrics metrics(row->font(swatchColumn));
+    const int width = metrics.horizontalAdvance(row->text(swatchColumn)) + namePadding;
+    if (width <= m_tree->columnWidth(swatchColumn))
+        return;
+    m_tree->setColumnWidth(swatchColumn, width);
+    fitMinimumWidth();
+}
+
+void measurementTreeRk::fitMinimumWidth()
+{
+    const int whole = m_tree->columnWidth(nameColumn) + m_tree->columnWidth(swatchColumn) +
+                      2 * m_tree->frameWidth() + m_tree->verticalScrollBar()->sizeHint().width();
     m_tree->setMinimumWidth(qMin(whole, widestTree));
 }
 

@@ -88,7 +88,7 @@ public:
     QTreeWidgetItem *printRow(int row) const;
 
     // Value column of an information row: text and tool tip together.
-    static void setRowValue(QTreeWidgetItem *row, const QString &value);
+    void setRowValue(QTreeWidgetItem *row, const QString &value);
 
     // Empties the value column of every "Instrument Info." and
     // "Measuring Parameters" row.
@@ -209,6 +209,11 @@ private:
     // The name column's width that shows `item`'s name whole.
     int nameWidthOf(const QTreeWidgetItem *item) const;
     void widenNameColumn(int width);
+    // The values of the information rows stand in the swatch column, which
+    // grows to the widest of them.
+    void widenValueColumn(const QTreeWidgetItem *row);
+    // The tree asks for the room its two columns need, up to a cap.
+    void fitMinimumWidth();
     void itemsInserted(const QModelIndex &parent, int first, int last);
     // Whose children an item named from `item` joins (see lastItemNumber).
     QTreeWidgetItem *siblingsParent(QTreeWidgetItem *item) const;

@@ -104,6 +104,22 @@ QTreeWidgetItem *uploadRecorderRk::makeItem(QTreeWidgetItem *parent, const Recor
     return m_tree->createItem(parent, t.value(nameField), r.L, r.a, r.b, valueTexts, columns);
 }
 
+void uploadRecorderRk::start()
+{
+    if (confirmStart())
+        m_link->dataToPCCmd1Slot();
+}
+
+void uploadRecorderRk::followLink()
+{
+    connect(m_link, &serialPortRk::dataToPCFinished0Signal, this,
+            [this](QVector<QString> record, float L, float a, float b) {
+                addRecord(record, L, a, b);
+                m_link->dataToPCCmd2Slot();
+            });
+    connect(m_link, &serialPortRk::dataToPCFinished1Signal, this, [this] { finish(); });
+}
+
 int uploadRecorderRk::finish()
 {
     int dropped = 0;

@@ -36,6 +36,11 @@ public:
 
     // The confirmation; true when the link is to be asked for the records.
     bool confirmStart();
+    // The upload command: after the confirmation the link is asked.
+    void start();
+    // Takes the link's records as they come and asks for the next; makes the
+    // items when the link has no more.
+    void followLink();
     bool running() const { return m_running; }
 
     // One record: kind, name, light mode, light source, time stamp, colour

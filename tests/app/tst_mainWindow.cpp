@@ -13,13 +13,16 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMenuBar>
+#include <QScreen>
 #include <QSettings>
 #include <QSplitter>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 
 class tst_mainWindow : public QObject
 {
@@ -368,6 +371,39 @@ private slots:
         QCOMPARE(again.recentFiles().value(0), QFileInfo(file).absoluteFilePath());
     }
 
+    // A window saved on a monitor that is gone, or on a larger screen, comes
+    // back wholly on the screens there are; one that fits stays where it was.
+    void placementStaysOnTheScreens_data()
+    {
+        QTest::addColumn<QRect>("saved");
+        QTest::addColumn<bool>("withGeometry");
+        QTest::newRow("beyond the right screen") << QRect(3000, 2000, 700, 500) << true;
+        QTest::newRow("left of the screen, old store") << QRect(-2500, 100, 600, 400) << false;
+        QTest::newRow("larger than the screen") << QRect(0, 0, 4000, 3000) << true;
+        QTest::newRow("fits") << QRect(40, 30, 500, 400) << true;
+    }
+    void placementStaysOnTheScreens()
+    {
+        QFETCH(QRect, saved);
+        QFETCH(bool, withGeometry);
+        QVariantMap stored{{"pos", saved.topLeft()}, {"size", saved.size()}};
+        if (withGeometry) {
+            QWidget elsewhere;
+            elsewhere.setGeometry(saved);
+            stored.insert("geometry", elsewhere.saveGeometry());
+        }
+        resetStore(stored);
+        MainWindows window;
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        QVERIFY2(screen.contains(window.geometry()), qPrintable(QString("%1,%2 %3x%4")
+                                                                    .arg(window.x())
+                                                                    .arg(window.y())
+                                                                    .arg(window.width())
+                                                                    .arg(window.height())));
+        if (screen.contains(saved))
+            QCOMPARE(window.geometry(), saved);
+    }
+
     void panelValuesAreReadable_data()
     {
         QTest::addColumn<QSize>("size");
@@ -431,6 +467,67 @@ private slots:
                                .arg(size.width())
                                .arg(size.height())
                                .arg(language));
+    }
+
+    // At the size a first start takes on a 1280x1024 screen every value of
+    // the three tables is whole.
+    void defaultSizeIsReadable_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::newRow("English") << "en_US";
+        QTest::newRow("Chinese") << "zh_CN";
+    }
+    void defaultSizeIsReadable()
+    {
+        QFETCH(QString, language);
+        resetStore({{"languageChoose", language}});
+        MainWindows window;
+        window.setPrintMsg("Lot 5", "ACME Dyeing Works", "", "Quality Lab", "Ann Miller",
+                           "Cotton yarn", false);
+        window.showPrintInfo();
+        measurementTreeRk *model = window.treeModel();
+        model->showInstrumentValues({"PX71", "400nm-700nm", "F11(TL84)", "CIE 10°", "8/d", "8mm",
+                                     "SCI+SCE", "CIE1976L*a*b*", "ΔECMC(2:1)", "12/1000",
+                                     "140/5000"});
+        MeasuringConditions shownConditions = window.measuringConditions();
+        shownConditions.standardLight = "F11(TL84)";
+        shownConditions.colorDiffFormula = "ΔECMC(2:1)";
+        model->showParameters(shownConditions);
+        const QStringList columns = {
+            "2026-12-09 08:00:00", "F11(TL84)", "PX71",    "8mm", "SCI", "CIE1976L*a*b*",
+            "ΔECMC(2:1)",          "8/d",       "CIE 10°", "3",   "3"};
+        QTreeWidgetItem *type = window.addTypeItem(52.345f, 21.5f, -12.25f, "Type T001", columns);
+        QTreeWidgetItem *sample =
+            window.addSampleItem(49.125f, 23.75f, -9.5f, type, "Sample S001", columns);
+        window.resize(QSize(1280, 1024) * 0.9);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        window.treeItemIsPressed(sample, 0);
+
+        // The three tables: every value whole (a label the row has no room
+        // for wraps or shows its text as tool tip).
+        auto *panel = window.infoPanel();
+        for (QTableWidget *table :
+             {panel->printInfoTable(), panel->parameterTable(), panel->colorDataTable()}) {
+            auto *filling = static_cast<fillingTable *>(table);
+            for (int row = 0; row < table->rowCount(); ++row) {
+                for (int column = 0; column < table->columnCount(); ++column) {
+                    if (!table->item(row, column) || filling->isLabelCell(row, column))
+                        continue;
+                    const QString where = QString("%1 (%2, %3) \"%4\"")
+                                              .arg(table->objectName())
+                                              .arg(row)
+                                              .arg(column)
+                                              .arg(table->item(row, column)->text());
+                    QTRY_VERIFY2(!filling->isElided(row, column), qPrintable(where));
+                }
+            }
+        }
+
+        const QString artefacts =
+            QDir(qEnvironmentVariable("QCM_BUILD_DIR")).filePath("tests/artifacts");
+        QDir().mkpath(artefacts);
+        window.grab().save(QString("%1/defaultSize_%2.png").arg(artefacts, language));
     }
 
     void windowGrabbedInBothLanguages()

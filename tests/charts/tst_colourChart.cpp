@@ -87,8 +87,10 @@ private slots:
         row("LCh hue near 0", "CIELCH", {60, 30, 359.9f}, true, {29.99995, -0.05236},
             "H=359.90 C=30.00");
         row("LCh hue beyond 360", "CIEL*CH", {60, 40, 725}, true, {39.84779, 3.48623},
-            "H=5.00 C=40.00");
-        row("LCh negative hue", "CIELCH", {60, 40, -90}, true, {0, -40}, "H=270.00 C=40.00");
+            "H=725.00 C=40.00");
+        row("LCh hue 400 as stored", "CIELCH", {60, 40, 400}, true, {30.64178, 25.71150},
+            "H=400.00 C=40.00");
+        row("LCh negative hue", "CIELCH", {60, 40, -90}, true, {0, -40}, "H=-90.00 C=40.00");
         row("LCh chroma 150", "CIELCH", {40, 150, 60}, true, {64, 110.851}, "H=60.00 C=150.00");
         row("LCh NaN hue", "CIELCH", {40, 20, kNaN}, false, {}, "H=-- C=20.00");
     }

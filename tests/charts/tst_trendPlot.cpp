@@ -308,25 +308,35 @@ private slots:
     void scrollingByKeysAndWheel_data()
     {
         QTest::addColumn<int>("key");
-        QTest::addColumn<QPoint>("angleDelta");
+        // Wheel events in turn: a wheel notch is 120, a touchpad sends less.
+        QTest::addColumn<QVector<QPoint>>("angleDeltas");
         QTest::addColumn<PlotRange>("expected");
+        QTest::addColumn<bool>("redrawn");
 
+        using W = QVector<QPoint>;
         // From x 0..10 in 10 steps, y 0..4 in 4 steps: one step is 1 either way.
-        QTest::newRow("Left") << int(Qt::Key_Left) << QPoint() << range(-1, 9, 10, 0, 4, 4);
-        QTest::newRow("Right") << int(Qt::Key_Right) << QPoint() << range(1, 11, 10, 0, 4, 4);
-        QTest::newRow("Up") << int(Qt::Key_Up) << QPoint() << range(0, 10, 10, 1, 5, 4);
-        QTest::newRow("Down") << int(Qt::Key_Down) << QPoint() << range(0, 10, 10, -1, 3, 4);
-        QTest::newRow("wheel forward") << 0 << QPoint(0, 120) << range(0, 10, 10, 1, 5, 4);
-        QTest::newRow("wheel back two") << 0 << QPoint(0, -240) << range(0, 10, 10, -2, 2, 4);
-        QTest::newRow("wheel sideways") << 0 << QPoint(-120, 0) << range(-1, 9, 10, 0, 4, 4);
-        QTest::newRow("half a wheel step") << 0 << QPoint(0, 60) << range(0, 10, 10, 0, 4, 4);
+        QTest::newRow("Left") << int(Qt::Key_Left) << W() << range(-1, 9, 10, 0, 4, 4) << true;
+        QTest::newRow("Right") << int(Qt::Key_Right) << W() << range(1, 11, 10, 0, 4, 4) << true;
+        QTest::newRow("Up") << int(Qt::Key_Up) << W() << range(0, 10, 10, 1, 5, 4) << true;
+        QTest::newRow("Down") << int(Qt::Key_Down) << W() << range(0, 10, 10, -1, 3, 4) << true;
+        QTest::newRow("wheel forward") << 0 << W{{0, 120}} << range(0, 10, 10, 1, 5, 4) << true;
+        QTest::newRow("wheel back two") << 0 << W{{0, -240}} << range(0, 10, 10, -2, 2, 4) << true;
+        QTest::newRow("wheel sideways") << 0 << W{{-120, 0}} << range(-1, 9, 10, 0, 4, 4) << true;
+        QTest::newRow("half a wheel step") << 0 << W{{0, 60}} << range(0, 10, 10, 0, 4, 4) << false;
+        QTest::newRow("touchpad, three small turns")
+            << 0 << W{{0, 40}, {0, 50}, {0, 30}} << range(0, 10, 10, 1, 5, 4) << true;
+        QTest::newRow("touchpad, sideways and back")
+            << 0 << W{{-70, 5}, {-70, 0}, {-60, 0}, {30, 0}} << range(-1, 9, 10, 0, 4, 4) << true;
+        QTest::newRow("touchpad, turned back before a step")
+            << 0 << W{{0, 100}, {0, -90}, {0, 100}} << range(0, 10, 10, 0, 4, 4) << false;
     }
 
     void scrollingByKeysAndWheel()
     {
         QFETCH(int, key);
-        QFETCH(QPoint, angleDelta);
+        QFETCH(QVector<QPoint>, angleDeltas);
         QFETCH(PlotRange, expected);
+        QFETCH(bool, redrawn);
         Plotter plot;
         plot.resize(480, 320);
         plot.setPlotRange(range(0, 10, 10, 0, 4, 4));
@@ -334,12 +344,13 @@ private slots:
         const int before = plot.pictureRebuilds();
         if (key)
             QTest::keyClick(&plot, Qt::Key(key));
-        else
-            wheel(&plot, angleDelta);
+        for (const QPoint &delta : angleDeltas)
+            wheel(&plot, delta);
         QVERIFY2(sameRange(plot.plotted().range, expected), show(plot.plotted().range));
         QCOMPARE(plot.rangeHistory().size(), 1);
         plot.grab();
-        QCOMPARE(plot.pictureRebuilds(), before + 1);
+        // A turn too small to move the range leaves the picture as it was.
+        QCOMPARE(plot.pictureRebuilds(), before + (redrawn ? 1 : 0));
     }
 
     // Samples arriving one by one are drawn into the picture as they come;

@@ -327,7 +327,7 @@ private slots:
         state.setConditions(labConditions());
         readingRecorderRk recorder(&model, &state.conditions());
         measurementRoad road(&model, &recorder, &state, nullptr);
-        measurementTreeRk::setRowValue(
+        model.setRowValue(
             model.parameterRow(measurementTreeRk::parameterIlluminationRow), "8/d");
         QList<int> boxesAtRefusal;
         connect(&road, &measurementRoad::requestRefused,
@@ -375,7 +375,7 @@ private slots:
         readingRecorderRk recorder(&model, &state.conditions());
         recorder.setAverageMode(state.averageMode());
         measurementRoad road(&model, &recorder, &state, nullptr);
-        measurementTreeRk::setRowValue(
+        model.setRowValue(
             model.parameterRow(measurementTreeRk::parameterIlluminationRow), "8/d");
         road.typeReading(50, 1, 2);
         QVERIFY(recorder.typeAveraging());

@@ -68,7 +68,7 @@ private slots:
         QObject::connect(tree, &QTreeWidget::itemChanged, model,
                          [this](QTreeWidgetItem *item) { model->propagateCheckState(item); });
         // The instrument has reported: the measuring parameters are shown.
-        measurementTreeRk::setRowValue(
+        model->setRowValue(
             model->parameterRow(measurementTreeRk::parameterIlluminationRow), "8/d");
     }
     void cleanup() { delete tree; }
@@ -128,7 +128,7 @@ private slots:
 
     void refusedWithoutInstrumentInformation()
     {
-        measurementTreeRk::setRowValue(
+        model->setRowValue(
             model->parameterRow(measurementTreeRk::parameterIlluminationRow), QString());
         QSignalSpy lost(recorder, &readingRecorderRk::portInfoLostSignal);
         QVERIFY(!recorder->typeReading(50, 0, 0));

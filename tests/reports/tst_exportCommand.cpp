@@ -118,13 +118,13 @@ private slots:
     {
         MainWindows window;
         const QList<QAction *> file = window.menuBar()->actions().first()->menu()->actions();
-        const int excel = file.indexOf(window.action(ActionId::exportToExcelFcn));
+        const int excel = file.indexOf(window.action("exportToExcelFcn"));
         QVERIFY(excel >= 0);
-        QCOMPARE(file.value(excel + 1), window.action(ActionId::exportToCsvFcn));
+        QCOMPARE(file.value(excel + 1), window.action("exportToCsvFcn"));
         QCOMPARE(window.action("exportToCsvFcn")->text(), QString("Export to &CSV…"));
-        QVERIFY(!window.action(ActionId::exportToCsvFcn)->icon().isNull());
+        QVERIFY(!window.action("exportToCsvFcn")->icon().isNull());
         window.SimplifyFcn();
-        QCOMPARE(window.action(ActionId::exportToCsvFcn)->text(), QString("导出为 &CSV…"));
+        QCOMPARE(window.action("exportToCsvFcn")->text(), QString("导出为 &CSV…"));
     }
 
     void fieldDialogRules()
@@ -133,7 +133,7 @@ private slots:
         checkExportToExcelRk *dialog = fieldDialog(window);
         QVERIFY(dialog && dialog->isHidden());
         checkFits(dialog, QSize(540, 250));
-        window.action(ActionId::exportToExcelFcn)->trigger();
+        window.action("exportToExcelFcn")->trigger();
         QVERIFY(dialog->isVisible());
         QVERIFY(!dialog->isModal());
         QCOMPARE(dialog->windowTitle(), QString("Data Export"));
@@ -163,7 +163,7 @@ private slots:
         QTest::mouseClick(dialog->findChild<QPushButton *>("cancel"), Qt::LeftButton);
         QVERIFY(dialog->isHidden());
         QVERIFY(promptRk::history().isEmpty());
-        window.action(ActionId::exportToCsvFcn)->trigger();
+        window.action("exportToCsvFcn")->trigger();
         QCOMPARE(dialog->findChild<QLabel *>("heading")->text(), QString("Data Export to CSV"));
         QCOMPARE(dialog->states().first(), Qt::Checked);
 
@@ -195,7 +195,7 @@ private slots:
         window.setPrintMsg("Batch 7", "ACME", "", "Dyeing", "Li", "Cotton", false);
         fillTree(window);
         checkExportToExcelRk *dialog = fieldDialog(window);
-        window.action(ActionId::exportToExcelFcn)->trigger();
+        window.action("exportToExcelFcn")->trigger();
         dialog->fieldBox(0)->setChecked(true);
         dialog->fieldBox(9)->setChecked(true);
         promptRk::setNextFileName(dir.filePath("batch"));
@@ -243,7 +243,7 @@ private slots:
         MainWindows window;
         fillTree(window);
         checkExportToExcelRk *dialog = fieldDialog(window);
-        window.action(ActionId::exportToCsvFcn)->trigger();
+        window.action("exportToCsvFcn")->trigger();
 
         // Cancelled file dialog: nothing written, no progress.
         dialog->OKButtonFcn();
@@ -253,7 +253,7 @@ private slots:
         // Answered No: the file stays closed.
         promptRk::clearHistory();
         promptRk::setNextFileName(dir.filePath("rows"));
-        window.action(ActionId::exportToCsvFcn)->trigger();
+        window.action("exportToCsvFcn")->trigger();
         dialog->OKButtonFcn();
         QString failure;
         const QJsonObject csv = readExport("readCsv.py", dir.filePath("rows.csv"), &failure);
@@ -311,7 +311,7 @@ private slots:
         // A folder that does not exist: the failure, never the success question.
         promptRk::clearHistory();
         const QString missing = dir.filePath("no such folder/out.xlsx");
-        window.action(ActionId::exportToExcelFcn)->trigger();
+        window.action("exportToExcelFcn")->trigger();
         promptRk::setNextFileName(missing);
         dialog->OKButtonFcn();
         QCOMPARE(promptKinds(), QList<promptRk::Kind>({promptRk::SaveFileName, promptRk::Warning}));
