@@ -11,6 +11,7 @@
 #include <QDoubleSpinBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
@@ -72,6 +73,7 @@ testRk::testRk(QWidget *parent)
     connect(m_sampleButton, &QPushButton::clicked, this, &testRk::sTestButtonFcn);
     connect(m_autoButton, &QPushButton::clicked, this, &testRk::sAutoTestButtonFcn);
     connect(m_autoTimer, &QTimer::timeout, this, &testRk::sAutoTestFcn);
+    m_interval->installEventFilter(this);
 
     // Nothing is connected yet.
     disableAll();
@@ -250,6 +252,38 @@ void testRk::done(int result)
     if (m_autoRunning)
         switchAutoOff(true);
     fixedSizeDialog::done(result);
+}
+
+namespace {
+
+bool isEnter(const QEvent *event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    const int key = static_cast<const QKeyEvent *>(event)->key();
+    return key == Qt::Key_Enter || key == Qt::Key_Return;
+}
+
+} // namespace
+
+bool testRk::eventFilter(QObject *watched, QEvent *event)
+{
+    // The field sees the key before the dialog, whichever of its parts
+    // the key went to.
+    if (watched == m_interval && event->type() == QEvent::KeyPress)
+        m_enterFromInterval = isEnter(event);
+    return fixedSizeDialog::eventFilter(watched, event);
+}
+
+void testRk::keyPressEvent(QKeyEvent *event)
+{
+    const bool fromInterval = m_enterFromInterval;
+    m_enterFromInterval = false;
+    if (fromInterval && isEnter(event)) {
+        event->accept();
+        return;
+    }
+    fixedSizeDialog::keyPressEvent(event);
 }
 
 void testRk::retranslate()

@@ -5,6 +5,7 @@
 
 class QDoubleSpinBox;
 class QGroupBox;
+class QKeyEvent;
 class QLabel;
 class QPushButton;
 class QTimer;
@@ -69,6 +70,10 @@ protected:
     void retranslate() override;
     // Closing the panel in any way (title bar, Escape) ends the automatic mode.
     void done(int result) override;
+    // Enter in the interval field only confirms the interval: passed on to
+    // the dialog it would click the default button and take a Sample.
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void switchAutoOff(bool resetCount);
@@ -76,6 +81,9 @@ private:
     void startAutoTimer();
 
     bool m_autoRunning = false;
+    // The Enter being handled came from the interval field, which has
+    // taken the typed value and passed the key on.
+    bool m_enterFromInterval = false;
     int m_autoCount = 0;
     // Enabled by the instrument information, cleared at every disconnection:
     // no refusal or result may release buttons while nothing is connected.

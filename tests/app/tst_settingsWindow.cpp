@@ -345,6 +345,8 @@ private slots:
         QVERIFY(panel);
 
         setInterval(panel, "1.25");
+        // Enter confirmed the interval and asked for nothing.
+        QCOMPARE(panelState(panel), QString("TSA"));
         QTreeWidgetItem *type = window.treeModel()->type(0);
         const int before = emulator.count(0xC5);
         // A fifth of a second per second: ticks 250 ms apart.
@@ -572,8 +574,8 @@ private slots:
 
         // Black: no light to judge, so no index is a number.
         QTest::mouseClick(test, Qt::LeftButton);
-        QTRY_COMPARE_WITH_TIMEOUT(dialog->shownValues(),
-                                  QStringList({"--", "--", "--", "--"}), replyTimeout);
+        QTRY_COMPARE_WITH_TIMEOUT(dialog->shownValues(), QStringList({"--", "--", "--", "--"}),
+                                  replyTimeout);
         QTRY_VERIFY(test->isEnabled());
 
         QTest::mouseClick(test, Qt::LeftButton);

@@ -233,9 +233,14 @@ private slots:
         QFETCH(QLocale, locale);
         QLocale::setDefault(locale);
         testRk panel;
+        QSignalSpy types(&panel, &testRk::TSignal);
+        QSignalSpy samples(&panel, &testRk::SSignal);
         panel.show();
         panel.enableAll();
         setInterval(panel, typed);
+        // Enter only confirmed the interval: no button was clicked.
+        QCOMPARE(types.count() + samples.count(), 0);
+        QCOMPARE(enabledButtons(panel), QString("TSA"));
         click(panel, "autoButton");
         QVERIFY(panel.autoRunning());
         QVERIFY(panel.autoTimerActive());
@@ -327,8 +332,7 @@ private slots:
         state.setConditions(labConditions());
         readingRecorderRk recorder(&model, &state.conditions());
         measurementRoad road(&model, &recorder, &state, nullptr);
-        model.setRowValue(
-            model.parameterRow(measurementTreeRk::parameterIlluminationRow), "8/d");
+        model.setRowValue(model.parameterRow(measurementTreeRk::parameterIlluminationRow), "8/d");
         QList<int> boxesAtRefusal;
         connect(&road, &measurementRoad::requestRefused,
                 [&boxesAtRefusal] { boxesAtRefusal << promptRk::history().size(); });
@@ -375,8 +379,7 @@ private slots:
         readingRecorderRk recorder(&model, &state.conditions());
         recorder.setAverageMode(state.averageMode());
         measurementRoad road(&model, &recorder, &state, nullptr);
-        model.setRowValue(
-            model.parameterRow(measurementTreeRk::parameterIlluminationRow), "8/d");
+        model.setRowValue(model.parameterRow(measurementTreeRk::parameterIlluminationRow), "8/d");
         road.typeReading(50, 1, 2);
         QVERIFY(recorder.typeAveraging());
 
