@@ -121,9 +121,8 @@ void MainWindows::createWidgets()
 
 void MainWindows::addCommands()
 {
-    m_actions->addCommands(fileCommands(m_document));
+    m_actions->addCommands(fileCommands(m_document, m_treeModel, this, m_state));
     m_actions->addCommands(m_reports->commands());
-    m_actions->addCommands(cgatsImportCommands(m_treeModel, this, m_state));
     m_actions->addCommands(windowCommands(this));
     m_actions->addCommands(itemCommands(m_operations));
     m_actions->addCommands(
@@ -137,16 +136,6 @@ void MainWindows::addCommands()
         connect(recent, &QAction::triggered, m_document,
                 [this, recent] { m_document->openAsked(recent->data().toString()); });
     m_tree->addActions(m_actions->treeContextActions());
-}
-
-QLabel *MainWindows::stateLabel() const
-{
-    return m_instrument->stateLabel();
-}
-
-QLabel *MainWindows::connectionLabel() const
-{
-    return m_instrument->connectionLabel();
 }
 
 bool MainWindows::instrumentConnected() const
@@ -569,8 +558,7 @@ void MainWindows::exportToExcelInfoSlot(QList<Qt::CheckState> states)
 
 void MainWindows::closeEvent(QCloseEvent *event)
 {
-    // The library writes its changes even while its dialog is hidden; when
-    // it cannot, the window stays open with them, as with the measurement.
+    // Library rows that cannot be written hold the window open, as the measurement does.
     if (maybeSave() && m_library->saveChanges()) {
         writeSettings();
         m_journal->discard();

@@ -1,6 +1,7 @@
 #ifndef QCM_MAINWINDOWS_H
 #define QCM_MAINWINDOWS_H
 
+#include "instrumentDisplay.h"
 #include "mainActions.h"
 #include "measuringConditions.h"
 #include "measuringDocument.h"
@@ -21,7 +22,6 @@ class exportCommand;
 class chartSet;
 class averageTestRk;
 class infoPanelRk;
-class instrumentDisplay;
 class itemOperationsRk;
 class languageSwitcher;
 class mainLayout;
@@ -84,8 +84,8 @@ public:
     printMsgConfigRk *printInfoDialog() const { return m_printInfo; }
     printRk *reportDialog() const { return m_print; }
     QSplitter *chartArea() const;
-    QLabel *stateLabel() const;
-    QLabel *connectionLabel() const;
+    QLabel *stateLabel() const { return m_instrument->stateLabel(); }
+    QLabel *connectionLabel() const { return m_instrument->connectionLabel(); }
     bool instrumentConnected() const;
     bool inStartupPhase() const;
 

@@ -21,7 +21,8 @@ constexpr int calibration = instrument | commandNeeds::calibration;
 
 } // namespace
 
-commandRows fileCommands(measuringDocument *document)
+commandRows fileCommands(measuringDocument *document, measurementTreeRk *tree, QWidget *parent,
+                         const sharedState *state)
 {
     const auto m = commandMenu::file;
     return {
@@ -39,15 +40,9 @@ commandRows fileCommands(measuringDocument *document)
          QT_TRANSLATE_NOOP("MainWindows", "File saved to ..."), "14 file.png", QKeySequence::SaveAs,
          nullptr, commandNeeds::nothing, m, 40, false, false, 0, document,
          [document] { document->saveAs(); }},
-    };
-}
-
-commandRows cgatsImportCommands(measurementTreeRk *tree, QWidget *parent, const sharedState *state)
-{
-    return {
         {"importCgatsTypesFcn", QT_TRANSLATE_NOOP("MainWindows", "Import CGATS as Types…"),
          QT_TRANSLATE_NOOP("MainWindows", "Colours of a CGATS text file as new Types!"), nullptr,
-         noKey, nullptr, commandNeeds::noUpload, commandMenu::file, 74, false, false, 0, parent,
+         noKey, nullptr, commandNeeds::noUpload, m, 74, false, false, 0, parent,
          [tree, parent, state] {
              cgatsTypeImport::run(tree, parent, state->conditions().instrumentModel);
          }},
