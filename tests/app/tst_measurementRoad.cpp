@@ -380,11 +380,16 @@ private slots:
         protocolTiming timing = protocolTiming::current();
         timing.debounceMsec = 60000;
         protocolTiming::set(timing);
+        // The road asks once; the link may ask the instrument again after a
+        // reply that came too late on a slow machine, which is no key press.
+        QSignalSpy typeRequests(window.findChild<measurementRoad *>(),
+                                &measurementRoad::tTestSignal);
         QTest::keyClick(&window, Qt::Key_T);
         QTest::keyClick(&window, Qt::Key_T);
         QTRY_COMPARE_WITH_TIMEOUT(window.treeModel()->typeCount(), 1, replyTimeout);
         waitForProbe();
-        QCOMPARE(emulator.count(0xC4), 1);
+        QCOMPARE(typeRequests.count(), 1);
+        QVERIFY(emulator.count(0xC4) >= 1);
         QCOMPARE(window.treeModel()->typeCount(), 1);
 
         // After the pause the key S measures a Sample.

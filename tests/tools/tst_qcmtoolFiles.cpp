@@ -45,7 +45,7 @@ Run qcmtool(const QStringList &args, const QString &output = QString())
         p.setStandardOutputFile(output);
     p.start(qEnvironmentVariable("QCM_BUILD_DIR") + "/qcmtool", args);
     Run r;
-    if (!p.waitForFinished(60000))
+    if (!p.waitForFinished(240000))
         return r;
     r.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -2;
     r.out = p.readAllStandardOutput();
