@@ -251,6 +251,7 @@ private slots:
     void writerOrderKeepsEveryItemInPlace_data();
     void writerOrderKeepsEveryItemInPlace();
     void duplicateTypeNamesOutOfOrder();
+    void duplicateCopiesStopAtTheLimit();
     void hashedMatchesNestedLoops();
     void coordinates_data();
     void coordinates();
@@ -522,6 +523,38 @@ void tst_measuringFile::duplicateTypeNamesOutOfOrder()
     QCOMPARE(loaded[0].columns[value1Column], QString("1"));
     QCOMPARE(loaded[2].columns[value1Column], QString("3"));
     QCOMPARE(loaded[2].samples[1][value1Column], QString("22"));
+}
+
+void tst_measuringFile::duplicateCopiesStopAtTheLimit()
+{
+    // 1001 Types of one name each receive the 1001 Samples naming it: the
+    // first Type its own, 1001 x 1000 copies for the others, a thousand
+    // beyond the limit.  The copies stop there and are counted: the last
+    // Sample record reaches only the first Type, and every Type keeps its
+    // place.
+    const QString root = englishPrefix + "Dup";
+    QVector<ItemRecord> records;
+    ItemRecord type;
+    type.parentName = root;
+    type.columns = item("Type T001", "50");
+    ItemRecord sample;
+    sample.parentName = "Type T001";
+    sample.columns = item("Sample S001", "51");
+    for (int i = 0; i < 1001; ++i)
+        records << type;
+    for (int i = 0; i < 1001; ++i)
+        records << sample;
+    MeasuringFileLosses lost;
+    const MeasuringFileTypes loaded = classifyMeasuringRecords(records, root, 15, &lost);
+    QCOMPARE(loaded.size(), 1001);
+    qint64 made = 0;
+    for (const MeasuringFileType &t : loaded)
+        made += t.samples.size();
+    QCOMPARE(made, qint64(1001) + measuringFile::maxDuplicateSampleCopies);
+    QCOMPARE(lost.sampleCopiesBeyondLimit, 1000);
+    QCOMPARE(lost.recordsWithoutType, 0);
+    QCOMPARE(loaded.first().samples.size(), 1001);
+    QCOMPARE(loaded.last().samples.size(), 1000);
 }
 
 void tst_measuringFile::hashedMatchesNestedLoops()
