@@ -174,12 +174,29 @@ double ControlEllipse::t2(double x, double y) const
     return inverseXX * dx * dx + 2 * inverseXY * dx * dy + inverseYY * dy * dy;
 }
 
+namespace {
+
+// The tolerance's numbers, read once for all Samples.
+struct ToleranceLimits
+{
+    explicit ToleranceLimits(const Tolerance &t)
+        : dE(t.delatE.toFloat()), d1(rangeLimits(t.nDelatL, t.pDelatL)),
+          d2(rangeLimits(t.nDelata, t.pDelata)), d3(rangeLimits(t.nDelatb, t.pDelatb))
+    {
+    }
+    bool passes(const SampleDeviation &s) const
+    {
+        return float(s.dE) <= dE && inRange(s.d1, d1) && inRange(s.d2, d2) && inRange(s.d3, d3);
+    }
+    float dE;
+    Limits d1, d2, d3;
+};
+
+} // namespace
+
 bool samplePasses(const SampleDeviation &s, const Tolerance &tolerance)
 {
-    return float(s.dE) <= tolerance.delatE.toFloat() &&
-           inRange(s.d1, rangeLimits(tolerance.nDelatL, tolerance.pDelatL)) &&
-           inRange(s.d2, rangeLimits(tolerance.nDelata, tolerance.pDelata)) &&
-           inRange(s.d3, rangeLimits(tolerance.nDelatb, tolerance.pDelatb));
+    return ToleranceLimits(tolerance).passes(s);
 }
 
 bool reachesWarningLevel(const SampleDeviation &s, const Tolerance &tolerance, double percent)
@@ -205,8 +222,9 @@ ProcessStatistics processStatistics(const QVector<SampleDeviation> &samples,
 {
     ProcessStatistics p;
     p.samples = samples.size();
+    const ToleranceLimits limits(tolerance);
     for (const SampleDeviation &s : samples)
-        p.passes += samplePasses(s, tolerance) ? 1 : 0;
+        p.passes += limits.passes(s) ? 1 : 0;
     if (p.samples > 0)
         p.passRate = double(p.passes) / p.samples;
 
