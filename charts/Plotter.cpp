@@ -238,6 +238,42 @@ void drawMarkedPoint(QPainter &p, const QRect &plot, const trendPlotData &data)
     p.restore();
 }
 
+// The control limits as dashed lines named at their right end, and a ring
+// around every point beyond them: a process leaving its control shows
+// before its Samples fail.
+void drawControlLimits(QPainter &p, const QRect &plot, const trendPlotData &data)
+{
+    const double lower = data.controlLower, upper = data.controlUpper;
+    if (!std::isfinite(lower) || !std::isfinite(upper))
+        return;
+    p.save();
+    p.setClipRect(plot.adjusted(1, 1, -1, -1));
+    const QColor limitColour(160, 0, 0);
+    const double ySpan = data.range.spanY();
+    for (const auto &limit :
+         {qMakePair(upper, QStringLiteral("UCL")), qMakePair(lower, QStringLiteral("LCL"))}) {
+        const double y =
+            plot.bottom() - (limit.first - data.range.yMin) / ySpan * (plot.height() - 1);
+        if (!std::isfinite(y) || y < plot.top() || y > plot.bottom())
+            continue;
+        p.setPen(QPen(limitColour, 1, Qt::DashLine));
+        p.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
+        const int width = p.fontMetrics().horizontalAdvance(limit.second);
+        p.setPen(Qt::black);
+        p.drawText(QPointF(plot.right() - width - 4, y - 3), limit.second);
+    }
+    p.setPen(QPen(limitColour, 2));
+    p.setBrush(Qt::NoBrush);
+    for (auto it = data.series.cbegin(); it != data.series.cend(); ++it) {
+        for (const QPointF &point : it.value()) {
+            QPointF at;
+            if ((point.y() > upper || point.y() < lower) && mapToPlot(plot, data.range, point, &at))
+                p.drawEllipse(at, 5, 5);
+        }
+    }
+    p.restore();
+}
+
 } // namespace
 
 // --- PlotRange ---------------------------------------------------------------
@@ -305,7 +341,7 @@ QRect trendPlotRect(const QSize &size)
 namespace {
 
 void paintTrendPicture(QPainter &painter, const QRect &rect, const trendPlotData &data,
-                       bool withMarkedPoint)
+                       bool withOverlay)
 {
     const QRect plot = trendPlotRect(rect.size());
     if (plot.width() <= 0 || plot.height() <= 0)
@@ -314,8 +350,11 @@ void paintTrendPicture(QPainter &painter, const QRect &rect, const trendPlotData
     painter.translate(rect.topLeft());
     drawGrid(painter, rect.size(), plot, data);
     drawSeriesLines(painter, plot, data);
-    if (withMarkedPoint)
+    // The widget draws these over its picture at every paint.
+    if (withOverlay) {
+        drawControlLimits(painter, plot, data);
         drawMarkedPoint(painter, plot, data);
+    }
     painter.restore();
 }
 
@@ -407,6 +446,16 @@ void Plotter::setSeries(int id, const QVector<QPointF> &points, const QString &n
             return;
         }
     }
+    update();
+}
+
+void Plotter::setControlLimits(double lower, double upper)
+{
+    const auto same = [](double a, double b) { return a == b || (a != a && b != b); };
+    if (same(lower, m_data.controlLower) && same(upper, m_data.controlUpper))
+        return;
+    m_data.controlLower = lower;
+    m_data.controlUpper = upper;
     update();
 }
 
@@ -542,8 +591,10 @@ void Plotter::paintEvent(QPaintEvent *event)
     QStylePainter painter(this);
     painter.drawPixmap(0, 0, m_pixmap);
     const QRect plot = trendPlotRect(size());
-    if (plot.width() > 0 && plot.height() > 0)
+    if (plot.width() > 0 && plot.height() > 0) {
+        drawControlLimits(painter, plot, m_data);
         drawMarkedPoint(painter, plot, m_data);
+    }
     if (m_rubberBandIsShown) {
         painter.setPen(palette().color(QPalette::Shadow));
         painter.setBrush(Qt::NoBrush);

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QVector>
 #include <QWidget>
+#include <limits>
 
 class QToolButton;
 
@@ -51,6 +52,10 @@ struct trendPlotData
     QString name;
     // 1-based index of the emphasised point of each series, 0 for none.
     int markedPoint = 0;
+    // Limits of the individuals chart, drawn as lines with the points
+    // beyond them emphasised; NaN for none.
+    double controlLower = std::numeric_limits<double>::quiet_NaN();
+    double controlUpper = std::numeric_limits<double>::quiet_NaN();
 };
 
 // The plot rectangle inside a plot of `size`: 40 pixels left, 10 top, 20
@@ -81,6 +86,10 @@ public:
     void setSeries(int id, const QVector<QPointF> &points, const QString &name, int markedPoint);
     void removeSeries(int id);
     void setToleranceLine(float value, const QString &name);
+    // The control limits of the shown series (NaN, NaN: none).  They are
+    // drawn over the picture, so a Sample added at the end still costs only
+    // its own point.
+    void setControlLimits(double lower, double upper);
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;

@@ -54,12 +54,16 @@ void chartSet::updateTrendPlot(QTreeWidgetItem *item)
     const trendFeed feed = trendFeedFor(item);
     fitTrendRange(m_trendRange, feed.points, m_state->tolerance().delatE.toFloat());
     m_trendPlot->setPlotRange(m_trendRange);
+    const ProcessStatistics statistics = processStatistics(feed.deviations, m_state->tolerance());
+    m_trendPlot->setControlLimits(statistics.controlE.lower, statistics.controlE.upper);
     m_trendPlot->setSeries(1, feed.points, feed.formula, feed.markedPoint);
 }
 
 void chartSet::resetCharts()
 {
     m_trendPlot->removeSeries(1);
+    m_trendPlot->setControlLimits(std::numeric_limits<double>::quiet_NaN(),
+                                  std::numeric_limits<double>::quiet_NaN());
     m_swatch->resetSwatch();
     m_colourChart->resetChart();
     m_colourChart->setChartSpace(m_state->conditions().colorSpace);

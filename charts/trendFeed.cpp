@@ -29,11 +29,19 @@ trendFeed trendFeedFor(QTreeWidgetItem *pressed)
     const ColorTriple t = valuesOf(type);
     const int count = type->childCount();
     feed.points.reserve(count);
+    feed.deviations.reserve(count);
     for (int k = 0; k < count; ++k) {
         const QTreeWidgetItem *sample = type->child(k);
-        const float dE = colorDifference(t, valuesOf(sample), sample->text(colorSpaceColumn),
-                                         sample->text(formulaColumn));
+        const ColorTriple s = valuesOf(sample);
+        const float dE =
+            colorDifference(t, s, sample->text(colorSpaceColumn), sample->text(formulaColumn));
         feed.points.append(QPointF(k + 1, double(dE)));
+        SampleDeviation d;
+        d.dE = dE;
+        d.d1 = double(s[0] - t[0]);
+        d.d2 = double(s[1] - t[1]);
+        d.d3 = double(s[2] - t[2]);
+        feed.deviations.append(d);
     }
     feed.formula = type->text(formulaColumn);
     if (isSample)

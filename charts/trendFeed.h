@@ -2,6 +2,7 @@
 #define QCM_TRENDFEED_H
 
 #include "Plotter.h"
+#include "processStatistics.h"
 
 #include <QPointF>
 #include <QString>
@@ -21,6 +22,10 @@ struct trendFeed
     int markedPoint = 0;
     // The Type's colour-difference formula, the series' name.
     QString formula;
+    // Every Sample's differences against the Type, in the same order, for
+    // the process statistics (ΔE as in `points`; the coordinates Sample
+    // minus Type as shown).
+    QVector<SampleDeviation> deviations;
 };
 
 // The feed of the Type that `pressed` is or belongs to (a Type is a child of

@@ -6,6 +6,7 @@
 #include "trendFeed.h"
 
 #include <QToolButton>
+#include <QTreeWidget>
 #include <QtTest>
 
 #include <cmath>
@@ -417,6 +418,64 @@ private slots:
                      qPrintable(QString::number(differing) + " pixels differ"));
         else
             QVERIFY2(differing == 0, qPrintable(QString::number(differing) + " pixels differ"));
+    }
+
+    // A Type's Samples give the individuals chart's limits (mean ± 2.66
+    // times the average moving range); the plot draws them as dashed lines
+    // named UCL and LCL and rings the points beyond them, over its picture,
+    // so setting them does not redraw the picture.
+    void controlLimits()
+    {
+        QTreeWidget tree;
+        auto *root = new QTreeWidgetItem(&tree, {"Measuring Name:Run"});
+        auto *type = new QTreeWidgetItem(root);
+        type->setText(2, "50");
+        type->setText(3, "0");
+        type->setText(4, "0");
+        type->setText(12, "CIE1976L*a*b*");
+        type->setText(13, "ΔE*ab");
+        // ΔE 1, 1.25, ... (four times each), then 6: moving ranges 0.25
+        // seven times and 4.75.
+        for (double l : {51.0, 51.25, 51.0, 51.25, 51.0, 51.25, 51.0, 51.25, 56.0}) {
+            auto *sample = new QTreeWidgetItem(type);
+            sample->setText(2, QString::number(l));
+            sample->setText(3, "0");
+            sample->setText(4, "0");
+            sample->setText(12, "CIE1976L*a*b*");
+            sample->setText(13, "ΔE*ab");
+        }
+        const trendFeed feed = trendFeedFor(type->child(3));
+        QCOMPARE(feed.deviations.size(), 9);
+        QCOMPARE(feed.deviations[8].d1, 6.0);
+        const ProcessStatistics statistics = processStatistics(feed.deviations, Tolerance());
+        const double mean = 15.0 / 9, averageRange = (7 * 0.25 + 4.75) / 8;
+        QVERIFY(qAbs(statistics.controlE.upper - (mean + 2.66 * averageRange)) < 1e-9);
+        QVERIFY(qAbs(statistics.controlE.lower - (mean - 2.66 * averageRange)) < 1e-9);
+
+        Plotter plot;
+        plot.resize(480, 320);
+        plot.setPlotRange(range(0, 20, 10, 0, 10, 4));
+        plot.setSeries(1, feed.points, feed.formula, 0);
+        plot.grab();
+        plot.setControlLimits(statistics.controlE.lower, statistics.controlE.upper);
+        const QImage image = plot.grab().toImage();
+        saveArtifact(image, "trend-control-limits");
+        QCOMPARE(plot.pictureRebuilds(), 1);
+        const QColor limitColour(160, 0, 0);
+        const double uclY = 289 - statistics.controlE.upper * 279 / 10;
+        QVERIFY(countColour(image, QRect(41, int(uclY) - 1, 417, 3), limitColour) > 100);
+        const int labelWidth = QFontMetrics(plot.font()).horizontalAdvance("UCL");
+        const textMatch ucl = findText(image, plot.font(), "UCL",
+                                       QPointF(459 - labelWidth - 4, uclY - 3), 2, textOn::widget);
+        QVERIFY2(ucl.found, ucl.what());
+        // The ninth point (ΔE 6) is beyond: ringed; the others are not.
+        const QPoint beyond(int(40 + 9 * 419 / 20.0), int(289 - 6 * 279 / 10.0));
+        QVERIFY(countColour(image, QRect(beyond - QPoint(7, 7), QSize(15, 15)), limitColour) > 10);
+        const QPoint inside(int(40 + 3 * 419 / 20.0), int(289 - 1 * 279 / 10.0));
+        QCOMPARE(countColour(image, QRect(inside - QPoint(7, 7), QSize(15, 15)), limitColour), 0);
+
+        plot.setControlLimits(qQNaN(), qQNaN());
+        QCOMPARE(countColour(plot.grab().toImage(), QRect(41, 11, 417, 277), limitColour), 0);
     }
 
     // Whatever is not a point added at the end draws the picture anew.
