@@ -234,6 +234,7 @@ void MainWindows::connectCharts()
 {
     m_layout->placeCharts(m_charts);
     m_charts->follow(m_panel, m_document);
+    m_reports->follow(m_panel);
     connect(m_panel, &infoPanelRk::trendItem, m_charts, &chartSet::updateTrendPlot);
     connect(this, &MainWindows::toPainterDeltaLabSignal, m_charts->lightnessChart(),
             &painterDeltaLLabRk::updateDeltaLab);

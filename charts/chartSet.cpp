@@ -56,6 +56,11 @@ void chartSet::updateTrendPlot(QTreeWidgetItem *item)
     m_trendPlot->setPlotRange(m_trendRange);
     const ProcessStatistics statistics = processStatistics(feed.deviations, m_state->tolerance());
     m_trendPlot->setControlLimits(statistics.controlE.lower, statistics.controlE.upper);
+    QVector<QPointF> chromatic;
+    chromatic.reserve(feed.deviations.size());
+    for (const SampleDeviation &d : feed.deviations)
+        chromatic.append(QPointF(d.d2, d.d3));
+    m_chromaticChart->setSampleCloud(chromatic, statistics.ellipse);
     m_trendPlot->setSeries(1, feed.points, feed.formula, feed.markedPoint);
 }
 
@@ -64,6 +69,7 @@ void chartSet::resetCharts()
     m_trendPlot->removeSeries(1);
     m_trendPlot->setControlLimits(std::numeric_limits<double>::quiet_NaN(),
                                   std::numeric_limits<double>::quiet_NaN());
+    m_chromaticChart->setSampleCloud({}, ControlEllipse());
     m_swatch->resetSwatch();
     m_colourChart->resetChart();
     m_colourChart->setChartSpace(m_state->conditions().colorSpace);

@@ -6,6 +6,8 @@
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QPainter>
+#include <QPolygonF>
+#include <QtMath>
 
 #include <cmath>
 
@@ -408,6 +410,59 @@ void drawChromaticTexts(QPainter &p, const QRect &rect, const chromaticDeviation
     drawPlaced(p, rect, chromaticTextPlacement(rect, data, style, p.font()));
 }
 
+namespace {
+
+// The control ellipse and the Samples, on the chart's own scale: a
+// tolerance lands on the inner square, each side by its own tolerance, so
+// the ellipse is traced point by point.  Only what falls inside the outer
+// square is drawn.
+void drawSampleCloud(QPainter &p, int cx, int cy, int q, const chromaticDeviation &data,
+                     const deviationChartStyle &style)
+{
+    const ControlEllipse &ellipse = data.ellipse;
+    if (!ellipse.valid)
+        return;
+    const auto scaled = [q](double value, float plus, float minus) {
+        const double tolerance = value >= 0 ? plus : minus;
+        return tolerance > 0 ? q * value / (4 * tolerance) : qQNaN();
+    };
+    const auto at = [&](double vertical, double horizontal) {
+        return QPointF(cx + scaled(horizontal, data.horizontalPlus, data.horizontalMinus),
+                       cy - scaled(vertical, data.verticalPlus, data.verticalMinus));
+    };
+    const int e = q / 2;
+    p.save();
+    p.setClipRect(QRect(cx - e, cy - e, q, q));
+    p.setRenderHint(QPainter::Antialiasing);
+    QPolygonF outline;
+    constexpr int steps = 96;
+    const double c = std::cos(ellipse.angle), s = std::sin(ellipse.angle);
+    for (int k = 0; k <= steps; ++k) {
+        const double t = 2 * M_PI * k / steps;
+        const double u = ellipse.semiMajor * std::cos(t), v = ellipse.semiMinor * std::sin(t);
+        const QPointF point = at(ellipse.centreX + u * c - v * s, ellipse.centreY + u * s + v * c);
+        if (std::isfinite(point.x()) && std::isfinite(point.y()))
+            outline << point;
+    }
+    const double unit = std::max(1.0, style.textUnit);
+    p.setPen(QPen(QColor(128, 0, 128), 1.5 * unit, Qt::DashLine));
+    p.setBrush(Qt::NoBrush);
+    p.drawPolyline(outline);
+    p.setPen(Qt::NoPen);
+    for (const QPointF &sample : data.samples) {
+        const QPointF point = at(sample.x(), sample.y());
+        if (!std::isfinite(point.x()) || !std::isfinite(point.y()))
+            continue;
+        const bool outside = !ellipse.contains(sample.x(), sample.y());
+        p.setBrush(outside ? QColor(220, 0, 0) : QColor(90, 90, 90));
+        const double radius = (outside ? 3.5 : 2.0) * unit;
+        p.drawEllipse(point, radius, radius);
+    }
+    p.restore();
+}
+
+} // namespace
+
 void paintChromaticDeviation(QPainter &p, const QRect &rect, const chromaticDeviation &data,
                              const deviationChartStyle &style)
 {
@@ -439,6 +494,8 @@ void paintChromaticDeviation(QPainter &p, const QRect &rect, const chromaticDevi
     p.drawLine(QPoint(cx + f + 1, cy - f), QPoint(cx + f + 1, cy - e));
     p.drawLine(QPoint(cx - f, cy + f + 1), QPoint(cx - e, cy + f + 1));
     p.drawLine(QPoint(cx - f, cy + f), QPoint(cx - f, cy + e));
+
+    drawSampleCloud(p, cx, cy, q, data, style);
 
     int ev = 0, eh = 0;
     if (deviationOffset(data.vertical, data.verticalPlus, data.verticalMinus, q, &ev) &&
@@ -521,6 +578,14 @@ void painterDeltaabLabRk::setDeltaValue(float vertical, float horizontal)
 {
     m_data.vertical = vertical;
     m_data.horizontal = horizontal;
+    update();
+}
+
+void painterDeltaabLabRk::setSampleCloud(const QVector<QPointF> &samples,
+                                         const ControlEllipse &ellipse)
+{
+    m_data.samples = samples;
+    m_data.ellipse = ellipse;
     update();
 }
 

@@ -1,7 +1,10 @@
 #ifndef QCM_DEVIATIONCHARTS_H
 #define QCM_DEVIATIONCHARTS_H
 
+#include "processStatistics.h"
+
 #include <QColor>
+#include <QPointF>
 #include <QString>
 #include <QVector>
 #include <QWidget>
@@ -61,6 +64,12 @@ struct chromaticDeviation
     float horizontalMinus = 2.0f;
     float vertical = 0.0f;
     float horizontal = 0.0f;
+    // The deviations (vertical, horizontal) of every Sample of the shown
+    // Type and their control ellipse over the same pairs.  With a valid
+    // ellipse the chart draws it and the Samples, those outside it
+    // emphasised: a drift in hue shows before the colour difference fails.
+    QVector<QPointF> samples;
+    ControlEllipse ellipse;
 };
 
 // Where a deviation's marker sits: the offset from the centre in pixels for
@@ -147,6 +156,9 @@ public slots:
     void setDeltaTolerance(float verticalPlus, float verticalMinus, float horizontalPlus,
                            float horizontalMinus);
     void setDeltaValue(float vertical, float horizontal);
+    // The Samples of the shown Type and their control ellipse (none: an
+    // empty list and an invalid ellipse).
+    void setSampleCloud(const QVector<QPointF> &samples, const ControlEllipse &ellipse);
     void drawab(QPainter *painter);
 
 protected:

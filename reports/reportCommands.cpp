@@ -2,19 +2,23 @@
 
 #include "checkExportToExcelRk.h"
 #include "exportCommand.h"
+#include "infoPanelRk.h"
 #include "printMsgConfigRk.h"
 #include "printRk.h"
 #include "reportPages.h"
 #include "serialPortRk.h"
 #include "sharedState.h"
+#include "statisticsDialog.h"
 
 #include <QCoreApplication>
+#include <QTreeWidgetItem>
 
 reportCommands::reportCommands(exportCommand *exporter, printRk *print, printMsgConfigRk *printInfo,
                                const measurementTreeRk *tree, const sharedState *state,
                                serialPortRk *link, QObject *parent)
     : QObject(parent), m_export(exporter), m_print(print), m_printInfo(printInfo), m_tree(tree),
-      m_state(state)
+      m_state(state),
+      m_statistics(new statisticsDialog(tree, state, qobject_cast<QWidget *>(parent)))
 {
     connect(exporter->fieldDialog(), &checkExportToExcelRk::checkInfoSignal, exporter,
             &exportCommand::exportChosen);
@@ -44,11 +48,28 @@ commandRows reportCommands::commands()
          QT_TRANSLATE_NOOP("MainWindows", "Data export to a CGATS text file!"), nullptr, noKey,
          nullptr, commandNeeds::nothing, file, 72, false, false, 0, exporter,
          [exporter] { exporter->exportCgats(); }},
+        {"statisticsFcn", QT_TRANSLATE_NOOP("MainWindows", "S&tatistics…"),
+         QT_TRANSLATE_NOOP("MainWindows",
+                           "Figures, capability and control limits of the pressed Type!"),
+         nullptr, noKey, nullptr, commandNeeds::nothing, commandMenu::measurement, 90, true, false,
+         0, this, [this] { showStatistics(); }},
         {"configuration", QT_TRANSLATE_NOOP("MainWindows", "&Printing Info. Setting"),
          QT_TRANSLATE_NOOP("MainWindows", "Configurate software parameters!"), "44 setting.png",
          noKey, QT_TRANSLATE_NOOP("MainWindows", "Ctrl+I"), commandNeeds::nothing,
          commandMenu::setting, 40, true, true, 2, this, [this] { editPrintInfo(); }},
     };
+}
+
+void reportCommands::showStatistics()
+{
+    m_statistics->show();
+    m_statistics->raise();
+    m_statistics->refresh();
+}
+
+void reportCommands::follow(infoPanelRk *panel)
+{
+    connect(panel, &infoPanelRk::trendItem, m_statistics, &statisticsDialog::showItem);
 }
 
 void reportCommands::printReport()

@@ -6,11 +6,13 @@
 #include <QObject>
 
 class exportCommand;
+class infoPanelRk;
 class measurementTreeRk;
 class printMsgConfigRk;
 class printRk;
 class serialPortRk;
 class sharedState;
+class statisticsDialog;
 
 // The commands of reports/: printing the marked items, the print
 // information and the two exports.  The report dialog gets a fresh copy of
@@ -26,6 +28,10 @@ public:
     commandRows commands();
     void printReport();
     void editPrintInfo();
+    void showStatistics();
+    // The statistics follow the item pressed in the panel's tree.
+    void follow(infoPanelRk *panel);
+    statisticsDialog *statistics() const { return m_statistics; }
 
 private:
     exportCommand *m_export;
@@ -33,6 +39,7 @@ private:
     printMsgConfigRk *m_printInfo;
     const measurementTreeRk *m_tree;
     const sharedState *m_state;
+    statisticsDialog *m_statistics;
 };
 
 #endif

@@ -122,8 +122,8 @@ private slots:
         QFETCH(QPoint, cross);
 
         const float k = toleranceScale;
-        const chromaticDeviation data{"CIE1976L*a*b*", 2 * k,    k,         3 * k,
-                                      1.5f * k,        vertical, horizontal};
+        const chromaticDeviation data{"CIE1976L*a*b*", 2 * k,      k,  3 * k, 1.5f * k,
+                                      vertical,        horizontal, {}, {}};
         const QImage image = render(paintChromaticDeviation, data, QSize(300, 300));
         if (cross.x() < 0) {
             QCOMPARE(countColour(image, image.rect(), kCyan), 0);
@@ -134,6 +134,72 @@ private slots:
         QVERIFY(!sameColour(image.pixel(cross + QPoint(4, 4)), kCyan));
         QCOMPARE(countColour(image, image.rect(), kCyan),
                  countColour(image, QRect(cross - QPoint(7, 7), QSize(15, 15)), kCyan));
+    }
+
+    // A Type with ten or more Samples: the chromatic chart draws their
+    // control ellipse on its own scale (a tolerance of 1 on every side puts
+    // 1 at the inner square, 56.25 pixels from the centre of a 300-pixel
+    // chart) and every Sample, the ones outside the ellipse emphasised in
+    // red; with fewer Samples neither.
+    void chromaticSampleCloud()
+    {
+        QVector<SampleDeviation> deviations;
+        QVector<QPointF> samples;
+        for (int k = 0; k < 24; ++k) {
+            SampleDeviation d;
+            d.d2 = 0.3 + 0.4 * std::sin(k * 0.9);
+            d.d3 = -0.2 + 0.5 * std::sin(k * 0.9) + 0.15 * std::cos(k * 2.3);
+            deviations << d;
+            samples << QPointF(d.d2, d.d3);
+        }
+        SampleDeviation outlier;
+        outlier.d2 = 0.3;
+        outlier.d3 = 0.6;
+        const ControlEllipse inlierEllipse = processStatistics(deviations, Tolerance()).ellipse;
+        QVERIFY(inlierEllipse.valid);
+        QVERIFY(!inlierEllipse.contains(outlier.d2, outlier.d3));
+        samples << QPointF(outlier.d2, outlier.d3);
+
+        chromaticDeviation data{"CIE1976L*a*b*", 1, 1, 1, 1, kNaN, kNaN, {}, {}};
+        data.samples = samples;
+        data.ellipse = inlierEllipse;
+        const QImage image = render(paintChromaticDeviation, data, QSize(300, 300));
+        const auto pixelOf = [](double vertical, double horizontal) {
+            return QPoint(int(std::lround(150 + 56.25 * horizontal)),
+                          int(std::lround(150 - 56.25 * vertical)));
+        };
+        const QColor red(220, 0, 0), grey(90, 90, 90);
+        QVERIFY(colourNear(image, pixelOf(outlier.d2, outlier.d3), red, 1));
+        QCOMPARE(countColour(image, image.rect(), red) > 0, true);
+        int greyDots = 0;
+        for (int k = 0; k < 24; ++k)
+            greyDots += colourNear(image, pixelOf(samples[k].x(), samples[k].y()), grey, 1) ? 1 : 0;
+        QVERIFY2(greyDots >= 20, qPrintable(QString::number(greyDots)));
+        // The border where the major axis meets it, none at the centre (its
+        // dashed, smoothed line is counted by hue).
+        const auto purplish = [&image](const QPoint &at) {
+            int count = 0;
+            for (int dy = -3; dy <= 3; ++dy)
+                for (int dx = -3; dx <= 3; ++dx) {
+                    const QColor c = image.pixelColor(at + QPoint(dx, dy));
+                    count += c.red() > 110 && c.blue() > 110 && c.green() + 40 < c.red() &&
+                                     qAbs(c.red() - c.blue()) < 40
+                                 ? 1
+                                 : 0;
+                }
+            return count;
+        };
+        const ControlEllipse &e = inlierEllipse;
+        for (int side : {-1, 1})
+            QVERIFY(purplish(pixelOf(e.centreX + side * e.semiMajor * std::cos(e.angle),
+                                     e.centreY + side * e.semiMajor * std::sin(e.angle))) > 0);
+        QCOMPARE(purplish(pixelOf(e.centreX, e.centreY)), 0);
+
+        data.ellipse = processStatistics(deviations.mid(0, 9), Tolerance()).ellipse;
+        QVERIFY(!data.ellipse.valid);
+        const QImage without = render(paintChromaticDeviation, data, QSize(302, 302));
+        QCOMPARE(countColour(without, without.rect(), red), 0);
+        QCOMPARE(countColour(without, without.rect(), grey), 0);
     }
 
     void framesAndTexts_data()
@@ -183,7 +249,7 @@ private slots:
         // outer square from 58, inner from 114; half axes red up, green down,
         // blue left, yellow right.
         const QImage square =
-            render(paintChromaticDeviation, chromaticDeviation{space, 2, 0.5f, 2, 2, 0, 0},
+            render(paintChromaticDeviation, chromaticDeviation{space, 2, 0.5f, 2, 2, 0, 0, {}, {}},
                    QSize(340, 300));
         QVERIFY(sameColour(square.pixel(58, 230), kOutline));
         QVERIFY(sameColour(square.pixel(114, 180), kOutline));
@@ -225,7 +291,7 @@ private slots:
         const QColor band(240, 240, 240);
 
         // 1600 x 1400: m = 1400, q = 1050, e = 525, centre (800, 700).
-        const chromaticDeviation data{"CIELCH", 2, 2, 2, 2, 1.0f, -2.0f};
+        const chromaticDeviation data{"CIELCH", 2, 2, 2, 2, 1.0f, -2.0f, {}, {}};
         const QImage image = render(paintChromaticDeviation, data, QSize(1600, 1400), print, font);
         // A 5-pixel black outline, the grey band, the red half axis 30 pixels
         // wide starting 15 pixels inside the outer square.
@@ -310,9 +376,9 @@ private slots:
         const int q = 3 * m / 4;
         const QRect square(region.width() / 2 - q / 2, region.height() / 2 - q / 2, q, q);
         const int pen = int(print.outlineWidth);
-        check(
-            chromaticTextPlacement(rect, chromaticDeviation{space, 2, 2, 2, 2, 1, 1}, print, font),
-            square.adjusted(-pen, -pen, pen, pen));
+        check(chromaticTextPlacement(rect, chromaticDeviation{space, 2, 2, 2, 2, 1, 1, {}, {}},
+                                     print, font),
+              square.adjusted(-pen, -pen, pen, pen));
         if (QTest::currentTestFailed())
             return;
 

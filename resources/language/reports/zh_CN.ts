@@ -51,6 +51,14 @@
         <source>Data export to a CGATS text file!</source>
         <translation>数据导出到 CGATS 文本文件!</translation>
     </message>
+    <message>
+        <source>S&amp;tatistics…</source>
+        <translation>统计(&amp;T)…</translation>
+    </message>
+    <message>
+        <source>Figures, capability and control limits of the pressed Type!</source>
+        <translation>所选标样的统计数字、过程能力和控制限！</translation>
+    </message>
 </context>
 <context>
     <name>cgatsExport</name>
@@ -540,6 +548,76 @@
     <message>
         <source>The report could not be printed: the printer reported an error.</source>
         <translation>无法打印报告：打印机报告了错误。</translation>
+    </message>
+</context>
+<context>
+    <name>statisticsDialog</name>
+    <message>
+        <source>Press a Type or one of its Samples in the tree.</source>
+        <translation>请在树中点选一个标样或它的一个试样。</translation>
+    </message>
+    <message>
+        <source>Statistics of %1</source>
+        <translation>%1 的统计</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>统计</translation>
+    </message>
+</context>
+<context>
+    <name>statisticsTable</name>
+    <message>
+        <source>n</source>
+        <translation>n</translation>
+    </message>
+    <message>
+        <source>Mean</source>
+        <translation>平均值</translation>
+    </message>
+    <message>
+        <source>Std. dev.</source>
+        <translation>标准差</translation>
+    </message>
+    <message>
+        <source>Min</source>
+        <translation>最小值</translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <translation>最大值</translation>
+    </message>
+    <message>
+        <source>Cpk</source>
+        <translation>Cpk</translation>
+    </message>
+    <message>
+        <source>LCL</source>
+        <translation>LCL</translation>
+    </message>
+    <message>
+        <source>UCL</source>
+        <translation>UCL</translation>
+    </message>
+    <message>
+        <source>Pass rate: %1 % (%2 of %3 Samples pass)</source>
+        <translation>合格率：%1 %（%3 个试样中 %2 个合格）</translation>
+    </message>
+    <message>
+        <source>No Samples</source>
+        <translation>没有试样</translation>
+    </message>
+    <message>
+        <source>Samples beyond the control limits of ΔE: %1</source>
+        <translation>超出 ΔE 控制限的试样：%1</translation>
+    </message>
+    <message>
+        <source>Samples outside the 95 % control ellipse: %1</source>
+        <translation>位于 95 % 控制椭圆之外的试样：%1</translation>
+    </message>
+    <message>
+        <source>The control ellipse needs %1 Samples.</source>
+        <translation>控制椭圆需要 %1 个试样。</translation>
     </message>
 </context>
 <context>

@@ -51,6 +51,14 @@
         <source>Data export to a CGATS text file!</source>
         <translation>資料匯出到 CGATS 文字檔!</translation>
     </message>
+    <message>
+        <source>S&amp;tatistics…</source>
+        <translation>統計(&amp;T)…</translation>
+    </message>
+    <message>
+        <source>Figures, capability and control limits of the pressed Type!</source>
+        <translation>所選標樣的統計數字、製程能力和管制界限！</translation>
+    </message>
 </context>
 <context>
     <name>cgatsExport</name>
@@ -540,6 +548,76 @@
     <message>
         <source>The report could not be printed: the printer reported an error.</source>
         <translation>無法列印報告：印表機回報了錯誤。</translation>
+    </message>
+</context>
+<context>
+    <name>statisticsDialog</name>
+    <message>
+        <source>Press a Type or one of its Samples in the tree.</source>
+        <translation>請在樹中點選一個標樣或它的一個試樣。</translation>
+    </message>
+    <message>
+        <source>Statistics of %1</source>
+        <translation>%1 的統計</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>統計</translation>
+    </message>
+</context>
+<context>
+    <name>statisticsTable</name>
+    <message>
+        <source>n</source>
+        <translation>n</translation>
+    </message>
+    <message>
+        <source>Mean</source>
+        <translation>平均值</translation>
+    </message>
+    <message>
+        <source>Std. dev.</source>
+        <translation>標準差</translation>
+    </message>
+    <message>
+        <source>Min</source>
+        <translation>最小值</translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <translation>最大值</translation>
+    </message>
+    <message>
+        <source>Cpk</source>
+        <translation>Cpk</translation>
+    </message>
+    <message>
+        <source>LCL</source>
+        <translation>LCL</translation>
+    </message>
+    <message>
+        <source>UCL</source>
+        <translation>UCL</translation>
+    </message>
+    <message>
+        <source>Pass rate: %1 % (%2 of %3 Samples pass)</source>
+        <translation>合格率：%1 %（%3 個試樣中 %2 個合格）</translation>
+    </message>
+    <message>
+        <source>No Samples</source>
+        <translation>沒有試樣</translation>
+    </message>
+    <message>
+        <source>Samples beyond the control limits of ΔE: %1</source>
+        <translation>超出 ΔE 管制界限的試樣：%1</translation>
+    </message>
+    <message>
+        <source>Samples outside the 95 % control ellipse: %1</source>
+        <translation>位於 95 % 管制橢圓之外的試樣：%1</translation>
+    </message>
+    <message>
+        <source>The control ellipse needs %1 Samples.</source>
+        <translation>管制橢圓需要 %1 個試樣。</translation>
     </message>
 </context>
 <context>
