@@ -3,24 +3,6 @@
 #include <QCoreApplication>
 #include <QSettings>
 
-QStringList PrintInfo::texts() const
-{
-    return {measurementName, company, printTime, department, measurementPerson, productTested};
-}
-
-PrintInfo PrintInfo::fromTexts(const QStringList &texts, bool timeFlag)
-{
-    PrintInfo info;
-    info.measurementName = texts.value(0);
-    info.company = texts.value(1);
-    info.printTime = texts.value(2);
-    info.department = texts.value(3);
-    info.measurementPerson = texts.value(4);
-    info.productTested = texts.value(5);
-    info.timeFlag = timeFlag;
-    return info;
-}
-
 sharedState::sharedState(QObject *parent) : QObject(parent)
 {
     m_printInfo.measurementName = defaultMeasurementName();
