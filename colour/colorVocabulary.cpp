@@ -62,8 +62,13 @@ QString colorSpaceName(ColorSpace space)
 
 QStringList instrumentColorSpaceNames()
 {
-    return {QStringLiteral("CIE1976LAB"), QStringLiteral("CIELCH"),    QStringLiteral("CIEXYZ"),
-            QStringLiteral("CIELUV"),     QStringLiteral("HunterLAB"), QStringLiteral("sRGB")};
+    return {instrumentLabSpaceName(), lchSpaceName(),    xyzSpaceName(),
+            luvSpaceName(),           hunterSpaceName(), srgbSpaceName()};
+}
+
+QString instrumentLabSpaceName()
+{
+    return QStringLiteral("CIE1976LAB");
 }
 
 QString whitenessDisplayModeName()
@@ -179,6 +184,11 @@ QString lightSourceFromInstrument(const QString &instrumentName)
 {
     const int i = instrumentLightSourceNames().indexOf(instrumentName);
     return i < 0 ? QString() : lightSourceNames().at(i);
+}
+
+QString defaultLightSourceName()
+{
+    return QStringLiteral("D65");
 }
 
 QStringList caliberNames()

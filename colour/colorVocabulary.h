@@ -60,6 +60,8 @@ QString colorSpaceName(ColorSpace space);
 
 // The instrument's names of the same six spaces ("CIE1976LAB", "CIELCH", ...).
 QStringList instrumentColorSpaceNames();
+// The instrument's name of L*a*b*, the first of them: "CIE1976LAB".
+QString instrumentLabSpaceName();
 // The instrument's display mode that is never a colour space of ours.
 QString whitenessDisplayModeName(); // "Whiteness/Yellowness"
 
@@ -93,6 +95,8 @@ QStringList lightSourceNames();
 QStringList instrumentLightSourceNames();
 // Maps an instrument light-source name to the system's, empty when unknown.
 QString lightSourceFromInstrument(const QString &instrumentName);
+// "D65", the light source of an empty settings store.
+QString defaultLightSourceName();
 
 QStringList caliberNames();         // "8mm", "4mm", "16mm", "40mm"
 QString observerName();             // "CIE 10°"
