@@ -18,8 +18,9 @@ const QString root = QStringLiteral("Measuring Name:Night shift");
 MeasuringFileHeader header()
 {
     MeasuringFileHeader h;
-    h.setToleranceTexts({"2.00", "-1.00", "1.00", "-1.00", "1.00", "-1.00", "1.00"});
-    h.setPrintTexts({"Night shift", "Dyeworks", "2024-03-01", "QC", "Li", "Cotton"});
+    h.tolerance = Tolerance::fromList({"2.00", "-1.00", "1.00", "-1.00", "1.00", "-1.00", "1.00"});
+    h.print = PrintInfo::fromTexts({"Night shift", "Dyeworks", "2024-03-01", "QC", "Li", "Cotton"},
+                                   false);
     return h;
 }
 

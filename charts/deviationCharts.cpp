@@ -1,6 +1,7 @@
 #include "deviationCharts.h"
 
 #include "chartNumbers.h"
+#include "colorVocabulary.h"
 
 #include <QCoreApplication>
 #include <QFontInfo>
@@ -19,20 +20,19 @@ struct axisTexts
     QString upper, lower, rightSign, rightWord, leftSign, leftWord;
 };
 
-axisTexts lightnessTexts(const QString &space)
+axisTexts lightnessTexts(const QString &name)
 {
-    if (space == QLatin1String("CIE1976L*a*b*") || space == QLatin1String("CIE1976LAB") ||
-        space == QLatin1String("CIELCH") || space == QLatin1String("CIEL*CH") ||
-        space == QLatin1String("CIELUV"))
+    const ColorSpace space = colorSpaceOf(name, SpaceSpellings::DeviationCharts);
+    if (space == ColorSpace::Lab || space == ColorSpace::Lch || space == ColorSpace::Luv)
         return {QStringLiteral("+ΔL ") + QCoreApplication::translate("deviationCharts", "White+ "),
                 QStringLiteral("-ΔL ") + QCoreApplication::translate("deviationCharts", "Black+ "),
                 {},
                 {},
                 {},
                 {}};
-    if (space == QLatin1String("CIEXYZ"))
+    if (space == ColorSpace::Xyz)
         return {QStringLiteral("+ΔY --"), QStringLiteral("-ΔY --"), {}, {}, {}, {}};
-    if (space == QLatin1String("HunterLAB"))
+    if (space == ColorSpace::Hunter)
         return {QStringLiteral("+ΔHunterL ") +
                     QCoreApplication::translate("deviationCharts", "White+ "),
                 QStringLiteral("-ΔHunterL ") +
@@ -41,7 +41,7 @@ axisTexts lightnessTexts(const QString &space)
                 {},
                 {},
                 {}};
-    if (space == QLatin1String("sRGB"))
+    if (space == ColorSpace::Srgb)
         return {QStringLiteral("+ΔR ") + QCoreApplication::translate("deviationCharts", "Red+ "),
                 QStringLiteral("-ΔR ") + QCoreApplication::translate("deviationCharts", "Red- "),
                 {},
@@ -51,16 +51,17 @@ axisTexts lightnessTexts(const QString &space)
     return {};
 }
 
-axisTexts chromaticTexts(const QString &space, bool capitalUndersaturation)
+axisTexts chromaticTexts(const QString &name, bool capitalUndersaturation)
 {
-    if (space == QLatin1String("CIE1976L*a*b*") || space == QLatin1String("CIE1976LAB"))
+    const ColorSpace space = colorSpaceOf(name, SpaceSpellings::DeviationCharts);
+    if (space == ColorSpace::Lab)
         return {QStringLiteral("+Δa ") + QCoreApplication::translate("deviationCharts", "Red+ "),
                 QStringLiteral("-Δa ") + QCoreApplication::translate("deviationCharts", "Green+ "),
                 QStringLiteral("+Δb"),
                 QCoreApplication::translate("deviationCharts", "Yellow+ "),
                 QStringLiteral("-Δb"),
                 QCoreApplication::translate("deviationCharts", "Blue+ ")};
-    if (space == QLatin1String("CIELCH") || space == QLatin1String("CIEL*CH"))
+    if (space == ColorSpace::Lch)
         return {QStringLiteral("+Δc ") +
                     QCoreApplication::translate("deviationCharts", "Supersaturation"),
                 QStringLiteral("-Δc ") +
@@ -71,17 +72,17 @@ axisTexts chromaticTexts(const QString &space, bool capitalUndersaturation)
                 QCoreApplication::translate("deviationCharts", "Hue+ "),
                 QStringLiteral("-ΔH"),
                 QCoreApplication::translate("deviationCharts", "Hue- ")};
-    if (space == QLatin1String("CIEXYZ"))
+    if (space == ColorSpace::Xyz)
         return {QStringLiteral("+ΔX --"), QStringLiteral("-ΔX --"), QStringLiteral("+ΔZ"),
                 QStringLiteral("--"),     QStringLiteral("-ΔZ"),    QStringLiteral("--")};
-    if (space == QLatin1String("CIELUV"))
+    if (space == ColorSpace::Luv)
         return {QStringLiteral("+Δu ") + QCoreApplication::translate("deviationCharts", "Red+ "),
                 QStringLiteral("-Δu ") + QCoreApplication::translate("deviationCharts", "Green+ "),
                 QStringLiteral("+Δv"),
                 QCoreApplication::translate("deviationCharts", "Yellow+ "),
                 QStringLiteral("-Δv"),
                 QCoreApplication::translate("deviationCharts", "Blue+ ")};
-    if (space == QLatin1String("HunterLAB"))
+    if (space == ColorSpace::Hunter)
         return {QStringLiteral("+ΔHunterA ") +
                     QCoreApplication::translate("deviationCharts", "Red+ "),
                 QStringLiteral("-ΔHunterA ") +
@@ -90,7 +91,7 @@ axisTexts chromaticTexts(const QString &space, bool capitalUndersaturation)
                 QCoreApplication::translate("deviationCharts", "Yellow+ "),
                 QStringLiteral("-ΔHunterB"),
                 QCoreApplication::translate("deviationCharts", "Blue+ ")};
-    if (space == QLatin1String("sRGB"))
+    if (space == ColorSpace::Srgb)
         return {QStringLiteral("+ΔG ") + QCoreApplication::translate("deviationCharts", "Green+ "),
                 QStringLiteral("-ΔG ") + QCoreApplication::translate("deviationCharts", "Green- "),
                 QStringLiteral("+ΔB"),

@@ -403,17 +403,21 @@ void drawRgbChart(QPainter &p, int W, int H, const colourCoordinates &data)
 
 colourChartKind colourChartKindOf(const QString &colorSpace)
 {
-    if (colorSpace == QLatin1String("CIE1976LAB") || colorSpace == QLatin1String("CIE1976L*a*b*") ||
-        colorSpace == QLatin1String("HunterLAB") || colorSpace == QLatin1String("HunterLab"))
+    switch (colorSpaceOf(colorSpace, SpaceSpellings::ColourChart)) {
+    case ColorSpace::Lab:
+    case ColorSpace::Hunter:
         return colourChartKind::abPlane;
-    if (colorSpace == QLatin1String("CIEL*CH") || colorSpace == QLatin1String("CIELCH"))
+    case ColorSpace::Lch:
         return colourChartKind::lchPlane;
-    if (colorSpace == QLatin1String("CIELUV"))
+    case ColorSpace::Luv:
         return colourChartKind::uvDiagram;
-    if (colorSpace == QLatin1String("CIEXYZ"))
+    case ColorSpace::Xyz:
         return colourChartKind::xyDiagram;
-    if (colorSpace == QLatin1String("sRGB"))
+    case ColorSpace::Srgb:
         return colourChartKind::rgbBars;
+    case ColorSpace::None:
+        break;
+    }
     return colourChartKind::none;
 }
 

@@ -3,6 +3,7 @@
 
 #include "chartPictures.h"
 #include "colorConversions.h"
+#include "colorVocabulary.h"
 
 #include <QString>
 #include <QWidget>
@@ -13,7 +14,7 @@ class QTreeWidgetItem;
 // item and the three values (columns 2 to 4) of the Type and of the Sample.
 struct colourCoordinates
 {
-    QString colorSpace = QStringLiteral("CIE1976L*a*b*");
+    QString colorSpace = labSpaceName();
     ColorTriple type{0.0f, 0.0f, 0.0f};
     ColorTriple sample{0.0f, 0.0f, 0.0f};
     bool sampleShown = false;

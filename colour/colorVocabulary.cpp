@@ -62,8 +62,13 @@ QString colorSpaceName(ColorSpace space)
 
 QStringList instrumentColorSpaceNames()
 {
-    return {QStringLiteral("CIE1976LAB"), QStringLiteral("CIELCH"),    QStringLiteral("CIEXYZ"),
-            QStringLiteral("CIELUV"),     QStringLiteral("HunterLAB"), QStringLiteral("sRGB")};
+    return {instrumentLabSpaceName(), lchSpaceName(),    xyzSpaceName(),
+            luvSpaceName(),           hunterSpaceName(), srgbSpaceName()};
+}
+
+QString instrumentLabSpaceName()
+{
+    return QStringLiteral("CIE1976LAB");
 }
 
 QString whitenessDisplayModeName()
@@ -71,40 +76,141 @@ QString whitenessDisplayModeName()
     return QStringLiteral("Whiteness/Yellowness");
 }
 
+namespace {
+
+struct Spelling
+{
+    ColorSpace space;
+    const char *name;
+};
+
+// The tables of SpaceSpellings, canonical names first.  Every name is ASCII.
+constexpr Spelling kConversion[] = {
+    {ColorSpace::Lab, "CIE1976L*a*b*"}, {ColorSpace::Lab, "CIE1976LAB"},
+    {ColorSpace::Lab, "CIEL*a*b*"},     {ColorSpace::Lch, "CIELCH"},
+    {ColorSpace::Lch, "CIEL*CH"},       {ColorSpace::Xyz, "CIEXYZ"},
+    {ColorSpace::Luv, "CIELUV"},        {ColorSpace::Hunter, "HunterLAB"},
+    {ColorSpace::Srgb, "sRGB"}};
+
+constexpr Spelling kExportColumns[] = {
+    {ColorSpace::Lab, "CIE1976L*a*b*"}, {ColorSpace::Lab, "CIE1976LAB"},
+    {ColorSpace::Lab, "CIEL*a*b*"},     {ColorSpace::Lch, "CIELCH"},
+    {ColorSpace::Lch, "CIEL*CH"},       {ColorSpace::Lch, "CIEL*cH"},
+    {ColorSpace::Xyz, "CIEXYZ"},        {ColorSpace::Luv, "CIELUV"},
+    {ColorSpace::Luv, "CIEL*u*v*"},     {ColorSpace::Hunter, "HunterLAB"},
+    {ColorSpace::Srgb, "sRGB"}};
+
+constexpr Spelling kReportWords[] = {
+    {ColorSpace::Lab, "CIE1976L*a*b*"}, {ColorSpace::Lab, "CIE1976LAB"},
+    {ColorSpace::Lab, "CIELAB"},        {ColorSpace::Lch, "CIELCH"},
+    {ColorSpace::Lch, "CIEL*CH"},       {ColorSpace::Lch, "CIEL*cH"},
+    {ColorSpace::Xyz, "CIEXYZ"},        {ColorSpace::Luv, "CIELUV"},
+    {ColorSpace::Luv, "CIEL*u*v*"},     {ColorSpace::Hunter, "HunterLAB"},
+    {ColorSpace::Srgb, "sRGB"}};
+
+constexpr Spelling kDeviationCharts[] = {
+    {ColorSpace::Lab, "CIE1976L*a*b*"}, {ColorSpace::Lab, "CIE1976LAB"},
+    {ColorSpace::Lch, "CIELCH"},        {ColorSpace::Lch, "CIEL*CH"},
+    {ColorSpace::Xyz, "CIEXYZ"},        {ColorSpace::Luv, "CIELUV"},
+    {ColorSpace::Hunter, "HunterLAB"},  {ColorSpace::Srgb, "sRGB"}};
+
+constexpr Spelling kColourChart[] = {
+    {ColorSpace::Lab, "CIE1976L*a*b*"}, {ColorSpace::Lab, "CIE1976LAB"},
+    {ColorSpace::Lch, "CIELCH"},        {ColorSpace::Lch, "CIEL*CH"},
+    {ColorSpace::Xyz, "CIEXYZ"},        {ColorSpace::Luv, "CIELUV"},
+    {ColorSpace::Hunter, "HunterLAB"},  {ColorSpace::Hunter, "HunterLab"},
+    {ColorSpace::Srgb, "sRGB"}};
+
+constexpr Spelling kConditionCheck[] = {
+    {ColorSpace::Lab, "CIE1976L*a*b*"}, {ColorSpace::Lab, "CIE1976LAB"},
+    {ColorSpace::Lch, "CIELCH"},        {ColorSpace::Xyz, "CIEXYZ"},
+    {ColorSpace::Luv, "CIELUV"},        {ColorSpace::Hunter, "HunterLAB"},
+    {ColorSpace::Srgb, "sRGB"}};
+
+constexpr Spelling kSettingDialog[] = {
+    {ColorSpace::Lab, "CIE1976L*a*b*"}, {ColorSpace::Lch, "CIELCH"},
+    {ColorSpace::Lch, "CIEL*CH"},       {ColorSpace::Xyz, "CIEXYZ"},
+    {ColorSpace::Luv, "CIELUV"},        {ColorSpace::Hunter, "HunterLAB"},
+    {ColorSpace::Srgb, "sRGB"}};
+
+struct Table
+{
+    const Spelling *begin;
+    const Spelling *end;
+};
+
+template <size_t N> constexpr Table tableOf(const Spelling (&spellings)[N])
+{
+    return {spellings, spellings + N};
+}
+
+Table tableOf(SpaceSpellings table)
+{
+    switch (table) {
+    case SpaceSpellings::Conversion:
+        break;
+    case SpaceSpellings::ExportColumns:
+        return tableOf(kExportColumns);
+    case SpaceSpellings::ReportWords:
+        return tableOf(kReportWords);
+    case SpaceSpellings::DeviationCharts:
+        return tableOf(kDeviationCharts);
+    case SpaceSpellings::ColourChart:
+        return tableOf(kColourChart);
+    case SpaceSpellings::ConditionCheck:
+        return tableOf(kConditionCheck);
+    case SpaceSpellings::SettingDialog:
+        return tableOf(kSettingDialog);
+    }
+    return tableOf(kConversion);
+}
+
+} // namespace
+
+ColorSpace colorSpaceOf(const QString &name, SpaceSpellings table)
+{
+    const Table t = tableOf(table);
+    for (const Spelling *s = t.begin; s != t.end; ++s) {
+        if (name == QLatin1String(s->name))
+            return s->space;
+    }
+    return ColorSpace::None;
+}
+
+QStringList spaceSpellings(ColorSpace space, SpaceSpellings table)
+{
+    QStringList names;
+    const Table t = tableOf(table);
+    for (const Spelling *s = t.begin; s != t.end; ++s) {
+        if (s->space == space)
+            names << QString::fromLatin1(s->name);
+    }
+    return names;
+}
+
 ColorSpace colorSpaceIndex(const QString &name)
 {
-    if (name == QLatin1String("CIE1976L*a*b*") || name == QLatin1String("CIE1976LAB") ||
-        name == QLatin1String("CIEL*a*b*"))
-        return ColorSpace::Lab;
-    if (name == QLatin1String("CIELCH") || name == QLatin1String("CIEL*CH"))
-        return ColorSpace::Lch;
-    if (name == QLatin1String("CIEXYZ"))
-        return ColorSpace::Xyz;
-    if (name == QLatin1String("CIELUV"))
-        return ColorSpace::Luv;
-    if (name == QLatin1String("HunterLAB"))
-        return ColorSpace::Hunter;
-    if (name == QLatin1String("sRGB"))
-        return ColorSpace::Srgb;
-    return ColorSpace::None;
+    return colorSpaceOf(name, SpaceSpellings::Conversion);
 }
 
 QStringList componentNames(const QString &name)
 {
-    if (name == QLatin1String("CIE1976L*a*b*") || name == QLatin1String("CIE1976LAB") ||
-        name == QLatin1String("CIEL*a*b*"))
+    switch (colorSpaceOf(name, SpaceSpellings::ExportColumns)) {
+    case ColorSpace::Lab:
         return {QStringLiteral("L"), QStringLiteral("a"), QStringLiteral("b")};
-    if (name == QLatin1String("CIELCH") || name == QLatin1String("CIEL*CH") ||
-        name == QLatin1String("CIEL*cH"))
+    case ColorSpace::Lch:
         return {QStringLiteral("L"), QStringLiteral("c"), QStringLiteral("H")};
-    if (name == QLatin1String("CIEXYZ"))
+    case ColorSpace::Xyz:
         return {QStringLiteral("X"), QStringLiteral("Y"), QStringLiteral("Z")};
-    if (name == QLatin1String("CIELUV") || name == QLatin1String("CIEL*u*v*"))
+    case ColorSpace::Luv:
         return {QStringLiteral("L"), QStringLiteral("u"), QStringLiteral("v")};
-    if (name == QLatin1String("HunterLAB"))
+    case ColorSpace::Hunter:
         return {QStringLiteral("HunterL"), QStringLiteral("HunterA"), QStringLiteral("HunterB")};
-    if (name == QLatin1String("sRGB"))
+    case ColorSpace::Srgb:
         return {QStringLiteral("R"), QStringLiteral("G"), QStringLiteral("B")};
+    case ColorSpace::None:
+        break;
+    }
     return QStringList();
 }
 
@@ -179,6 +285,11 @@ QString lightSourceFromInstrument(const QString &instrumentName)
 {
     const int i = instrumentLightSourceNames().indexOf(instrumentName);
     return i < 0 ? QString() : lightSourceNames().at(i);
+}
+
+QString defaultLightSourceName()
+{
+    return QStringLiteral("D65");
 }
 
 QStringList caliberNames()

@@ -60,16 +60,59 @@ QString colorSpaceName(ColorSpace space);
 
 // The instrument's names of the same six spaces ("CIE1976LAB", "CIELCH", ...).
 QStringList instrumentColorSpaceNames();
+// The instrument's name of L*a*b*, the first of them: "CIE1976LAB".
+QString instrumentLabSpaceName();
 // The instrument's display mode that is never a colour space of ours.
 QString whitenessDisplayModeName(); // "Whiteness/Yellowness"
 
+// --- which spellings of a space each reader accepts ------------------------
+//
+// Items, files and instruments of different ages spell the spaces
+// differently, and each reader of a colour-space name has always accepted its
+// own set of spellings.  The sets differ on purpose and each is kept as it
+// is: a reader names its table, and a name outside it is no space to that
+// reader.  The tables (canonical names, the instrument's names, aliases):
+enum class SpaceSpellings
+{
+    // Conversions, colour difference, judgement, panel and tolerance labels,
+    // library values, the report's column names:
+    // L*a*b* "CIE1976L*a*b*" "CIE1976LAB" "CIEL*a*b*"; LCh "CIELCH" "CIEL*CH";
+    // the other four by their canonical names only.
+    Conversion,
+    // The export's and report's component column names: Conversion's, and
+    // LCh also "CIEL*cH", L*u*v* also "CIEL*u*v*".
+    ExportColumns,
+    // The printed report's deviation words: L*a*b* "CIE1976L*a*b*"
+    // "CIE1976LAB" "CIELAB" (not "CIEL*a*b*"); LCh "CIELCH" "CIEL*CH"
+    // "CIEL*cH"; L*u*v* "CIELUV" "CIEL*u*v*"; the rest canonical only.
+    ReportWords,
+    // The deviation charts: the canonical names, the instrument's
+    // "CIE1976LAB", and "CIEL*CH".
+    DeviationCharts,
+    // The colour-coordinate chart: DeviationCharts' and "HunterLab".
+    ColourChart,
+    // The comparison of a Type's conditions with the current ones: the
+    // canonical names and the instrument's (only L*a*b* differs).
+    ConditionCheck,
+    // The measurement setting dialog's formula offers: the canonical names
+    // and "CIEL*CH".
+    SettingDialog
+};
+
+// The space `name` spells in `table`; None for a name the table lacks.
+// Names compare exactly: nothing is trimmed or case-folded.
+ColorSpace colorSpaceOf(const QString &name, SpaceSpellings table);
+// Every spelling `table` accepts for `space`, the canonical name first when
+// the table has it.
+QStringList spaceSpellings(ColorSpace space, SpaceSpellings table);
+
 // The colour-space recogniser used by the conversions, the colour difference,
-// the judgement and the labels.
+// the judgement and the labels: colorSpaceOf(name, SpaceSpellings::Conversion).
 ColorSpace colorSpaceIndex(const QString &name);
 
-// The component names used as export and report column names. This list
-// knows a wider set of aliases than colorSpaceIndex ("CIEL*cH", "CIEL*u*v*");
-// an unknown name gives an empty list.
+// The component names used as export and report column names, read with the
+// ExportColumns spellings (wider than colorSpaceIndex: "CIEL*cH",
+// "CIEL*u*v*"); an unknown name gives an empty list.
 QStringList componentNames(const QString &name);
 
 // --- colour-difference formulas --------------------------------------------
@@ -93,6 +136,8 @@ QStringList lightSourceNames();
 QStringList instrumentLightSourceNames();
 // Maps an instrument light-source name to the system's, empty when unknown.
 QString lightSourceFromInstrument(const QString &instrumentName);
+// "D65", the light source of an empty settings store.
+QString defaultLightSourceName();
 
 QStringList caliberNames();         // "8mm", "4mm", "16mm", "40mm"
 QString observerName();             // "CIE 10°"

@@ -28,6 +28,15 @@ struct Tolerance
     static Tolerance fromList(const QStringList &texts);
     // The settings keys in the same order.
     static QStringList keys();
+    // Seven null texts: what a measuring file's header holds before its texts
+    // are read (the file writes a null text apart from an empty one).
+    static Tolerance nullTexts()
+    {
+        Tolerance t;
+        t.delatE = t.nDelatL = t.pDelatL = t.nDelata = t.pDelata = t.nDelatb = t.pDelatb =
+            QString();
+        return t;
+    }
 
     bool operator==(const Tolerance &o) const { return toList() == o.toList(); }
     bool operator!=(const Tolerance &o) const { return !(*this == o); }

@@ -21,11 +21,6 @@ QStringList labFormulas()
             formulaName(ColorFormula::Lch)};
 }
 
-bool isLchName(const QString &space)
-{
-    return space == lchSpaceName() || space == QLatin1String("CIEL*CH");
-}
-
 void selectText(QComboBox *box, const QString &text)
 {
     const int index = box->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
@@ -72,31 +67,32 @@ setMeasurementRk::Offers setMeasurementRk::offersFor(const QString &model)
     return offers;
 }
 
-QStringList setMeasurementRk::formulasFor(const QString &model, const QString &space)
+QStringList setMeasurementRk::formulasFor(const QString &model, const QString &spaceName)
 {
+    const ColorSpace space = colorSpaceOf(spaceName, SpaceSpellings::SettingDialog);
     if (model == QLatin1String("PX71")) {
-        if (space == labSpaceName())
+        if (space == ColorSpace::Lab)
             return labFormulas();
-        if (isLchName(space))
+        if (space == ColorSpace::Lch)
             return {formulaName(ColorFormula::Lch)};
-        if (space == luvSpaceName())
+        if (space == ColorSpace::Luv)
             return {formulaName(ColorFormula::Luv)};
-        if (space == hunterSpaceName())
+        if (space == ColorSpace::Hunter)
             return {formulaName(ColorFormula::Hunter)};
-        if (space == srgbSpaceName())
+        if (space == ColorSpace::Srgb)
             return {formulaName(ColorFormula::Srgb)};
-        if (space == xyzSpaceName())
+        if (space == ColorSpace::Xyz)
             return labFormulas() +
                    QStringList{formulaName(ColorFormula::Luv), formulaName(ColorFormula::Hunter)};
     } else if (model == QLatin1String("PX75")) {
-        if (space == labSpaceName())
+        if (space == ColorSpace::Lab)
             return {dialogLabFormulaName()};
     } else if (model == QLatin1String("QM-64")) {
-        if (space == labSpaceName() || space == xyzSpaceName())
+        if (space == ColorSpace::Lab || space == ColorSpace::Xyz)
             return {dialogLabFormulaName(), formulaName(ColorFormula::Lch)};
-        if (isLchName(space))
+        if (space == ColorSpace::Lch)
             return {formulaName(ColorFormula::Lch)};
-        if (space == srgbSpaceName())
+        if (space == ColorSpace::Srgb)
             return {formulaName(ColorFormula::Srgb)};
     }
     return {};

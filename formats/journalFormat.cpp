@@ -227,11 +227,10 @@ bool replay(const QVector<Record> &records, Measurement *out, int *applied)
             out->unsavedChanges = -1;
             break;
         case Kind::Tolerance:
-            out->toleranceTexts = record.texts;
+            out->tolerance = Tolerance::fromList(record.texts);
             break;
         case Kind::PrintInfo:
-            out->printTexts = record.texts;
-            out->timeFlag = record.timeFlag;
+            out->printInfo = PrintInfo::fromTexts(record.texts, record.timeFlag);
             break;
         case Kind::Insert:
             if (record.sampleRow < 0) {

@@ -87,11 +87,10 @@ struct Measurement
 {
     QString file;
     QDateTime started;
-    // As the tolerance and print-information records carry them (the texts
-    // in the measuring file's order).
-    QStringList toleranceTexts;
-    QStringList printTexts;
-    bool timeFlag = false;
+    // As the last tolerance and print-information records carry them; the
+    // defaults (and null print texts) where the journal has none.
+    Tolerance tolerance;
+    PrintInfo printInfo;
     QVector<TypeState> types;
     // Records after the last Settled mark (all but Begin when there is none):
     // what the file does not hold.

@@ -233,32 +233,19 @@ MeasuringFileTypes classifyByOrder(const QVector<ItemRecord> &records)
     return types;
 }
 
+// The thirteen header texts in file order: the tolerance's seven (in the
+// order of Tolerance::toList), then the six print texts (PrintInfo::texts).
+template <typename Header>
+auto headerTexts(Header &h) -> std::array<decltype(&h.tolerance.delatE), 13>
+{
+    auto &t = h.tolerance;
+    auto &p = h.print;
+    return {&t.delatE,     &t.nDelatL,           &t.pDelatL,         &t.nDelata, &t.pDelata,
+            &t.nDelatb,    &t.pDelatb,           &p.measurementName, &p.company, &p.printTime,
+            &p.department, &p.measurementPerson, &p.productTested};
+}
+
 } // namespace
-
-QStringList MeasuringFileHeader::toleranceTexts() const
-{
-    return {delatE, nDelatL, pDelatL, nDelata, pDelata, nDelatb, pDelatb};
-}
-
-QStringList MeasuringFileHeader::printTexts() const
-{
-    return {measurementName, company, printTime, department, measurementPerson, productTested};
-}
-
-void MeasuringFileHeader::setToleranceTexts(const QStringList &texts)
-{
-    QString *fields[] = {&delatE, &nDelatL, &pDelatL, &nDelata, &pDelata, &nDelatb, &pDelatb};
-    for (int i = 0; i < measuringFile::toleranceTextCount; ++i)
-        *fields[i] = texts.value(i);
-}
-
-void MeasuringFileHeader::setPrintTexts(const QStringList &texts)
-{
-    QString *fields[] = {&measurementName, &company,           &printTime,
-                         &department,      &measurementPerson, &productTested};
-    for (int i = 0; i < measuringFile::printTextCount; ++i)
-        *fields[i] = texts.value(i);
-}
 
 bool writeMeasuringFile(QIODevice *device, const MeasuringFileHeader &header,
                         const QString &rootText, const MeasuringFileTypes &types)
@@ -270,10 +257,8 @@ bool writeMeasuringFile(QIODevice *device, const MeasuringFileHeader &header,
     out.setVersion(QDataStream::Qt_4_3);
 
     out << qint32(measuringFile::magic);
-    for (const QString &text : header.toleranceTexts())
-        out << text;
-    for (const QString &text : header.printTexts())
-        out << text;
+    for (const QString *text : headerTexts(header))
+        out << *text;
 
     for (int t = 0; t < types.size() && out.status() == QDataStream::Ok; ++t) {
         const MeasuringFileType &type = types.at(t);
@@ -319,13 +304,7 @@ MeasuringFileStatus readMeasuringFile(QIODevice *device, MeasuringFileHeader *he
         return finish(MeasuringFileStatus::NotAQcmFile);
     in.skip(4);
 
-    QString *headerTexts[] = {
-        &readHeader.delatE,       &readHeader.nDelatL,         &readHeader.pDelatL,
-        &readHeader.nDelata,      &readHeader.pDelata,         &readHeader.nDelatb,
-        &readHeader.pDelatb,      &readHeader.measurementName, &readHeader.company,
-        &readHeader.printTime,    &readHeader.department,      &readHeader.measurementPerson,
-        &readHeader.productTested};
-    for (QString *text : headerTexts) {
+    for (QString *text : headerTexts(readHeader)) {
         const Field field = readText(in, text, &odd);
         if (field == Field::Failed)
             return finish(MeasuringFileStatus::ReadError);

@@ -7,6 +7,8 @@
 // main window turns the results into tree items and reports failures itself.
 
 #include "itemColumns.h"
+#include "judgement.h"
+#include "printInfo.h"
 
 #include <QString>
 #include <QStringList>
@@ -18,8 +20,6 @@ class QIODevice;
 
 namespace measuringFile {
 constexpr qint32 magic = 0x55AA3434;
-constexpr int toleranceTextCount = 7;
-constexpr int printTextCount = 6;
 // Texts of one record after its index: parent name, name, columns 2 to 15.
 constexpr int recordTextCount = 16;
 // Upper bound on the extra Sample copies handed out when several Types share
@@ -32,20 +32,15 @@ constexpr int maxDuplicateSampleCopies = 1000000;
 // column has no text; column 16 of the tree is not kept.
 using ItemTexts = std::array<QString, averageCountColumn + 1>;
 
+// The header: the tolerance and the print information, each in file order
+// (see Tolerance::toList and PrintInfo::texts; the time flag is not kept).
 // A null text and an empty text are written differently (FF FF FF FF against
-// 00 00 00 00), so the fields keep that distinction.
+// 00 00 00 00), so every text starts null and a header cut short leaves the
+// texts it did not reach null.
 struct MeasuringFileHeader
 {
-    // Tolerance, in file order.
-    QString delatE, nDelatL, pDelatL, nDelata, pDelata, nDelatb, pDelatb;
-    // Print information, in file order.
-    QString measurementName, company, printTime, department, measurementPerson, productTested;
-
-    QStringList toleranceTexts() const;
-    QStringList printTexts() const;
-    // Takes the texts in file order; missing ones become null.
-    void setToleranceTexts(const QStringList &texts);
-    void setPrintTexts(const QStringList &texts);
+    Tolerance tolerance = Tolerance::nullTexts();
+    PrintInfo print;
 };
 
 // One record as it stands in the file.

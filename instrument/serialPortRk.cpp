@@ -1,5 +1,6 @@
 #include "serialPortRk.h"
 
+#include "colorVocabulary.h"
 #include "frameCodec.h"
 #include "promptRk.h"
 #include "protocolTiming.h"
@@ -933,8 +934,8 @@ void serialPortRk::instrumentInfo(QString &model, QString &lightSource, QString 
                                   QString &colorSpace, QString &formula, int &typeCapacityOut,
                                   int &typeCountOut, int &sampleCapacityOut, int &sampleCountOut)
 {
-    instrumentObserver = QString::fromUtf8("CIE 10\u00B0");
-    instrumentIllumination = QStringLiteral("8/d");
+    instrumentObserver = observerName();
+    instrumentIllumination = illuminationModeName();
     model = instrumentModel;
     lightSource = instrumentLight;
     caliber = instrumentCaliber;

@@ -1,5 +1,6 @@
 #include "writeTRk.h"
 
+#include "colorVocabulary.h"
 #include "frameCodec.h"
 #include "numberInput.h"
 #include "promptRk.h"
@@ -35,12 +36,13 @@ const Range ranges[] = {
 
 QStringList lightSourcesOf(const QString &model)
 {
+    const QStringList lights = lightSourceNames(); // A D50 D65 C F2 F7 F11 F12
     if (model == QLatin1String("PX71"))
-        return {"A", "D50", "D65", "C", "F2(CWF)", "F7", "F11(TL84)", "F12(U30)"};
+        return lights;
     if (model == QLatin1String("PX75"))
-        return {"D50", "D65", "F11(TL84)"};
+        return {lights.at(1), lights.at(2), lights.at(6)};
     if (model == QLatin1String("QM-64"))
-        return {"A", "D65", "F2(CWF)"};
+        return {lights.at(0), lights.at(2), lights.at(4)};
     return {};
 }
 
@@ -167,11 +169,11 @@ void writeTRk::setParameter(const QString &colorSpace, const QString &testArea)
     m_lightSource->clear();
     m_lightMode->clear();
     m_caliber->clear();
-    m_colorSpace->addItem(QStringLiteral("CIE1976L*a*b*"));
+    m_colorSpace->addItem(labSpaceName());
     const QStringList sources = lightSourcesOf(model);
     m_lightSource->addItems(sources);
     if (!sources.isEmpty())
-        m_lightMode->addItems({QStringLiteral("SCI"), QStringLiteral("SCE")});
+        m_lightMode->addItems({sciName(), sceName()});
     m_caliber->addItem(testArea);
     fitSize();
 }
@@ -273,8 +275,7 @@ void writeTRk::toAppButtonFcn()
     // per average as texts.
     auto plain = [](const QLineEdit *edit) { return QString::number(typedNumber(edit->text())); };
     emit TtoAppSignal({plain(m_L), plain(m_a), plain(m_b), time, m_lightSource->currentText(),
-                       m_caliber->currentText(), m_lightMode->currentText(),
-                       QStringLiteral("CIE1976L*a*b*"), QString::fromUtf8("\u25B3ELab"),
-                       QStringLiteral("8/d"), QString::fromUtf8("CIE 10\u00B0"), plain(m_average),
-                       plain(m_average)});
+                       m_caliber->currentText(), m_lightMode->currentText(), labSpaceName(),
+                       defaultFormulaName(), illuminationModeName(), observerName(),
+                       plain(m_average), plain(m_average)});
 }

@@ -21,11 +21,13 @@ bool sameLightSource(const QString &one, const QString &other)
 
 bool sameColorSpace(const QString &one, const QString &other)
 {
-    // "CIE1976LAB" is the instrument's own name for L*a*b*.
-    auto ours = [](const QString &name) {
-        return name == QLatin1String("CIE1976LAB") ? QStringLiteral("CIE1976L*a*b*") : name;
-    };
-    return ours(one) == ours(other);
+    // Our names and the instrument's ("CIE1976LAB" for L*a*b*) are one;
+    // any other text is only the same as itself.
+    const ColorSpace a = colorSpaceOf(one, SpaceSpellings::ConditionCheck);
+    const ColorSpace b = colorSpaceOf(other, SpaceSpellings::ConditionCheck);
+    if (a != ColorSpace::None || b != ColorSpace::None)
+        return a == b;
+    return one == other;
 }
 
 Mismatch firstMismatch(const QTreeWidgetItem *type, const MeasuringConditions &current)

@@ -27,7 +27,8 @@ enum Mismatch
 // The same light, whether named by the instrument ("F11") or by us
 // ("F11(TL84)").
 bool sameLightSource(const QString &one, const QString &other);
-// The same colour space; "CIE1976LAB" and "CIE1976L*a*b*" are one.
+// The same colour space, named by us or by the instrument (the
+// ConditionCheck spellings: "CIE1976LAB" and "CIE1976L*a*b*" are one).
 bool sameColorSpace(const QString &one, const QString &other);
 
 // The first condition of `type`'s columns that differs from `current`.

@@ -132,7 +132,7 @@ void infoPanelRk::retranslate()
     for (int row = 1; row <= 3; ++row)
         m_colorData->item(row, 0)->setBackground(QColor(245, 245, 245));
     if (cell(m_colorData, 1, 0).isEmpty())
-        setComponentHeaders(QStringLiteral("CIE1976L*a*b*"), QString());
+        setComponentHeaders(labSpaceName(), QString());
 }
 
 void infoPanelRk::setComponentHeaders(const QString &colorSpace, const QString &formula)

@@ -98,8 +98,8 @@ void measuringDocument::reportReadFailure(const QString &path, const QString &re
 bool measuringDocument::saveFile(const QString &path)
 {
     MeasuringFileHeader header;
-    header.setToleranceTexts(m_state->tolerance().toList());
-    header.setPrintTexts(m_state->printInfo().texts());
+    header.tolerance = m_state->tolerance();
+    header.print = m_state->printInfo();
 
     QApplication::setOverrideCursor(Qt::WaitCursor);
     MeasuringFileTypes types;
@@ -175,8 +175,10 @@ bool measuringDocument::loadFile(const QString &path)
 
     clearMeasurement();
     const QString language = effectiveLanguage();
-    const QString rootText = measuringNamePrefix(language) + header.measurementName;
-    PrintInfo print = PrintInfo::fromTexts(header.printTexts(), m_state->printInfo().timeFlag);
+    const QString rootText = measuringNamePrefix(language) + header.print.measurementName;
+    // The file has no time flag: the one in use stays.
+    PrintInfo print = header.print;
+    print.timeFlag = m_state->printInfo().timeFlag;
     m_state->setPrintInfo(print);
 
     QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -194,7 +196,7 @@ bool measuringDocument::loadFile(const QString &path)
         loaded += 1 + type.samples.size();
         m_link->setProgressValue(loaded);
     }
-    m_state->setTolerance(Tolerance::fromList(header.toleranceTexts()));
+    m_state->setTolerance(header.tolerance);
 
     QApplication::restoreOverrideCursor();
     m_link->finishProgress(total);

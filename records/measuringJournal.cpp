@@ -428,8 +428,8 @@ void measuringJournal::restore(const Measurement &restored)
 {
     m_paused = true;
     m_document->clearMeasurement();
-    m_state->setPrintInfo(PrintInfo::fromTexts(restored.printTexts, restored.timeFlag));
-    m_state->setTolerance(Tolerance::fromList(restored.toleranceTexts));
+    m_state->setPrintInfo(restored.printInfo);
+    m_state->setTolerance(restored.tolerance);
     for (const TypeState &type : restored.types)
         m_tree->addRestoredType(type);
     m_paused = false;

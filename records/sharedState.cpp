@@ -1,34 +1,30 @@
 #include "sharedState.h"
 
+#include "colorVocabulary.h"
+
 #include <QCoreApplication>
 #include <QSettings>
 
-QStringList PrintInfo::texts() const
+namespace {
+
+// The conditions of a new state and of an empty settings store: single
+// readings of L*a*b* under D65, specular component included.
+MeasuringConditions defaultConditions()
 {
-    return {measurementName, company, printTime, department, measurementPerson, productTested};
+    MeasuringConditions c;
+    c.standardLight = defaultLightSourceName();
+    c.colorSpace = labSpaceName();
+    c.colorDiffFormula = defaultFormulaName();
+    c.SCISCE = sciName();
+    c.averageTestTime = QStringLiteral("1");
+    return c;
 }
 
-PrintInfo PrintInfo::fromTexts(const QStringList &texts, bool timeFlag)
-{
-    PrintInfo info;
-    info.measurementName = texts.value(0);
-    info.company = texts.value(1);
-    info.printTime = texts.value(2);
-    info.department = texts.value(3);
-    info.measurementPerson = texts.value(4);
-    info.productTested = texts.value(5);
-    info.timeFlag = timeFlag;
-    return info;
-}
+} // namespace
 
-sharedState::sharedState(QObject *parent) : QObject(parent)
+sharedState::sharedState(QObject *parent) : QObject(parent), m_conditions(defaultConditions())
 {
     m_printInfo.measurementName = defaultMeasurementName();
-    m_conditions.standardLight = QStringLiteral("D65");
-    m_conditions.colorSpace = QStringLiteral("CIE1976L*a*b*");
-    m_conditions.colorDiffFormula = QStringLiteral("△ELab");
-    m_conditions.SCISCE = QStringLiteral("SCI");
-    m_conditions.averageTestTime = QStringLiteral("1");
 }
 
 void sharedState::setTolerance(const Tolerance &tolerance)
@@ -155,16 +151,18 @@ void sharedState::readSettings(QSettings &settings)
         storedTexts.append(settings.value(key).toString());
     m_tolerance = normalizedTolerance(checkedStoredTolerance(Tolerance::fromList(storedTexts)));
 
-    auto text = [&settings](const char *key, const char *fallback) {
+    // An empty stored text takes the default; the count has none.
+    const MeasuringConditions defaults = defaultConditions();
+    auto text = [&settings](const char *key, const QString &fallback) {
         const QString value = settings.value(key).toString();
-        return value.isEmpty() && fallback ? QString::fromUtf8(fallback) : value;
+        return value.isEmpty() && !fallback.isEmpty() ? fallback : value;
     };
-    m_conditions.standardLight = text("standardLightPC", "D65");
-    m_conditions.colorSpace = text("colorSpacePC", "CIE1976L*a*b*");
-    m_conditions.colorDiffFormula = text("colorDiffFormulaPC", "△ELab");
-    m_conditions.SCISCE = text("SCISCEPC", "SCI");
-    m_conditions.averageTestTime = text("averageTestTimePC", "1");
-    m_conditions.averageTestCount = text("averageTestCountPC", nullptr);
+    m_conditions.standardLight = text("standardLightPC", defaults.standardLight);
+    m_conditions.colorSpace = text("colorSpacePC", defaults.colorSpace);
+    m_conditions.colorDiffFormula = text("colorDiffFormulaPC", defaults.colorDiffFormula);
+    m_conditions.SCISCE = text("SCISCEPC", defaults.SCISCE);
+    m_conditions.averageTestTime = text("averageTestTimePC", defaults.averageTestTime);
+    m_conditions.averageTestCount = text("averageTestCountPC", defaults.averageTestCount);
     m_averageMode = m_conditions.averageTestTime.toInt() > 1;
 
     m_libraryDirectory = settings.value("fileDirectory").toString();

@@ -3,36 +3,13 @@
 
 #include "judgement.h"
 #include "measuringConditions.h"
+#include "printInfo.h"
 
 #include <QObject>
 #include <QString>
 #include <QStringList>
 
 class QSettings;
-
-// What a measurement is printed with: six texts and whether the print time
-// follows the system clock (true) or is the text typed by the user (false).
-struct PrintInfo
-{
-    QString measurementName;
-    QString company;
-    QString printTime;
-    QString department;
-    QString measurementPerson;
-    QString productTested;
-    bool timeFlag = false;
-
-    // The six texts in the order of the print signals and the measuring file.
-    QStringList texts() const;
-    // From six texts in that order (missing ones empty); `timeFlag` kept apart.
-    static PrintInfo fromTexts(const QStringList &texts, bool timeFlag);
-
-    bool operator==(const PrintInfo &o) const
-    {
-        return texts() == o.texts() && timeFlag == o.timeFlag;
-    }
-    bool operator!=(const PrintInfo &o) const { return !(*this == o); }
-};
 
 // The values the whole program shares: tolerance, print information,
 // measuring conditions with the averaging setting, the interface language and

@@ -1,6 +1,7 @@
 #include "uploadRecorderRk.h"
 
 #include "colorConversions.h"
+#include "colorVocabulary.h"
 #include "measurementTreeRk.h"
 #include "promptRk.h"
 #include "serialPortRk.h"
@@ -90,7 +91,7 @@ QTreeWidgetItem *uploadRecorderRk::makeItem(QTreeWidgetItem *parent, const Recor
     if (values.size() != 3) {
         // The whiteness display mode (or a space we do not know) is no
         // colour space: the reading stays L*a*b* and says so.
-        space = QStringLiteral("CIE1976LAB");
+        space = instrumentLabSpaceName();
         values = {r.L, r.a, r.b};
     }
     const QStringList valueTexts = {QStringLiteral("%1").arg(values[0]),

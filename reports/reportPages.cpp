@@ -1,6 +1,7 @@
 #include "reportPages.h"
 
 #include "colorDifference.h"
+#include "colorVocabulary.h"
 #include "deviationCharts.h"
 #include "measurementTreeRk.h"
 #include "shownNumber.h"
@@ -461,25 +462,28 @@ QStringList reportComponentNames(const QString &colorSpace)
     auto withDifferences = [d](const QStringList &three) {
         return three + QStringList{d + three[0], d + three[1], d + three[2]};
     };
-    if (colorSpace == QLatin1String("CIE1976LAB") || colorSpace == QLatin1String("CIEL*a*b*") ||
-        colorSpace == QLatin1String("CIE1976L*a*b*"))
+    switch (colorSpaceOf(colorSpace, SpaceSpellings::Conversion)) {
+    case ColorSpace::Lab:
         return withDifferences({"L", "a", "b"});
-    if (colorSpace == QLatin1String("CIEL*CH") || colorSpace == QLatin1String("CIELCH"))
+    case ColorSpace::Lch:
         return withDifferences({"L", "c", "H"});
-    if (colorSpace == QLatin1String("CIEXYZ"))
+    case ColorSpace::Xyz:
         return withDifferences({"X", "Y", "Z"});
-    if (colorSpace == QLatin1String("CIELUV"))
+    case ColorSpace::Luv:
         return withDifferences({"L*", "u*", "v*"});
-    if (colorSpace == QLatin1String("HunterLAB"))
+    case ColorSpace::Hunter:
         return withDifferences({"HunterL", "HunterA", "HunterB"});
-    if (colorSpace == QLatin1String("sRGB"))
+    case ColorSpace::Srgb:
         return withDifferences({"R", "G", "B"});
+    case ColorSpace::None:
+        break;
+    }
     return QStringList{QString(), QString(), QString(), QString(), QString(), QString()};
 }
 
 QString reportColorSpaceText(const QString &colorSpace)
 {
-    if (colorSpace == QLatin1String("CIE1976L*a*b*"))
+    if (colorSpace == labSpaceName())
         return QStringLiteral("CIEL*a*b*");
     return colorSpace;
 }
@@ -491,14 +495,12 @@ QString report2DeviationWord(int coordinate, float difference, const QString &sp
     if (difference == 0.0f)
         return word(QT_TRANSLATE_NOOP("printRk", "Normal"));
     const bool positive = difference > 0;
-    const bool xyz = space == QLatin1String("CIEXYZ");
-    const bool rgb = space == QLatin1String("sRGB");
-    const bool lch = space == QLatin1String("CIELCH") || space == QLatin1String("CIEL*cH") ||
-                     space == QLatin1String("CIEL*CH");
+    const ColorSpace named = colorSpaceOf(space, SpaceSpellings::ReportWords);
+    const bool xyz = named == ColorSpace::Xyz;
+    const bool rgb = named == ColorSpace::Srgb;
+    const bool lch = named == ColorSpace::Lch;
     const bool labLike =
-        space == QLatin1String("HunterLAB") || space == QLatin1String("CIEL*u*v*") ||
-        space == QLatin1String("CIELUV") || space == QLatin1String("CIE1976LAB") ||
-        space == QLatin1String("CIE1976L*a*b*") || space == QLatin1String("CIELAB");
+        named == ColorSpace::Lab || named == ColorSpace::Luv || named == ColorSpace::Hunter;
     if (xyz)
         return QStringLiteral("--");
     switch (coordinate) {

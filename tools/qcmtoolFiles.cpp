@@ -57,7 +57,7 @@ int readMeasurement(const QString &path, Measurement *out)
         return 1;
     }
     out->records = records.size();
-    const QString rootText = measuringNamePrefix("en_US") + out->header.measurementName;
+    const QString rootText = measuringNamePrefix("en_US") + out->header.print.measurementName;
     out->types =
         classifyMeasuringRecords(records, rootText, measuringNamePrefixLength("en_US"), &out->lost);
     int items = 0;
@@ -93,7 +93,7 @@ int readMeasurement(const QString &path, Measurement *out)
 
 Tolerance toleranceOf(const MeasuringFileHeader &header)
 {
-    return Tolerance::fromList(header.toleranceTexts());
+    return header.tolerance;
 }
 
 // Every Type with every Sample: a file keeps no check marks.
@@ -174,12 +174,12 @@ QByteArray jsonOf(const Measurement &m)
     const QStringList values = tolerance.toList();
     for (int i = 0; i < keys.size(); ++i)
         tol.insert(keys[i], values[i]);
-    QJsonObject print{{"measurementName", m.header.measurementName},
-                      {"company", m.header.company},
-                      {"printTime", m.header.printTime},
-                      {"department", m.header.department},
-                      {"measurementPerson", m.header.measurementPerson},
-                      {"productTested", m.header.productTested}};
+    QJsonObject print{{"measurementName", m.header.print.measurementName},
+                      {"company", m.header.print.company},
+                      {"printTime", m.header.print.printTime},
+                      {"department", m.header.print.department},
+                      {"measurementPerson", m.header.print.measurementPerson},
+                      {"productTested", m.header.print.productTested}};
     QJsonArray types;
     for (const MeasuringFileType &type : m.types) {
         QJsonObject t = itemObject(type.columns);
@@ -241,7 +241,7 @@ int showCommand(int argc, char **argv)
     const Tolerance tolerance = toleranceOf(m.header);
     QTextStream out(stdout);
     out.setCodec("UTF-8");
-    out << "Measurement: " << m.header.measurementName << '\n';
+    out << "Measurement: " << m.header.print.measurementName << '\n';
     out << "Tolerance: " << toleranceRowTexts(tolerance).join("  ") << '\n';
     for (const MeasuringFileType &type : m.types) {
         const ItemTexts &t = type.columns;
@@ -322,7 +322,7 @@ int exportCommand(int argc, char **argv)
     } else if (format == "--cgats") {
         QStringList leftOut;
         const CgatsDocument document = cgatsExport::document(
-            everything(m), m.header.measurementName, QDateTime::currentDateTime(), &leftOut);
+            everything(m), m.header.print.measurementName, QDateTime::currentDateTime(), &leftOut);
         QBuffer buffer(&bytes);
         buffer.open(QIODevice::WriteOnly);
         if (!writeCgats(&buffer, document)) {
@@ -335,14 +335,14 @@ int exportCommand(int argc, char **argv)
             rc = damaged;
     } else {
         ExportData data;
-        data.title = m.header.measurementName;
+        data.title = m.header.print.measurementName;
         data.marked = everything(m);
         data.fields = flags;
         data.tolerance = toleranceOf(m.header);
-        data.company = m.header.company;
-        data.department = m.header.department;
-        data.measurementPerson = m.header.measurementPerson;
-        data.productTested = m.header.productTested;
+        data.company = m.header.print.company;
+        data.department = m.header.print.department;
+        data.measurementPerson = m.header.print.measurementPerson;
+        data.productTested = m.header.print.productTested;
         QBuffer buffer(&bytes);
         buffer.open(QIODevice::WriteOnly);
         // Like the window's export, texts that a spreadsheet would take for

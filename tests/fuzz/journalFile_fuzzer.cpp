@@ -34,9 +34,9 @@ ReadResult readBytes(QByteArray bytes)
 
 bool sameMeasurement(const Measurement &a, const Measurement &b)
 {
-    if (a.file != b.file || a.toleranceTexts != b.toleranceTexts || a.printTexts != b.printTexts ||
-        a.timeFlag != b.timeFlag || a.unsavedChanges != b.unsavedChanges ||
-        a.settled != b.settled || a.types.size() != b.types.size())
+    if (a.file != b.file || a.tolerance != b.tolerance || a.printInfo != b.printInfo ||
+        a.unsavedChanges != b.unsavedChanges || a.settled != b.settled ||
+        a.types.size() != b.types.size())
         return false;
     for (int t = 0; t < a.types.size(); ++t) {
         if (!(a.types[t].type == b.types[t].type) || a.types[t].samples != b.types[t].samples)

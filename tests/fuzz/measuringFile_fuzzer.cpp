@@ -39,8 +39,8 @@ void writeAndReadBack(const MeasuringFileHeader &header, const QString &root,
     check(readMeasuringFile(&out, &again, &records, &intact) == MeasuringFileStatus::Ok);
     check(intact);
     check(records.size() == expected);
-    check(again.toleranceTexts() == header.toleranceTexts());
-    check(again.printTexts() == header.printTexts());
+    check(again.tolerance == header.tolerance);
+    check(again.print.texts() == header.print.texts());
     int r = 0;
     for (const MeasuringFileType &type : types) {
         for (const ItemTexts &sample : type.samples) {
@@ -77,8 +77,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         check(records.at(i).complete);
     check(!intact || records.isEmpty() || records.last().complete);
 
-    const QStringList roots{QStringLiteral("Measuring Name:") + header.measurementName,
-                            QStringLiteral("测量名：") + header.measurementName,
+    const QStringList roots{QStringLiteral("Measuring Name:") + header.print.measurementName,
+                            QStringLiteral("测量名：") + header.print.measurementName,
                             QStringLiteral("Measuring Name:")};
     for (const QString &root : roots) {
         const int prefixLength = root.startsWith(QLatin1Char('M')) ? 15 : 4;

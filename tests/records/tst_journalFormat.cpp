@@ -120,9 +120,9 @@ private slots:
         QVERIFY(replay(read.records, &m, &applied));
         QCOMPARE(applied, session().size());
         QCOMPARE(m.file, QString("/data/lot5.qcm"));
-        QCOMPARE(m.toleranceTexts.first(), QString("1.50"));
-        QCOMPARE(m.printTexts.first(), QString("Lot 5"));
-        QVERIFY(m.timeFlag);
+        QCOMPARE(m.tolerance.delatE, QString("1.50"));
+        QCOMPARE(m.printInfo.measurementName, QString("Lot 5"));
+        QVERIFY(m.printInfo.timeFlag);
         QCOMPARE(m.types.size(), 2);
         QCOMPARE(m.types[0].type, item("Red", 50, Qt::PartiallyChecked));
         QCOMPARE(m.types[0].samples.size(), 1);

@@ -47,9 +47,11 @@ public:
     Bytes &header(const MeasuringFileHeader &h)
     {
         u32(0x55AA3434u);
-        for (const QString &t : {h.delatE, h.nDelatL, h.pDelatL, h.nDelata, h.pDelata, h.nDelatb,
-                                 h.pDelatb, h.measurementName, h.company, h.printTime, h.department,
-                                 h.measurementPerson, h.productTested})
+        const Tolerance &l = h.tolerance;
+        const PrintInfo &p = h.print;
+        for (const QString &t : {l.delatE, l.nDelatL, l.pDelatL, l.nDelata, l.pDelata, l.nDelatb,
+                                 l.pDelatb, p.measurementName, p.company, p.printTime, p.department,
+                                 p.measurementPerson, p.productTested})
             text(t);
         return *this;
     }
@@ -158,8 +160,8 @@ MeasuringFileTypes throughTree(const MeasuringFileTypes &loaded, const QString &
 MeasuringFileHeader sampleHeader(const QString &name)
 {
     MeasuringFileHeader h;
-    h.setToleranceTexts({"2.00", "-1.00", "1.00", "-1.00", "1.00", "-1.00", "1.00"});
-    h.setPrintTexts({name, "Dyeworks", "2024-03-01", "QC", "Li", "Cotton"});
+    h.tolerance = Tolerance::fromList({"2.00", "-1.00", "1.00", "-1.00", "1.00", "-1.00", "1.00"});
+    h.print = PrintInfo::fromTexts({name, "Dyeworks", "2024-03-01", "QC", "Li", "Cotton"}, false);
     return h;
 }
 
@@ -276,9 +278,9 @@ private slots:
 void tst_measuringFile::emptyTree()
 {
     MeasuringFileHeader h;
-    h.delatE = "2.00";
-    h.nDelatL = QString::fromLatin1(""); // set but empty
-    h.measurementName = "Run";           // the rest never set: null
+    h.tolerance.delatE = "2.00";
+    h.tolerance.nDelatL = QString::fromLatin1(""); // set but empty
+    h.print.measurementName = "Run";               // the rest never set: null
 
     const QByteArray bytes = written(h, englishPrefix + "Run", {});
     QByteArray expected = QByteArray::fromHex("55AA3434"
@@ -297,11 +299,11 @@ void tst_measuringFile::emptyTree()
     QCOMPARE(r.status, MeasuringFileStatus::Ok);
     QVERIFY(r.intact);
     QVERIFY(r.records.isEmpty());
-    QCOMPARE(r.header.delatE, QString("2.00"));
-    QCOMPARE(r.header.measurementName, QString("Run"));
+    QCOMPARE(r.header.tolerance.delatE, QString("2.00"));
+    QCOMPARE(r.header.print.measurementName, QString("Run"));
     // Both read back as empty; the stream keeps which was which.
-    QVERIFY(r.header.nDelatL.isEmpty() && !r.header.nDelatL.isNull());
-    QVERIFY(r.header.pDelatL.isNull() && r.header.productTested.isNull());
+    QVERIFY(r.header.tolerance.nDelatL.isEmpty() && !r.header.tolerance.nDelatL.isNull());
+    QVERIFY(r.header.tolerance.pDelatL.isNull() && r.header.print.productTested.isNull());
     QVERIFY(classifyMeasuringRecords(r.records, englishPrefix + "Run", 15).isEmpty());
 }
 
@@ -337,8 +339,8 @@ void tst_measuringFile::roundTrip()
 {
     const QString root = simplifiedPrefix + "夜班 7";
     MeasuringFileHeader h = sampleHeader("夜班 7");
-    h.department = QString::fromLatin1("");
-    h.company = QString();
+    h.print.department = QString::fromLatin1("");
+    h.print.company = QString();
     MeasuringFileTypes types{type("Type T001", 2), type("Type T002", 0), type("Type T003", 1)};
     types[1].columns[timeColumn] = QString::fromLatin1("");
     types[1].columns[observerColumn] = QString();
@@ -351,8 +353,8 @@ void tst_measuringFile::roundTrip()
     const ReadResult r = readBytes(first);
     QCOMPARE(r.status, MeasuringFileStatus::Ok);
     QVERIFY(r.intact);
-    QVERIFY(sameText(r.header.company, h.company));
-    QVERIFY(sameText(r.header.department, h.department));
+    QVERIFY(sameText(r.header.print.company, h.print.company));
+    QVERIFY(sameText(r.header.print.department, h.print.department));
     const MeasuringFileTypes loaded = classifyMeasuringRecords(r.records, root, 4);
     QCOMPARE(loaded.size(), 3);
     QCOMPARE(loaded[2].samples[0][value2Column], QString("-0.25"));
@@ -425,7 +427,7 @@ void tst_measuringFile::languages()
     const QString currentRoot = (currentCode == "zh_CN"   ? simplifiedPrefix
                                  : currentCode == "zh_TW" ? traditionalPrefix
                                                           : englishPrefix) +
-                                r.header.measurementName;
+                                r.header.print.measurementName;
     const MeasuringFileTypes loaded =
         classifyMeasuringRecords(r.records, currentRoot, measuringNamePrefixLength(currentCode));
     QCOMPARE(names(loaded),
@@ -486,7 +488,8 @@ void tst_measuringFile::writerOrderKeepsEveryItemInPlace()
             const ReadResult r = readBytes(bytes);
             QCOMPARE(r.status, MeasuringFileStatus::Ok);
             MeasuringFileTypes loaded = classifyMeasuringRecords(
-                r.records, measuringNamePrefix(language) + r.header.measurementName, prefixLength);
+                r.records, measuringNamePrefix(language) + r.header.print.measurementName,
+                prefixLength);
             QCOMPARE(names(loaded), names(types));
             if (viaTree)
                 loaded = throughTree(loaded, root);
@@ -692,7 +695,7 @@ void tst_measuringFile::wrongMagic()
     QCOMPARE(r.status, MeasuringFileStatus::NotAQcmFile);
     QVERIFY(!r.intact);
     QVERIFY(r.records.isEmpty());
-    QVERIFY(r.header.delatE.isNull());
+    QVERIFY(r.header.tolerance.delatE.isNull());
 }
 
 void tst_measuringFile::truncatedAtEveryOffset()
@@ -705,7 +708,7 @@ void tst_measuringFile::truncatedAtEveryOffset()
     Bytes file;
     file.u32(0x55AA3434u);
     QVector<int> headerEnds;
-    for (const QString &t : h.toleranceTexts() + h.printTexts())
+    for (const QString &t : h.tolerance.toList() + h.print.texts())
         headerEnds << file.text(t).data.size();
     struct Expected
     {
@@ -727,7 +730,7 @@ void tst_measuringFile::truncatedAtEveryOffset()
     add(1, root, types[1].columns);
     QCOMPARE(file.data.toHex(), written(h, root, types).toHex());
 
-    const QStringList headerTexts = h.toleranceTexts() + h.printTexts();
+    const QStringList headerTexts = h.tolerance.toList() + h.print.texts();
     for (int cut = 0; cut <= file.data.size(); ++cut) {
         const ReadResult r = readBytes(file.data.left(cut));
         const QByteArray where = "cut at " + QByteArray::number(cut);
@@ -736,7 +739,7 @@ void tst_measuringFile::truncatedAtEveryOffset()
             continue;
         }
         QVERIFY2(r.status == MeasuringFileStatus::Ok, where);
-        const QStringList gotHeader = r.header.toleranceTexts() + r.header.printTexts();
+        const QStringList gotHeader = r.header.tolerance.toList() + r.header.print.texts();
         for (int i = 0; i < headerEnds.size(); ++i) {
             const QString want = headerEnds[i] <= cut ? headerTexts[i] : QString();
             QVERIFY2(sameText(gotHeader[i], want), where);
@@ -810,9 +813,9 @@ void tst_measuringFile::hugeTextLength()
     const ReadResult r = readBytes(file.data);
     QCOMPARE(r.status, MeasuringFileStatus::Ok);
     QVERIFY(!r.intact);
-    QCOMPARE(r.header.delatE, QString("2.00"));
+    QCOMPARE(r.header.tolerance.delatE, QString("2.00"));
     if (inHeader) {
-        QVERIFY(r.header.nDelatL.isNull());
+        QVERIFY(r.header.tolerance.nDelatL.isNull());
         QVERIFY(r.records.isEmpty());
     } else {
         QCOMPARE(r.records.size(), 1);
@@ -852,9 +855,9 @@ void tst_measuringFile::longAndOddTexts()
     r = readBytes(odd.data);
     QCOMPARE(r.status, MeasuringFileStatus::Ok);
     QVERIFY(!r.intact); // whole, but damaged
-    QCOMPARE(r.header.delatE, QString("A"));
-    QCOMPARE(r.header.nDelatL, QString("-1.00"));
-    QCOMPARE(r.header.productTested, QString("x"));
+    QCOMPARE(r.header.tolerance.delatE, QString("A"));
+    QCOMPARE(r.header.tolerance.nDelatL, QString("-1.00"));
+    QCOMPARE(r.header.print.productTested, QString("x"));
     QVERIFY(r.records.isEmpty());
 }
 
@@ -876,7 +879,7 @@ void tst_measuringFile::randomBytesAfterHeader()
         const QByteArray bytes = (afterRecords ? valid : valid.left(headerSize)) + tail;
         const ReadResult r = readBytes(bytes);
         QCOMPARE(r.status, MeasuringFileStatus::Ok);
-        QCOMPARE(r.header.company, QString("Dyeworks"));
+        QCOMPARE(r.header.print.company, QString("Dyeworks"));
         QVERIFY(r.records.size() <= (tail.size() + 1) / 66 + 1 + (afterRecords ? 3 : 0));
         if (afterRecords) {
             QVERIFY(r.records.size() >= 3);
@@ -931,7 +934,7 @@ void tst_measuringFile::emptyMeasurementName()
 
     const ReadResult r = readBytes(bytes);
     QCOMPARE(r.records.size(), 9);
-    const QString currentRoot = measuringNamePrefix(currentCode) + r.header.measurementName;
+    const QString currentRoot = measuringNamePrefix(currentCode) + r.header.print.measurementName;
     const MeasuringFileTypes loaded =
         classifyMeasuringRecords(r.records, currentRoot, measuringNamePrefixLength(currentCode));
     QCOMPARE(names(loaded),
@@ -1002,7 +1005,7 @@ void tst_measuringFile::failingReads()
         QCOMPARE(readMeasuringFile(&device, &h, &records, &intact), MeasuringFileStatus::ReadError);
         QVERIFY(!intact);
         if (limit > headerSize) {
-            QCOMPARE(h.productTested, QString("Cotton"));
+            QCOMPARE(h.print.productTested, QString("Cotton"));
             QVERIFY(!records.isEmpty());
             QCOMPARE(records[0].name(), QString("Sample S001"));
         }

@@ -50,10 +50,10 @@ inline QByteArray measuringFileOf(const QString &measurementName,
     stream.setByteOrder(QDataStream::BigEndian);
     stream.setVersion(QDataStream::Qt_4_3);
     stream << qint32(measuringFile::magic);
-    for (int i = 0; i < measuringFile::toleranceTextCount; ++i)
+    for (int i = 0; i < 7; ++i) // the tolerance
         stream << QString();
     stream << measurementName;
-    for (int i = 1; i < measuringFile::printTextCount; ++i)
+    for (int i = 1; i < 6; ++i) // the other print texts
         stream << QString();
     for (const ItemRecord &record : records) {
         stream << record.index << record.parentName;
