@@ -12,7 +12,7 @@
 
 statisticsDialog::statisticsDialog(const measurementTreeRk *tree, const sharedState *state,
                                    QWidget *parent)
-    : fixedSizeDialog(QSize(), QSize(), parent), m_tree(tree), m_state(state),
+    : fixedSizeDialog(QSize(680, 330), QSize(680, 330), parent), m_tree(tree), m_state(state),
       m_title(new QLabel(this)), m_table(new QTableWidget(this)), m_notes(new QLabel(this))
 {
     setObjectName("statisticsDialog");
@@ -24,7 +24,6 @@ statisticsDialog::statisticsDialog(const measurementTreeRk *tree, const sharedSt
     layout->addWidget(m_title);
     layout->addWidget(m_table);
     layout->addWidget(m_notes);
-    resize(640, 300);
     connect(tree, &measurementTreeRk::itemAboutToBeRemoved, this, [this](QTreeWidgetItem *item) {
         for (QTreeWidgetItem *p = m_type; p; p = p->parent()) {
             if (p == item) {
