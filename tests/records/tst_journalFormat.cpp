@@ -153,8 +153,7 @@ private slots:
             states += char(s % 3 == 0 ? Qt::Checked : Qt::Unchecked);
         }
         QVector<Record> records = {begin("/data/lot5.qcm"), insert(0, -1, item("Type T001", 50)),
-                                   insert(1, -1, item("Type T002", 60), samples),
-                                   marks(1, states)};
+                                   insert(1, -1, item("Type T002", 60), samples), marks(1, states)};
         const QByteArray bytes = bytesOf(records);
         // A byte a mark, not an item record each.
         QVERIFY2(encode(records.last()).size() < states.size() + 32,
