@@ -12,7 +12,7 @@ namespace {
 
 // The room a text has between the frame's sides, and the least a text's font
 // shrinks to when it is wider than that.
-constexpr int kTextMargin = 12;
+constexpr int kTextMargin = 10;
 constexpr double kSmallestTextScale = 0.75;
 
 // Draws `text` from `at` as the swatch always placed it, moved left when it
@@ -33,7 +33,8 @@ void swatchText(QPainter &painter, int w, QPoint at, const QString &text)
     }
     const QString shown = metrics.elidedText(text, Qt::ElideRight, qMax(room, 0));
     const int width = metrics.horizontalAdvance(shown);
-    at.setX(qMax(kTextMargin, qMin(at.x(), w - kTextMargin - width)));
+    // Kept inside the widget (it may touch the frame, as it always could).
+    at.setX(qMax(kTextMargin, qMin(at.x(), w - 2 - width)));
     painter.setFont(font);
     painter.drawText(at, shown);
     painter.setFont(base);

@@ -114,8 +114,21 @@ void drawTitleStrip(QPainter &p, int W, int H)
     p.setBrush(Qt::NoBrush);
     p.drawRect(QRect(0, 0, W - 3, H - 1));
     p.setPen(Qt::black);
-    chartText(p, QPoint(W / 2 - 25, 15),
-              QCoreApplication::translate("painterLabRk", "Color Coordinates"));
+    const QString title = QCoreApplication::translate("painterLabRk", "Color Coordinates");
+    QPoint at(W / 2 - 25, 15);
+    if (g_fit.fit) {
+        // Inside the strip: moved left, and smaller when wider than it.
+        const int room = W - 10;
+        QFont font = p.font();
+        int width = QFontMetrics(font).horizontalAdvance(title);
+        if (width > room && font.pointSizeF() > 0) {
+            font.setPointSizeF(font.pointSizeF() * qMax(double(room) / width, kSmallestTextScale));
+            p.setFont(font);
+            width = QFontMetrics(font).horizontalAdvance(title);
+        }
+        at.setX(qMax(4, qMin(at.x(), W - 6 - width)));
+    }
+    p.drawText(at, title);
 }
 
 // Hue of (a, b) in degrees as the legend shows it: by quadrant, 0 on the
@@ -536,6 +549,7 @@ void paintColourCoordinates(QPainter &painter, const QRect &rect, const colourCo
     g_fit.width = W;
     QVector<QRectF> placed;
     g_fit.placed = placedTexts ? placedTexts : fitTexts ? &placed : nullptr;
+    const QFont titleFont = painter.font();
     if (fitTexts) {
         g_fit.scale = colourChartTextScale(rect.size(), painter.font());
         QFont font = painter.font();
@@ -566,6 +580,8 @@ void paintColourCoordinates(QPainter &painter, const QRect &rect, const colourCo
         }
         painter.restore();
     }
+    // The title strip keeps the widget's font: it has its own fixed height.
+    painter.setFont(titleFont);
     drawTitleStrip(painter, W, H);
     g_fit = before;
     painter.restore();

@@ -646,9 +646,9 @@ private slots:
         // the least.
         const QFontMetrics swatchFont(swatch->font());
         const QString title = QCoreApplication::translate("fakeColorRk", "simulation");
-        QVERIFY2(swatchFont.horizontalAdvance(title) <= swatch->width() - 24, qPrintable(title));
+        QVERIFY2(swatchFont.horizontalAdvance(title) <= swatch->width() - 20, qPrintable(title));
         for (const QString &name : {type->text(0), sample->text(0)})
-            QVERIFY2(swatchFont.horizontalAdvance(name) * 3 / 4 <= swatch->width() - 24,
+            QVERIFY2(swatchFont.horizontalAdvance(name) * 3 / 4 <= swatch->width() - 20,
                      qPrintable(name));
 
         // Every chart the colour spaces give, at the chart's size in the
