@@ -3,11 +3,14 @@
 #include "chartSet.h"
 #include "deviationCharts.h"
 #include "fakeColorRk.h"
+#include "fillingTable.h"
 #include "painterLabRk.h"
 
 #include "serialPortRk.h"
 
+#include <QEvent>
 #include <QLabel>
+#include <QScopedValueRollback>
 #include <QSplitter>
 #include <QTableWidget>
 #include <QTreeWidget>
@@ -105,6 +108,13 @@ mainLayout::mainLayout(serialPortRk *link, QTreeWidget *tree, QTableWidget *prin
     panelRow->addWidget(m_swatchPlace);
     panelRow->addWidget(m_colourChartPlace);
     setStretchFactors(panelRow, {4, 2, 6});
+    // The splitter alone would squeeze the swatch and the chart to nothing
+    // beside the tables' minimum; the row is shared here instead.
+    m_panelRow = panelRow;
+    m_tableColumn = tableColumn;
+    panelRow->installEventFilter(this);
+    for (QWidget *child : {static_cast<QWidget *>(tableColumn), m_swatchPlace, m_colourChartPlace})
+        child->installEventFilter(this);
 
     right->addWidget(parameterArea);
     m_chartArea = makeSplitter(Qt::Horizontal);
@@ -145,6 +155,99 @@ mainLayout::mainLayout(serialPortRk *link, QTreeWidget *tree, QTableWidget *prin
 void mainLayout::fill(QWidget *place, QWidget *widget)
 {
     place->layout()->addWidget(widget);
+}
+
+QList<int> mainLayout::shareByFactors(int total, const QVector<int> &factors,
+                                      const QVector<int> &minimums)
+{
+    const int n = factors.size();
+    QVector<bool> fixed(n, false);
+    QList<int> sizes;
+    for (int i = 0; i < n; ++i)
+        sizes << 0;
+    int left = qMax(total, 0);
+    // The minimums first, in order, as far as the total goes.
+    int needed = 0;
+    for (int i = 0; i < n; ++i)
+        needed += qMax(minimums.value(i), 0);
+    if (needed > left) {
+        for (int i = 0; i < n && left > 0; ++i) {
+            sizes[i] = qMin(qMax(minimums.value(i), 0), left);
+            left -= sizes[i];
+        }
+        return sizes;
+    }
+    // Then the factors, fixing every child its share would squeeze.
+    for (bool again = true; again;) {
+        again = false;
+        int factorSum = 0;
+        for (int i = 0; i < n; ++i)
+            factorSum += fixed[i] ? 0 : qMax(factors[i], 0);
+        if (factorSum == 0)
+            break;
+        for (int i = 0; i < n; ++i) {
+            if (fixed[i])
+                continue;
+            const int share = int(qint64(left) * qMax(factors[i], 0) / factorSum);
+            if (share < minimums.value(i)) {
+                sizes[i] = minimums.value(i);
+                left -= sizes[i];
+                fixed[i] = true;
+                again = true;
+                break;
+            }
+        }
+        if (again)
+            continue;
+        int given = 0, last = -1;
+        for (int i = 0; i < n; ++i) {
+            if (fixed[i])
+                continue;
+            sizes[i] = int(qint64(left) * qMax(factors[i], 0) / factorSum);
+            given += sizes[i];
+            last = i;
+        }
+        // What rounding left goes to the last child sharing.
+        if (last >= 0)
+            sizes[last] += left - given;
+    }
+    return sizes;
+}
+
+bool mainLayout::eventFilter(QObject *watched, QEvent *event)
+{
+    const bool rowChanged = watched == m_panelRow && event->type() == QEvent::Resize;
+    // A table, the swatch or the chart asking for other room.
+    const bool childChanged = watched != m_panelRow && event->type() == QEvent::LayoutRequest;
+    if ((rowChanged || childChanged) && !m_fittingPanelRow)
+        fitPanelRow();
+    return QObject::eventFilter(watched, event);
+}
+
+void mainLayout::fitPanelRow()
+{
+    const QScopedValueRollback<bool> fitting(m_fittingPanelRow, true);
+    // The tables must show their values; they would like their labels
+    // wrapped whole too, as far as that leaves the swatch and the chart the
+    // room their own texts need.
+    int tables = 0, tablesWithLabels = 0;
+    for (QTableWidget *table : m_tableColumn->findChildren<QTableWidget *>()) {
+        tables = qMax(tables, table->minimumWidth());
+        if (auto *filling = qobject_cast<fillingTable *>(table))
+            tablesWithLabels = qMax(tablesWithLabels, filling->wrappedLabelsWidth());
+    }
+    const auto wanted = [](QWidget *place) {
+        return place->layout() ? place->layout()->minimumSize().width() : 0;
+    };
+    const int handles = m_panelRow->handleWidth() * (m_panelRow->count() - 1);
+    const int total = m_panelRow->contentsRect().width() - handles;
+    if (total <= 0)
+        return;
+    const int swatch = wanted(m_swatchPlace), chart = wanted(m_colourChartPlace);
+    tables = qMax(tables, qMin(tablesWithLabels, total - swatch - chart));
+    const QList<int> sizes = shareByFactors(total, {4, 2, 6}, {tables, swatch, chart});
+    if (sizes != m_panelRow->sizes())
+        m_panelRow->setSizes(sizes);
 }
 
 void mainLayout::retranslate(bool chinese)

@@ -1,7 +1,9 @@
 #ifndef QCM_MAINLAYOUT_H
 #define QCM_MAINLAYOUT_H
 
+#include <QList>
 #include <QObject>
+#include <QVector>
 
 class QLabel;
 class QSplitter;
@@ -42,7 +44,27 @@ public:
     // (1:5 Chinese, 21:30 otherwise).
     void retranslate(bool chinese);
 
+    // The row of the tables, the swatch and the colour chart.
+    QSplitter *panelRow() const { return m_panelRow; }
+
+    // Sizes that share `total` by `factors`, none below its minimum where the
+    // total allows: a child its share would squeeze gets its minimum and the
+    // others share the rest by their factors.  When the minimums together
+    // exceed the total, the earlier children keep theirs first.
+    static QList<int> shareByFactors(int total, const QVector<int> &factors,
+                                     const QVector<int> &minimums);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
+    // Lays the panel row out 4:2:6, with the room the tables' values, the
+    // swatch's names and the chart's texts need.
+    void fitPanelRow();
+
+    QSplitter *m_panelRow = nullptr;
+    QWidget *m_tableColumn = nullptr;
+    bool m_fittingPanelRow = false;
     QSplitter *m_main = nullptr;
     QSplitter *m_chartArea = nullptr;
     QLabel *m_parameterCaption = nullptr;

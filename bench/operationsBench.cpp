@@ -13,6 +13,7 @@
 #include "itemColumns.h"
 #include "itemOperationsRk.h"
 #include "measurementTreeRk.h"
+#include "measuringJournal.h"
 #include "promptRk.h"
 #include "serialPortRk.h"
 #include "uploadRecorderRk.h"
@@ -22,6 +23,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QLineEdit>
+#include <QTemporaryDir>
 #include <QTreeWidget>
 #include <benchmark/benchmark.h>
 
@@ -66,12 +68,19 @@ void BM_DeleteHalfOfTheSamples(benchmark::State &state)
 BENCHMARK(BM_DeleteHalfOfTheSamples)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 // Select All / Invert Selection (Ctrl+D) with 10,000 Samples under one Type,
-// half of them checked, until the window has drawn the result.
+// half of them checked, until the window has drawn the result and the
+// journal has it on the disk, as in the running program.
 void BM_InvertMarksOfOneType(benchmark::State &state)
 {
+    QTemporaryDir journalFolder;
     MainWindows w;
     w.resize(1280, 800);
     w.show();
+    w.startJournal(journalFolder.path());
+    if (!w.journal()->isOpen()) {
+        state.SkipWithError("no journal");
+        return;
+    }
     w.clearMeasurement();
     const QStringList texts = conditionColumns();
     QTreeWidgetItem *type = w.addTypeItem(50, 10, 20, measurementTreeRk::typeName(1), texts);
@@ -83,6 +92,7 @@ void BM_InvertMarksOfOneType(benchmark::State &state)
     for (auto _ : state) {
         w.action("selectionAllFcn")->trigger();
         QCoreApplication::processEvents();
+        w.journal()->sync();
     }
     int checked = 0;
     for (int s = 0; s < type->childCount(); ++s)

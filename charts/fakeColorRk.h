@@ -19,7 +19,11 @@ struct swatchColours
 
 // Draws the swatch of `data` into `rect`: the grey title strip "simulation",
 // the two names and the two colour fields in one frame.
+// A text that would run past the frame moves left; one wider than the frame
+// is drawn smaller, down to three quarters, and cut short beyond that.
 void paintSwatch(QPainter &painter, const QRect &rect, const swatchColours &data);
+// The narrowest swatch that shows its title and `data`'s names whole.
+int swatchMinimumWidth(const QFont &font, const swatchColours &data);
 
 // The simulation swatch: the simulated colours of the pressed Type and of
 // its Sample one above the other.
@@ -30,6 +34,7 @@ public:
     explicit fakeColorRk(QWidget *parent = nullptr);
 
     const swatchColours &shown() const { return m_data; }
+    QSize minimumSizeHint() const override;
 
 public slots:
     // With `isSample` the Type (the item's parent) above and the item below;

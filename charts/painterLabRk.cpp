@@ -14,6 +14,99 @@ namespace {
 // Below this width or height the diagrams do not fit beside the title strip.
 constexpr int kSmallestChart = 60;
 
+// The chart's geometry is drawn for a chart of about 320 pixels (its smaller
+// side) in a 12-point font; a smaller chart in the window scales its texts
+// with it, down to this share, and keeps every text inside its frame.
+constexpr double kDesignSide = 320.0;
+constexpr double kDesignPoints = 12.0;
+constexpr double kSmallestTextScale = 0.7;
+
+// How the texts of the chart being painted are fitted, and where they went.
+struct TextFit
+{
+    bool fit = false;
+    double scale = 1.0;
+    int width = 0;
+    QVector<QRectF> *placed = nullptr;
+};
+TextFit g_fit;
+
+// The painter's font at `size` points, scaled with the chart when it fits its
+// texts.
+void setPointSize(QPainter &p, const QFont &base, int size)
+{
+    QFont font = base;
+    font.setPointSizeF(size * g_fit.scale);
+    p.setFont(font);
+}
+
+// Draws `text` with its baseline starting at `at`.  A fitted chart moves the
+// text left as far as it would run past the frame's right edge (and never
+// past its left edge), and past a text already drawn where it would cover
+// it: to its right where there is room, else below it.  The ink rectangle
+// is noted.
+void chartText(QPainter &p, const QPointF &at, const QString &text)
+{
+    QPointF where = at;
+    const QFontMetricsF metrics(p.font());
+    const QRectF ink = metrics.tightBoundingRect(text);
+    if (g_fit.fit) {
+        const double right = g_fit.width - 5.0;
+        const auto keepInside = [&] {
+            if (where.x() + ink.right() > right)
+                where.setX(right - ink.right());
+            if (where.x() + ink.left() < 2.0)
+                where.setX(2.0 - ink.left());
+        };
+        keepInside();
+        for (int tries = 0; g_fit.placed && tries < 8; ++tries) {
+            const QRectF here = ink.translated(where).adjusted(-1, -1, 1, 1);
+            const QRectF *hit = nullptr;
+            for (const QRectF &placed : qAsConst(*g_fit.placed)) {
+                if (placed.intersects(here)) {
+                    hit = &placed;
+                    break;
+                }
+            }
+            if (!hit)
+                break;
+            if (hit->right() + 2 + ink.width() <= right)
+                where.setX(hit->right() + 2 - ink.left());
+            else
+                where.setY(hit->bottom() + 2 - ink.top());
+            keepInside();
+        }
+    }
+    p.drawText(where, text);
+    if (g_fit.placed)
+        g_fit.placed->append(ink.translated(where));
+}
+void chartText(QPainter &p, const QPoint &at, const QString &text)
+{
+    chartText(p, QPointF(at), text);
+}
+
+// An axis number: in a fitted chart it is left out where it would cover a
+// text already drawn (the axis keeps enough of them to be read).
+void chartTick(QPainter &p, const QPointF &at, const QString &text)
+{
+    if (g_fit.fit && g_fit.placed) {
+        const QRectF ink = QFontMetricsF(p.font()).tightBoundingRect(text);
+        QPointF where = at;
+        const double right = g_fit.width - 5.0;
+        if (where.x() + ink.right() > right)
+            where.setX(right - ink.right());
+        if (where.x() + ink.left() < 2.0)
+            where.setX(2.0 - ink.left());
+        const QRectF here = ink.translated(where).adjusted(-1, -1, 1, 1);
+        for (const QRectF &placed : qAsConst(*g_fit.placed)) {
+            if (placed.intersects(here))
+                return;
+        }
+    }
+    chartText(p, at, text);
+}
+
 void drawTitleStrip(QPainter &p, int W, int H)
 {
     p.fillRect(QRect(0, 0, W - 3, 22), QColor(220, 220, 220));
@@ -21,15 +114,21 @@ void drawTitleStrip(QPainter &p, int W, int H)
     p.setBrush(Qt::NoBrush);
     p.drawRect(QRect(0, 0, W - 3, H - 1));
     p.setPen(Qt::black);
-    p.drawText(QPoint(W / 2 - 25, 15),
-               QCoreApplication::translate("painterLabRk", "Color Coordinates"));
-}
-
-void setPointSize(QPainter &p, const QFont &base, int size)
-{
-    QFont font = base;
-    font.setPointSize(size);
-    p.setFont(font);
+    const QString title = QCoreApplication::translate("painterLabRk", "Color Coordinates");
+    QPoint at(W / 2 - 25, 15);
+    if (g_fit.fit) {
+        // Inside the strip: moved left, and smaller when wider than it.
+        const int room = W - 10;
+        QFont font = p.font();
+        int width = QFontMetrics(font).horizontalAdvance(title);
+        if (width > room && font.pointSizeF() > 0) {
+            font.setPointSizeF(font.pointSizeF() * qMax(double(room) / width, kSmallestTextScale));
+            p.setFont(font);
+            width = QFontMetrics(font).horizontalAdvance(title);
+        }
+        at.setX(qMax(4, qMin(at.x(), W - 6 - width)));
+    }
+    p.drawText(at, title);
 }
 
 // Hue of (a, b) in degrees as the legend shows it: by quadrant, 0 on the
@@ -79,27 +178,29 @@ void drawPlane(QPainter &p, int W, int H, float L, float a, float b, float hue, 
         p.drawEllipse(QPointF(cx, cy), f * R, f * R);
 
     p.setPen(QPen(Qt::black, 1));
-    p.drawText(QPoint(int(cx - S / 2), int(cy)), QStringLiteral("-a"));
-    p.drawText(QPoint(int(cx - S / 2 - 10), int(cy + 12)), QStringLiteral("-128.00"));
-    p.drawText(QPoint(int(cx + S / 2 - 10), int(cy)), QStringLiteral("+a"));
-    p.drawText(QPoint(int(cx + S / 2 - 30), int(cy + 12)), QStringLiteral("+128.00"));
-    p.drawText(QPoint(int(cx), int(cy + S / 2)), QStringLiteral("-b"));
-    p.drawText(QPoint(int(cx), int(cy + S / 2 - 12)), QStringLiteral("-128.00"));
-    p.drawText(QPoint(int(cx), int(cy - S / 2)), QStringLiteral("+b"));
-    p.drawText(QPoint(int(cx), int(cy - S / 2 + 12)), QStringLiteral("+128.00"));
-    p.drawText(QPoint(int(xL - 10), int(cy + S / 2 - 10)), QStringLiteral("L=0"));
-    p.drawText(QPoint(int(xL - 20), int(cy - S / 2 + 20)), QStringLiteral("L=100.00"));
+    chartText(p, QPoint(int(cx - S / 2), int(cy)), QStringLiteral("-a"));
+    chartText(p, QPoint(int(cx - S / 2 - 10), int(cy + 12)), QStringLiteral("-128.00"));
+    chartText(p, QPoint(int(cx + S / 2 - 10), int(cy)), QStringLiteral("+a"));
+    chartText(p, QPoint(int(cx + S / 2 - 30), int(cy + 12)), QStringLiteral("+128.00"));
+    chartText(p, QPoint(int(cx), int(cy + S / 2)), QStringLiteral("-b"));
+    chartText(p, QPoint(int(cx), int(cy + S / 2 - 12)), QStringLiteral("-128.00"));
+    chartText(p, QPoint(int(cx), int(cy - S / 2)), QStringLiteral("+b"));
+    chartText(p, QPoint(int(cx), int(cy - S / 2 + 12)), QStringLiteral("+128.00"));
+    chartText(p, QPoint(int(xL - 10), int(cy + S / 2 - 10)), QStringLiteral("L=0"));
+    chartText(p, QPoint(int(xL - 20), int(cy - S / 2 + 20)), QStringLiteral("L=100.00"));
 
     p.setPen(QPen(QColor(0, 0, 255), 1));
     p.drawLine(QPoint(5, 40), QPoint(25, 40));
     p.setPen(QPen(Qt::black, 1));
-    p.drawText(QPoint(30, 45), QCoreApplication::translate("painterLabRk", "Hue") +
-                                   QStringLiteral("H=%1").arg(chartNumber(hue, 2)));
+    chartText(p, QPoint(30, 45),
+              QCoreApplication::translate("painterLabRk", "Hue") +
+                  QStringLiteral("H=%1").arg(chartNumber(hue, 2)));
     p.setPen(QPen(QColor(0, 255, 0), 1));
     p.drawLine(QPoint(5, 55), QPoint(25, 55));
     p.setPen(QPen(Qt::black, 1));
-    p.drawText(QPoint(30, 60), QCoreApplication::translate("painterLabRk", "Saturation") +
-                                   QStringLiteral("C=%1").arg(chartNumber(chroma, 2)));
+    chartText(p, QPoint(30, 60),
+              QCoreApplication::translate("painterLabRk", "Saturation") +
+                  QStringLiteral("C=%1").arg(chartNumber(chroma, 2)));
 
     // Nothing is placed from a value that is not finite, and a colour at the
     // ends of the lightness scale has no point.
@@ -119,7 +220,7 @@ void drawPlane(QPainter &p, int W, int H, float L, float a, float b, float hue, 
     p.setPen(QPen(QColor(0, 255, 255), 1));
     p.drawLine(QPoint(int(xL - 5), int(yL)), QPoint(int(xL + 5), int(yL)));
     p.setPen(QPen(Qt::black, 1));
-    p.drawText(QPoint(int(xL + 15), int(yL + 5)), QString::number(double(L), 'f', 2));
+    chartText(p, QPoint(int(xL + 15), int(yL + 5)), QString::number(double(L), 'f', 2));
 
     const double arcRadius = R + (S / 2 - R) / 4;
     p.setPen(QPen(QColor(0, 0, 255), 1));
@@ -139,17 +240,17 @@ void drawPlane(QPainter &p, int W, int H, float L, float a, float b, float hue, 
     const QString aText = QString::number(double(a), 'f', 2);
     const QString bText = QString::number(double(b), 'f', 2);
     if (a > 0 && b > 0) {
-        p.drawText(QPoint(int(px - 10), int(cy + 10)), aText);
-        p.drawText(QPoint(int(cx - 37), int(py + 5)), bText);
+        chartText(p, QPoint(int(px - 10), int(cy + 10)), aText);
+        chartText(p, QPoint(int(cx - 37), int(py + 5)), bText);
     } else if (a < 0 && b > 0) {
-        p.drawText(QPoint(int(px - 10), int(cy + 10)), aText);
-        p.drawText(QPoint(int(cx + 2), int(py + 5)), bText);
+        chartText(p, QPoint(int(px - 10), int(cy + 10)), aText);
+        chartText(p, QPoint(int(cx + 2), int(py + 5)), bText);
     } else if (a < 0 && b < 0) {
-        p.drawText(QPoint(int(px - 15), int(cy - 5)), aText);
-        p.drawText(QPoint(int(cx + 2), int(py + 5)), bText);
+        chartText(p, QPoint(int(px - 15), int(cy - 5)), aText);
+        chartText(p, QPoint(int(cx + 2), int(py + 5)), bText);
     } else if (a > 0 && b < 0) {
-        p.drawText(QPoint(int(px - 15), int(cy - 5)), aText);
-        p.drawText(QPoint(int(cx - 42), int(py + 5)), bText);
+        chartText(p, QPoint(int(px - 15), int(cy - 5)), aText);
+        chartText(p, QPoint(int(cx - 42), int(py + 5)), bText);
     }
 
     const double theta = double(hue) * kPi / 180;
@@ -225,24 +326,24 @@ void drawUvChart(QPainter &p, int W, int H, const colourCoordinates &data,
     p.drawLine(QPointF(x1, y0), QPointF(x1, y1));
     p.drawLine(QPointF(x1, y1), QPointF(x0, y1));
     p.drawLine(QPointF(x0, y1), QPointF(x0, y0));
-    p.drawText(QPointF(left - 0.01 * Wd, top + 0.06 * Hd), QStringLiteral("0.6"));
-    p.drawText(QPointF(left - 0.01 * Wd, top + 0.96 * Hd), QStringLiteral("0.0"));
-    p.drawText(QPointF(x0 + 0.9 * Wd, bottom - 0.02 * Hd), QStringLiteral("0.6"));
+    chartTick(p, QPointF(left - 0.01 * Wd, top + 0.06 * Hd), QStringLiteral("0.6"));
+    chartTick(p, QPointF(left - 0.01 * Wd, top + 0.96 * Hd), QStringLiteral("0.0"));
+    chartTick(p, QPointF(x0 + 0.9 * Wd, bottom - 0.02 * Hd), QStringLiteral("0.6"));
 
     p.setPen(QPen(Qt::black, 1, Qt::DotLine));
     for (int i = 1; i <= 5; ++i) {
         p.drawLine(QPointF(x0, y0 + 0.15 * i * Hd), QPointF(x1, y0 + 0.15 * i * Hd));
         p.drawLine(QPointF(x0 + 0.15 * i * Wd, y0), QPointF(x0 + 0.15 * i * Wd, y1));
-        p.drawText(QPointF(left - 0.01 * Wd, top + 0.06 * Hd + 0.15 * i * Hd),
-                   QString::number(0.6 - 0.1 * i, 'f', 1));
-        p.drawText(QPointF(x0 + 0.15 * i * Wd, bottom - 0.02 * Hd),
-                   QString::number(0.1 * i, 'f', 1));
+        chartTick(p, QPointF(left - 0.01 * Wd, top + 0.06 * Hd + 0.15 * i * Hd),
+                  QString::number(0.6 - 0.1 * i, 'f', 1));
+        chartTick(p, QPointF(x0 + 0.15 * i * Wd, bottom - 0.02 * Hd),
+                  QString::number(0.1 * i, 'f', 1));
     }
 
     setPointSize(p, base, 12);
     p.setPen(QPen(Qt::black, 1));
-    p.drawText(QPointF(left - 0.04 * Wd, top + 0.46 * Hd), QStringLiteral("v'"));
-    p.drawText(QPointF(x0 + 0.375 * Wd, bottom), QStringLiteral("u'"));
+    chartText(p, QPointF(left - 0.04 * Wd, top + 0.46 * Hd), QStringLiteral("v'"));
+    chartText(p, QPointF(x0 + 0.375 * Wd, bottom), QStringLiteral("u'"));
 
     pictures.draw(p, chartPictures::uvDiagram, QRectF(left, top, Wd, Hd));
 
@@ -255,9 +356,9 @@ void drawUvChart(QPainter &p, int W, int H, const colourCoordinates &data,
     dot(p, QPointF(lx + 0.15 * Hi, ly - 0.07 * Hi), Qt::black);
     setPointSize(p, base, 10);
     p.setPen(QPen(Qt::black, 1));
-    p.drawText(QPointF(lx, ly - 0.05 * Hi), QCoreApplication::translate("painterLabRk", "Type:"));
-    p.drawText(QPointF(lx, ly), QStringLiteral("v'=") + chartNumber(type.y(), 4));
-    p.drawText(QPointF(lx, ly + 0.05 * Hi), QStringLiteral("u'=") + chartNumber(type.x(), 4));
+    chartText(p, QPointF(lx, ly - 0.05 * Hi), QCoreApplication::translate("painterLabRk", "Type:"));
+    chartText(p, QPointF(lx, ly), QStringLiteral("v'=") + chartNumber(type.y(), 4));
+    chartText(p, QPointF(lx, ly + 0.05 * Hi), QStringLiteral("u'=") + chartNumber(type.x(), 4));
 
     if (data.sampleShown) {
         const QPointF sample = uvPrime(data.sample);
@@ -265,10 +366,12 @@ void drawUvChart(QPainter &p, int W, int H, const colourCoordinates &data,
         dot(p, position(sample), grey);
         dot(p, QPointF(lx + 0.15 * Hi, ly + 0.08 * Hi), grey);
         p.setPen(QPen(Qt::black, 1));
-        p.drawText(QPointF(lx, ly + 0.1 * Hi),
-                   QCoreApplication::translate("painterLabRk", "Sample:"));
-        p.drawText(QPointF(lx, ly + 0.15 * Hi), QStringLiteral("v'=") + chartNumber(sample.y(), 4));
-        p.drawText(QPointF(lx, ly + 0.2 * Hi), QStringLiteral("u'=") + chartNumber(sample.x(), 4));
+        chartText(p, QPointF(lx, ly + 0.1 * Hi),
+                  QCoreApplication::translate("painterLabRk", "Sample:"));
+        chartText(p, QPointF(lx, ly + 0.15 * Hi),
+                  QStringLiteral("v'=") + chartNumber(sample.y(), 4));
+        chartText(p, QPointF(lx, ly + 0.2 * Hi),
+                  QStringLiteral("u'=") + chartNumber(sample.x(), 4));
     }
     p.setFont(base);
 }
@@ -303,20 +406,20 @@ void drawXyChart(QPainter &p, int W, int H, const colourCoordinates &data,
     for (int i = 0; i <= 9; ++i) {
         const double y = y0 + 0.0977 * i * S;
         p.drawLine(QPointF(x0, y), QPointF(x1, y));
-        p.drawText(QPointF(left - 0.03 * S, y), QString::number(0.9 - 0.1 * i, 'f', 1));
+        chartTick(p, QPointF(left - 0.03 * S, y), QString::number(0.9 - 0.1 * i, 'f', 1));
     }
     for (int i = 0; i <= 7; ++i) {
         const double x = x0 + 0.096775 * i * S;
         p.drawLine(QPointF(x, y0), QPointF(x, y1));
     }
     for (int i = 0; i <= 8; ++i)
-        p.drawText(QPointF(left + 0.02 * S + 0.096775 * i * S, bottom - 0.06 * S),
-                   QString::number(0.1 * i, 'f', 1));
+        chartTick(p, QPointF(left + 0.02 * S + 0.096775 * i * S, bottom - 0.06 * S),
+                  QString::number(0.1 * i, 'f', 1));
 
     setPointSize(p, base, 12);
     p.setPen(QPen(Qt::black, 1));
-    p.drawText(QPointF(left - 0.08 * S, top + 0.51 * S), QStringLiteral("y"));
-    p.drawText(QPointF(left + 0.425 * S, bottom - 0.015 * S), QStringLiteral("x"));
+    chartText(p, QPointF(left - 0.08 * S, top + 0.51 * S), QStringLiteral("y"));
+    chartText(p, QPointF(left + 0.425 * S, bottom - 0.015 * S), QStringLiteral("x"));
 
     const QImage &diagram = pictures.image(chartPictures::xyDiagram);
     pictures.draw(p, chartPictures::xyDiagram,
@@ -328,18 +431,18 @@ void drawXyChart(QPainter &p, int W, int H, const colourCoordinates &data,
     };
     const auto legend = [&](const ColorTriple &xyz, double y) {
         p.setPen(QPen(Qt::black, 1));
-        p.drawText(QPointF(cx + 0.1 * S, y), QStringLiteral("x=") + chartNumber(xyz[0], 4));
-        p.drawText(QPointF(cx + 0.1 * S, y + 0.05 * S),
-                   QStringLiteral("y=") + chartNumber(xyz[1], 4));
-        p.drawText(QPointF(cx + 0.1 * S, y + 0.1 * S),
-                   QStringLiteral("z=") + chartNumber(xyz[2], 4));
+        chartText(p, QPointF(cx + 0.1 * S, y), QStringLiteral("x=") + chartNumber(xyz[0], 4));
+        chartText(p, QPointF(cx + 0.1 * S, y + 0.05 * S),
+                  QStringLiteral("y=") + chartNumber(xyz[1], 4));
+        chartText(p, QPointF(cx + 0.1 * S, y + 0.1 * S),
+                  QStringLiteral("z=") + chartNumber(xyz[2], 4));
     };
 
     setPointSize(p, base, 10);
     const ColorTriple type = chromaticity(data.type);
     p.setPen(QPen(Qt::black, 1));
-    p.drawText(QPointF(cx - 0.05 * S, cy - 0.45 * S),
-               QCoreApplication::translate("painterLabRk", "Type:"));
+    chartText(p, QPointF(cx - 0.05 * S, cy - 0.45 * S),
+              QCoreApplication::translate("painterLabRk", "Type:"));
     legend(type, cy - 0.4 * S);
     const QColor cyan(0, 255, 255);
     dot(p, position(type), cyan);
@@ -348,8 +451,8 @@ void drawXyChart(QPainter &p, int W, int H, const colourCoordinates &data,
     if (data.sampleShown) {
         const ColorTriple sample = chromaticity(data.sample);
         p.setPen(QPen(Qt::black, 1));
-        p.drawText(QPointF(cx - 0.05 * S, cy - 0.25 * S),
-                   QCoreApplication::translate("painterLabRk", "Sample:"));
+        chartText(p, QPointF(cx - 0.05 * S, cy - 0.25 * S),
+                  QCoreApplication::translate("painterLabRk", "Sample:"));
         legend(sample, cy - 0.2 * S);
         const QColor magenta(255, 0, 255);
         dot(p, position(sample), magenta);
@@ -386,8 +489,8 @@ void drawRgbChart(QPainter &p, int W, int H, const colourCoordinates &data)
             channelBar(p, W, H, barY[c] * H, v[c], c);
         p.setPen(QPen(Qt::black, 1));
         for (int c = 0; c < 3; ++c)
-            p.drawText(QPoint(x, int(textY[c] * H)),
-                       who + QLatin1String(names[c]) + chartNumber(v[c], 0));
+            chartText(p, QPoint(x, int(textY[c] * H)),
+                      who + QLatin1String(names[c]) + chartNumber(v[c], 0));
     };
     bars(data.type, {0.15, 0.45, 0.75}, {0.22, 0.52, 0.82},
          QCoreApplication::translate("painterLabRk", "Type"));
@@ -421,8 +524,22 @@ colourChartKind colourChartKindOf(const QString &colorSpace)
     return colourChartKind::none;
 }
 
+double colourChartTextScale(const QSize &size, const QFont &font)
+{
+    const double points = font.pointSizeF() > 0 ? font.pointSizeF() : kDesignPoints;
+    const double design = kDesignSide * points / kDesignPoints;
+    return qBound(kSmallestTextScale, qMin(size.width(), size.height()) / design, 1.0);
+}
+
+int colourChartMinimumWidth(const QFont &font)
+{
+    const double points = font.pointSizeF() > 0 ? font.pointSizeF() : kDesignPoints;
+    return int(std::ceil(kSmallestTextScale * kDesignSide * points / kDesignPoints));
+}
+
 void paintColourCoordinates(QPainter &painter, const QRect &rect, const colourCoordinates &data,
-                            const chartPictures &pictures)
+                            const chartPictures &pictures, bool fitTexts,
+                            QVector<QRectF> *placedTexts)
 {
     const int W = rect.width(), H = rect.height();
     if (W <= 0 || H <= 0)
@@ -430,6 +547,19 @@ void paintColourCoordinates(QPainter &painter, const QRect &rect, const colourCo
     painter.save();
     painter.translate(rect.topLeft());
     painter.setRenderHint(QPainter::Antialiasing, false);
+    const TextFit before = g_fit;
+    g_fit = TextFit();
+    g_fit.fit = fitTexts;
+    g_fit.width = W;
+    QVector<QRectF> placed;
+    g_fit.placed = placedTexts ? placedTexts : fitTexts ? &placed : nullptr;
+    const QFont titleFont = painter.font();
+    if (fitTexts) {
+        g_fit.scale = colourChartTextScale(rect.size(), painter.font());
+        QFont font = painter.font();
+        font.setPointSizeF(font.pointSizeF() * g_fit.scale);
+        painter.setFont(font);
+    }
     if (W >= kSmallestChart && H >= kSmallestChart) {
         const ColorTriple &shown = data.sampleShown ? data.sample : data.type;
         painter.save();
@@ -454,8 +584,16 @@ void paintColourCoordinates(QPainter &painter, const QRect &rect, const colourCo
         }
         painter.restore();
     }
+    // The title strip keeps the widget's font: it has its own fixed height.
+    painter.setFont(titleFont);
     drawTitleStrip(painter, W, H);
+    g_fit = before;
     painter.restore();
+}
+
+QSize painterLabRk::minimumSizeHint() const
+{
+    return QSize(colourChartMinimumWidth(font()), kSmallestChart);
 }
 
 painterLabRk::painterLabRk(QWidget *parent) : QWidget(parent) {}
@@ -497,5 +635,6 @@ void painterLabRk::paintEvent(QPaintEvent *event)
 {
     Q_UNUSED(event)
     QPainter painter(this);
-    paintColourCoordinates(painter, rect(), m_data);
+    // In the window the texts shrink with a small chart and stay inside it.
+    paintColourCoordinates(painter, rect(), m_data, chartPictures::shared(), true);
 }

@@ -5,7 +5,9 @@
 #include "colorConversions.h"
 #include "colorVocabulary.h"
 
+#include <QRectF>
 #include <QString>
+#include <QVector>
 #include <QWidget>
 
 class QTreeWidgetItem;
@@ -37,8 +39,19 @@ colourChartKind colourChartKindOf(const QString &colorSpace);
 // font: the diagram of the colour space, then the grey title strip.  A
 // missing picture or a rectangle too small for the diagram leaves the title
 // strip only.
+//
+// With `fitTexts` (the window's chart) the texts of a chart smaller than the
+// diagrams were drawn for shrink with it, to 70 % at the least, and a text
+// that would run past the frame moves inside; `placedTexts` receives the ink
+// rectangle of every text as drawn, in the chart's coordinates.
 void paintColourCoordinates(QPainter &painter, const QRect &rect, const colourCoordinates &data,
-                            const chartPictures &pictures = chartPictures::shared());
+                            const chartPictures &pictures = chartPictures::shared(),
+                            bool fitTexts = false, QVector<QRectF> *placedTexts = nullptr);
+// The share of its size the texts of a fitted chart of `size` take.
+double colourChartTextScale(const QSize &size, const QFont &font);
+// The narrowest chart whose texts, at their smallest, still fit beside each
+// other.
+int colourChartMinimumWidth(const QFont &font);
 
 // The colour-coordinate chart: the pressed Type or Sample in the diagram of
 // its colour space.  It paints from the stored numbers alone.
@@ -49,6 +62,7 @@ public:
     explicit painterLabRk(QWidget *parent = nullptr);
 
     const colourCoordinates &shown() const { return m_data; }
+    QSize minimumSizeHint() const override;
 
 public slots:
     // Back to an empty L*a*b* chart (a new measurement).

@@ -93,6 +93,10 @@ QByteArray encode(const Record &record)
         case Kind::Remove:
             out << record.typeRow << record.sampleRow << record.count;
             break;
+        case Kind::Marks:
+            out << record.typeRow << quint32(record.marks.size());
+            out.writeRawData(record.marks.constData(), record.marks.size());
+            break;
         case Kind::Settled:
             break;
         }
@@ -151,6 +155,16 @@ bool decodePayload(Kind kind, const QByteArray &payload, Record *record)
     case Kind::Remove:
         in >> record->typeRow >> record->sampleRow >> record->count;
         break;
+    case Kind::Marks: {
+        quint32 count = 0;
+        in >> record->typeRow >> count;
+        if (in.status() != QDataStream::Ok || count > quint64(in.device()->bytesAvailable()))
+            return false;
+        record->marks.resize(int(count));
+        if (in.readRawData(record->marks.data(), int(count)) != int(count))
+            return false;
+        break;
+    }
     case Kind::Settled:
         break;
     default:
@@ -258,6 +272,24 @@ bool replay(const QVector<Record> &records, Measurement *out, int *applied)
                 samples[record.sampleRow] = record.item;
             }
             break;
+        case Kind::Marks: {
+            // One mark for the Type and one for each of its Samples, each a
+            // check state: a record that does not fit the Type as it stands
+            // ends the replay like any impossible position.
+            if (record.typeRow < 0 || record.typeRow >= out->types.size())
+                return finish(false);
+            TypeState &type = out->types[record.typeRow];
+            if (record.marks.size() != type.samples.size() + 1)
+                return finish(false);
+            for (char mark : record.marks) {
+                if (quint8(mark) > quint8(Qt::Checked))
+                    return finish(false);
+            }
+            type.type.checkState = quint8(record.marks[0]);
+            for (int s = 0; s < type.samples.size(); ++s)
+                type.samples[s].checkState = quint8(record.marks[s + 1]);
+            break;
+        }
         case Kind::Remove:
             if (record.count < 1)
                 return finish(false);

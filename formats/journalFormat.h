@@ -30,6 +30,7 @@ enum class Kind : quint8
     Remove = 6,    // items leave from a position
     Settled = 7,   // the measurement is now as its file holds it (saved or opened)
     Saved = 8,     // the measurement as it stands was just saved to the named file
+    Marks = 9,     // the check marks of a Type and of all its Samples, at once
 };
 
 // One Type or Sample as the tree shows it.
@@ -62,6 +63,10 @@ struct Record
     // Insert / Change: the item; Insert of a Type also brings its Samples.
     ItemState item;
     QVector<ItemState> children;
+    // Marks: the Type's check state, then each of its Samples' in order, one
+    // byte each (Qt::CheckState).  Selecting or inverting thousands of marks
+    // writes this one record rather than an item record per mark.
+    QByteArray marks;
 };
 
 QByteArray encode(const Record &record);

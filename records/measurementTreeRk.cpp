@@ -636,10 +636,22 @@ void measurementTreeRk::refreshTypeCheckState(QTreeWidgetItem *typeItem)
     // A single checked child leaves its Type as it is.
 }
 
+measurementTreeRk::MarkBatch::MarkBatch(measurementTreeRk *tree, QTreeWidgetItem *typeItem)
+    : m_tree(tree), m_type(typeItem)
+{
+    emit m_tree->marksAboutToChange(m_type);
+}
+
+measurementTreeRk::MarkBatch::~MarkBatch()
+{
+    emit m_tree->marksChanged(m_type);
+}
+
 void measurementTreeRk::invertSampleMarks(QTreeWidgetItem *typeItem)
 {
     if (!isType(typeItem))
         return;
+    const MarkBatch batch(this, typeItem);
     const QScopedValueRollback<bool> marks(settingMarks, true);
     // From the last to the first, as the command always went.  Each Sample's
     // new state is recorded before it changes, so that its own notification
@@ -667,6 +679,7 @@ void measurementTreeRk::uncheckAllItems()
     const QScopedValueRollback<bool> marks(settingMarks, true);
     for (int t = 0; t < m_root->childCount(); ++t) {
         QTreeWidgetItem *typeItem = m_root->child(t);
+        const MarkBatch batch(this, typeItem);
         for (int s = 0; s < typeItem->childCount(); ++s) {
             QTreeWidgetItem *sample = typeItem->child(s);
             if (sample->checkState(nameColumn) != Qt::Unchecked) {
@@ -692,6 +705,7 @@ void measurementTreeRk::propagateCheckState(QTreeWidgetItem *item)
         const Qt::CheckState state = item->checkState(nameColumn);
         if (state == Qt::PartiallyChecked)
             return;
+        const MarkBatch batch(this, item);
         const QScopedValueRollback<bool> marks(settingMarks, true);
         for (int i = 0; i < item->childCount(); ++i) {
             // Recorded first, so the child's own notification does not recount.

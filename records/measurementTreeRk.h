@@ -203,8 +203,28 @@ signals:
     // A Type (with its Samples) or a Sample is about to be deleted; holders
     // of item pointers drop theirs.  `clearItems` sends it with the root.
     void itemAboutToBeRemoved(QTreeWidgetItem *item);
+    // The check marks of a Type and its Samples are about to change, or have
+    // changed, all at once (select all, invert, a Type's own mark).  Between
+    // the two only marks change under that Type; a watcher may take them as
+    // one change rather than thousands.  Pairs may nest.
+    void marksAboutToChange(QTreeWidgetItem *typeItem);
+    void marksChanged(QTreeWidgetItem *typeItem);
 
 private:
+    // Sends marksAboutToChange now and marksChanged when it goes.
+    class MarkBatch
+    {
+    public:
+        MarkBatch(measurementTreeRk *tree, QTreeWidgetItem *typeItem);
+        ~MarkBatch();
+        MarkBatch(const MarkBatch &) = delete;
+        MarkBatch &operator=(const MarkBatch &) = delete;
+
+    private:
+        measurementTreeRk *m_tree;
+        QTreeWidgetItem *m_type;
+    };
+
     QTreeWidgetItem *addInfoItem(QTreeWidgetItem *parent);
     // The name column's width that shows `item`'s name whole.
     int nameWidthOf(const QTreeWidgetItem *item) const;

@@ -131,6 +131,9 @@ measuringJournal::measuringJournal(measurementTreeRk *tree, sharedState *state,
     connect(model, &QAbstractItemModel::rowsAboutToBeRemoved, this,
             &measuringJournal::rowsAboutToBeRemoved);
     connect(model, &QAbstractItemModel::dataChanged, this, &measuringJournal::dataChanged);
+    connect(m_tree, &measurementTreeRk::marksAboutToChange, this,
+            &measuringJournal::marksAboutToChange);
+    connect(m_tree, &measurementTreeRk::marksChanged, this, &measuringJournal::marksChanged);
     connect(m_state, &sharedState::toleranceChanged, this, &measuringJournal::writeTolerance);
     connect(m_state, &sharedState::printInfoChanged, this, &measuringJournal::writePrintInfo);
     // The saved or opened file is the safe copy from then on.
@@ -547,8 +550,10 @@ void measuringJournal::rowsAboutToBeRemoved(const QModelIndex &parent, int first
     append(remove);
 }
 
-void measuringJournal::dataChanged(const QModelIndex &topLeft, const QModelIndex &bottomRight)
+void measuringJournal::dataChanged(const QModelIndex &topLeft, const QModelIndex &bottomRight,
+                                   const QVector<int> &roles)
 {
+    const bool onlyMarks = roles.size() == 1 && roles.first() == Qt::CheckStateRole;
     for (int row = topLeft.row(); row <= bottomRight.row(); ++row) {
         Record change;
         change.kind = Kind::Change;
@@ -557,8 +562,45 @@ void measuringJournal::dataChanged(const QModelIndex &topLeft, const QModelIndex
         QTreeWidgetItem *type = m_tree->type(change.typeRow);
         if (!type || (change.sampleRow >= 0 && change.sampleRow >= type->childCount()))
             return;
+        if (onlyMarks && m_markBatch.contains(type)) {
+            // Written with the Type's other marks when the batch ends.
+            m_marksPending = true;
+            continue;
+        }
         change.item = stateOf(change.sampleRow < 0 ? type : type->child(change.sampleRow));
         append(change);
+    }
+}
+
+void measuringJournal::marksAboutToChange(QTreeWidgetItem *typeItem)
+{
+    ++m_markBatchDepth;
+    if (!m_markBatch.contains(typeItem))
+        m_markBatch.append(typeItem);
+}
+
+void measuringJournal::marksChanged(QTreeWidgetItem *typeItem)
+{
+    Q_UNUSED(typeItem)
+    if (m_markBatchDepth == 0 || --m_markBatchDepth > 0)
+        return;
+    const QVector<QTreeWidgetItem *> batch = m_markBatch;
+    m_markBatch.clear();
+    if (!m_marksPending)
+        return;
+    m_marksPending = false;
+    // Every Type of the batch as it now stands, the Type's own mark first.
+    for (QTreeWidgetItem *type : batch) {
+        Record marks;
+        marks.kind = Kind::Marks;
+        marks.typeRow = m_tree->measurementRoot()->indexOfChild(type);
+        if (marks.typeRow < 0)
+            continue;
+        marks.marks.resize(type->childCount() + 1);
+        marks.marks[0] = char(type->checkState(nameColumn));
+        for (int s = 0; s < type->childCount(); ++s)
+            marks.marks[s + 1] = char(type->child(s)->checkState(nameColumn));
+        append(marks);
     }
 }
 

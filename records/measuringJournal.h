@@ -97,7 +97,11 @@ private:
     bool rowsOf(const QModelIndex &index, int *typeRow, int *sampleRow) const;
     void rowsInserted(const QModelIndex &parent, int first, int last);
     void rowsAboutToBeRemoved(const QModelIndex &parent, int first, int last);
-    void dataChanged(const QModelIndex &topLeft, const QModelIndex &bottomRight);
+    void dataChanged(const QModelIndex &topLeft, const QModelIndex &bottomRight,
+                     const QVector<int> &roles);
+    // Marks changed at once under a Type are written as one record.
+    void marksAboutToChange(QTreeWidgetItem *typeItem);
+    void marksChanged(QTreeWidgetItem *typeItem);
     void writeTolerance();
     void writePrintInfo();
 
@@ -119,6 +123,11 @@ private:
     bool m_inStep = false;
     bool m_retryWanted = false;
     bool m_restoring = false;
+    // The Types whose marks are changing at once, and whether a change of
+    // a mark under them waits for their one record.
+    QVector<QTreeWidgetItem *> m_markBatch;
+    int m_markBatchDepth = 0;
+    bool m_marksPending = false;
 };
 
 #endif

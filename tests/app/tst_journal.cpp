@@ -19,6 +19,7 @@
 #include "serialPortRk.h"
 #include "sharedState.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -311,6 +312,67 @@ private slots:
         window.startJournal(folder.path());
         QVERIFY(promptRk::history().last().text.contains("could not be read"));
         QCOMPARE(shown(window), beforeLast);
+    }
+
+    // Select All / Invert and a Type's own mark change thousands of marks at
+    // once: the journal takes them as one record per Type, and a crash right
+    // after brings back exactly the marks that were shown.
+    void marksChangedAtOnceComeBack()
+    {
+        QTemporaryDir folder;
+        QStringList afterInvert, afterTypeMark;
+        QString path;
+        {
+            MainWindows window;
+            window.startJournal(folder.path());
+            QTreeWidgetItem *many = window.addTypeItem(50, 1, 2, "Type T001", conditions);
+            for (int s = 1; s <= 2000; ++s)
+                window.addSampleItem(50, 1, 2, many, measurementTreeRk::sampleName(s), conditions);
+            QTreeWidgetItem *one = window.addTypeItem(60, 1, 2, "Type T002", conditions);
+            window.addSampleItem(61, 1, 2, one, measurementTreeRk::sampleName(1), conditions);
+            QTreeWidgetItem *three = window.addTypeItem(70, 1, 2, "Type T003", conditions);
+            for (int s = 1; s <= 3; ++s)
+                window.addSampleItem(70, 1, 2, three, measurementTreeRk::sampleName(s), conditions);
+            for (int s = 0; s < 2000; s += 3)
+                many->child(s)->setCheckState(0, Qt::Checked);
+            three->child(1)->setCheckState(0, Qt::Checked);
+            path = window.journal()->path();
+            window.journal()->sync();
+            const qint64 before = QFileInfo(path).size();
+
+            window.action("selectionAllFcn")->trigger();
+            window.journal()->sync();
+            afterInvert = shown(window);
+            QCOMPARE(many->checkState(0), Qt::PartiallyChecked);
+            QCOMPARE(many->child(0)->checkState(0), Qt::Unchecked);
+            QCOMPARE(many->child(1)->checkState(0), Qt::Checked);
+            // About a byte a mark, where a record per mark took hundreds.
+            const qint64 grown = QFileInfo(path).size() - before;
+            QVERIFY2(grown < 3 * 2010, qPrintable(QString::number(grown)));
+
+            // Copied aside as a crash right after the command leaves it.
+            QVERIFY(QFile::copy(path, folder.filePath("afterInvert")));
+
+            // A Type's own mark sets all its Samples.
+            many->setCheckState(0, Qt::Checked);
+            window.journal()->sync();
+            afterTypeMark = shown(window);
+            QVERIFY(afterTypeMark != afterInvert);
+            // The window goes without a clean exit: as after a crash.
+        }
+        {
+            MainWindows window;
+            promptRk::setNextAnswer(QMessageBox::Yes);
+            window.startJournal(folder.path());
+            QCOMPARE(shown(window), afterTypeMark);
+            QCOMPARE(window.treeModel()->type(0)->child(1999)->checkState(0), Qt::Checked);
+            window.close();
+        }
+        QVERIFY(QFile::copy(folder.filePath("afterInvert"), path));
+        MainWindows window;
+        promptRk::setNextAnswer(QMessageBox::Yes);
+        window.startJournal(folder.path());
+        QCOMPARE(shown(window), afterInvert);
     }
 
     void declinedJournalIsKeptAside()

@@ -3,19 +3,28 @@
 
 #include "../support/settingsStore.h"
 #include "MainWindows.h"
+#include "chartPictures.h"
+#include "chartSet.h"
+#include "fakeColorRk.h"
 #include "fillingTable.h"
 #include "fixedSizeDialog.h"
 #include "infoPanelRk.h"
+#include "mainLayout.h"
 #include "measurementTreeRk.h"
+#include "painterLabRk.h"
 #include "promptRk.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QHeaderView>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPainter>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QSettings>
 #include <QSplitter>
@@ -528,6 +537,197 @@ private slots:
             QDir(qEnvironmentVariable("QCM_BUILD_DIR")).filePath("tests/artifacts");
         QDir().mkpath(artefacts);
         window.grab().save(QString("%1/defaultSize_%2.png").arg(artefacts, language));
+    }
+
+    // The row of tables, swatch and chart at the default size of a
+    // 1280x1024 screen, in the font sizes desktops use: every value and
+    // every tree value whole, the print labels wrapped whole, the swatch
+    // and the chart wide enough for their texts, the chart's texts inside
+    // its frame and clear of each other.  A wide window keeps 4:2:6.
+    void panelRowIsReadable_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<int>("points");
+        QTest::addColumn<QSize>("size");
+        const QSize standard = QSize(1280, 1024) * 0.9;
+        QTest::newRow("English 9 pt") << "en_US" << 9 << standard;
+        QTest::newRow("English 10 pt") << "en_US" << 10 << standard;
+        QTest::newRow("Chinese 10 pt") << "zh_CN" << 10 << standard;
+        QTest::newRow("English 10 pt, 1920x1080") << "en_US" << 10 << QSize(1920, 1040);
+    }
+    void panelRowIsReadable()
+    {
+        QFETCH(QString, language);
+        QFETCH(int, points);
+        QFETCH(QSize, size);
+        const QFont before = QApplication::font();
+        QFont font = before;
+        font.setPointSize(points);
+        QApplication::setFont(font);
+        const auto restoreFont = qScopeGuard([&] { QApplication::setFont(before); });
+        resetStore({{"languageChoose", language}});
+        MainWindows window;
+        window.setPrintMsg("Lot 5", "ACME Dyeing Works", "", "Quality Lab", "Ann Miller",
+                           "Cotton yarn", false);
+        window.showPrintInfo();
+        measurementTreeRk *model = window.treeModel();
+        model->showInstrumentValues({"PX71", "400nm-700nm", "F11(TL84)", "CIE 10°", "8/d", "8mm",
+                                     "SCI+SCE", "CIE1976L*a*b*", "ΔECMC(2:1)", "12/1000",
+                                     "140/5000"});
+        const QStringList columns = {
+            "2026-12-09 08:00:00", "F11(TL84)", "PX71",    "8mm", "SCI", "CIE1976L*a*b*",
+            "ΔECMC(2:1)",          "8/d",       "CIE 10°", "3",   "3"};
+        QTreeWidgetItem *type = window.addTypeItem(52.345f, 21.5f, -12.25f, "Type T001", columns);
+        QTreeWidgetItem *sample =
+            window.addSampleItem(49.125f, 23.75f, -9.5f, type, "Sample S001", columns);
+        window.resize(size);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        window.treeItemIsPressed(sample, 0);
+        QCoreApplication::processEvents();
+
+        auto *panel = window.infoPanel();
+        for (QTableWidget *table :
+             {panel->printInfoTable(), panel->parameterTable(), panel->colorDataTable()}) {
+            auto *filling = static_cast<fillingTable *>(table);
+            for (int row = 0; row < table->rowCount(); ++row) {
+                for (int column = 0; column < table->columnCount(); ++column) {
+                    // The print information's labels wrap whole, and all
+                    // labels in a wide window; where the row is short of
+                    // room the other labels show their text as tool tip.
+                    if (!table->item(row, column) ||
+                        (filling->isLabelCell(row, column) && size.width() < 1900 &&
+                         table != panel->printInfoTable()))
+                        continue;
+                    const QString where = QString("%1 (%2, %3) \"%4\"")
+                                              .arg(table->objectName())
+                                              .arg(row)
+                                              .arg(column)
+                                              .arg(table->item(row, column)->text());
+                    QTRY_VERIFY2(!filling->isElided(row, column), qPrintable(where));
+                }
+            }
+            // Never smaller than the smallest texts.
+            QVERIFY(filling->textScale() >= fillingTable::smallestTextScale - 0.001);
+        }
+
+        // The tree's information values are whole.
+        QTreeWidget *tree = window.measurementTree();
+        for (int row = 0; row < model->instrumentRowCount; ++row) {
+            QTreeWidgetItem *info = model->instrumentRow(row);
+            const QRect cell = tree->visualItemRect(info).intersected(tree->viewport()->rect());
+            const int valueLeft = tree->header()->sectionViewportPosition(1);
+            const int room = cell.right() - valueLeft;
+            QVERIFY2(tree->fontMetrics().horizontalAdvance(info->text(1)) <= room,
+                     qPrintable(info->text(1)));
+        }
+
+        // The row: the tables' values, the swatch's and the chart's texts
+        // have their room; 4:2:6 where the row is wide enough.
+        QSplitter *row = window.layoutPlaces()->panelRow();
+        const QList<int> sizes = row->sizes();
+        fakeColorRk *swatch = window.charts()->swatch();
+        painterLabRk *chart = window.charts()->colourChart();
+        QVERIFY2(swatch->width() >= swatch->minimumSizeHint().width(),
+                 qPrintable(QString::number(swatch->width())));
+        QVERIFY2(chart->width() >= chart->minimumSizeHint().width(),
+                 qPrintable(QString::number(chart->width())));
+        const int total = sizes[0] + sizes[1] + sizes[2];
+        const QString shares = QString("%1 %2 %3").arg(sizes[0]).arg(sizes[1]).arg(sizes[2]);
+        if (size.width() >= 1900) {
+            // The tables take their share or more; the swatch and the chart
+            // share the rest 2:6.
+            QVERIFY2(sizes[0] >= total * 4 / 12 - 2, qPrintable(shares));
+            QVERIFY2(qAbs(sizes[1] * 3 - sizes[2]) <= 6, qPrintable(shares));
+        } else {
+            QVERIFY2(sizes[2] > sizes[1], qPrintable(shares));
+        }
+        // The title whole, the names whole in three quarters of the font at
+        // the least.
+        const QFontMetrics swatchFont(swatch->font());
+        const QString title = QCoreApplication::translate("fakeColorRk", "simulation");
+        QVERIFY2(swatchFont.horizontalAdvance(title) <= swatch->width() - 20, qPrintable(title));
+        for (const QString &name : {type->text(0), sample->text(0)})
+            QVERIFY2(swatchFont.horizontalAdvance(name) * 3 / 4 <= swatch->width() - 20,
+                     qPrintable(name));
+
+        // Every chart the colour spaces give, at the chart's size in the
+        // window: every text inside the frame, none over another.
+        const QStringList spaces = {"CIE1976L*a*b*", "CIELCH", "CIELUV", "CIEXYZ", "sRGB"};
+        const QVector<ColorTriple> types = {{52.35f, 21.5f, -12.25f},
+                                            {52.35f, 24.8f, 330.3f},
+                                            {52.35f, 20.1f, -11.4f},
+                                            {41.24f, 21.26f, 1.93f},
+                                            {200, 40, 40}};
+        const QVector<ColorTriple> samples = {{49.13f, 23.75f, -9.5f},
+                                              {49.13f, 25.6f, 338.2f},
+                                              {49.13f, 22.3f, -9.1f},
+                                              {35.7f, 30.1f, 10.2f},
+                                              {10, 11, 12}};
+        for (int k = 0; k < spaces.size(); ++k) {
+            colourCoordinates data;
+            data.colorSpace = spaces[k];
+            data.type = types[k];
+            data.sample = samples[k];
+            data.sampleShown = true;
+            QImage image(chart->size(), QImage::Format_ARGB32);
+            image.fill(Qt::white);
+            QVector<QRectF> texts;
+            {
+                QPainter painter(&image);
+                painter.setFont(chart->font());
+                paintColourCoordinates(painter, image.rect(), data, chartPictures::shared(), true,
+                                       &texts);
+            }
+            image.save(
+                QString("%1/colourChart_%2_%3pt_%4.png")
+                    .arg(QDir(qEnvironmentVariable("QCM_BUILD_DIR")).filePath("tests/artifacts"))
+                    .arg(k)
+                    .arg(points)
+                    .arg(size.width()));
+            QVERIFY(texts.size() >= 3);
+            const QRectF frame(0, 0, chart->width() - 3, chart->height());
+            for (int i = 0; i < texts.size(); ++i) {
+                QVERIFY2(frame.contains(texts[i]),
+                         qPrintable(
+                             QString("%1: text %2 of %3").arg(spaces[k]).arg(i).arg(texts.size())));
+                for (int j = 0; j < i; ++j)
+                    QVERIFY2(
+                        !texts[i].intersects(texts[j]),
+                        qPrintable(QString("%1: texts %2 and %3").arg(spaces[k]).arg(j).arg(i)));
+            }
+        }
+        const QString artefacts =
+            QDir(qEnvironmentVariable("QCM_BUILD_DIR")).filePath("tests/artifacts");
+        window.grab().save(QString("%1/panelRow_%2_%3pt_%4.png")
+                               .arg(artefacts, language)
+                               .arg(points)
+                               .arg(size.width()));
+    }
+
+    // The row's sizes: the factors' shares, a squeezed child at its minimum,
+    // the earlier children first when the minimums exceed the room.
+    void sharingTheRow_data()
+    {
+        QTest::addColumn<int>("total");
+        QTest::addColumn<QVector<int>>("minimums");
+        QTest::addColumn<QList<int>>("sizes");
+        QTest::newRow("room for all")
+            << 1200 << QVector<int>{100, 50, 100} << QList<int>{400, 200, 600};
+        QTest::newRow("tables at their minimum")
+            << 1200 << QVector<int>{600, 50, 100} << QList<int>{600, 150, 450};
+        QTest::newRow("swatch at its minimum too")
+            << 800 << QVector<int>{500, 100, 100} << QList<int>{500, 100, 200};
+        QTest::newRow("minimums beyond the room")
+            << 600 << QVector<int>{500, 100, 200} << QList<int>{500, 100, 0};
+        QTest::newRow("nothing") << 0 << QVector<int>{10, 10, 10} << QList<int>{0, 0, 0};
+    }
+    void sharingTheRow()
+    {
+        QFETCH(int, total);
+        QFETCH(QVector<int>, minimums);
+        QFETCH(QList<int>, sizes);
+        QCOMPARE(mainLayout::shareByFactors(total, {4, 2, 6}, minimums), sizes);
     }
 
     void windowGrabbedInBothLanguages()

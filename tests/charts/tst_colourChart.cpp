@@ -378,14 +378,19 @@ private slots:
         QVERIFY(sameColour(image.pixel(12, 5), QColor(220, 220, 220)));
         QVERIFY(
             findText(image, swatch.font(), "simulation", QPoint(50, 15), 2, textOn::widget).found);
-        // The names at (w/2 - 30, 60) and (w/2 - 30, h - 31).
+        // The names at (w/2 - 30, 60) and (w/2 - 30, h - 31), moved left as
+        // far as they would run past the widget: every name whole.
         const QPoint nameAt[2] = {QPoint(50, 60), QPoint(50, 289)};
         for (int i = 0; i < 2; ++i) {
-            if (names[i].isEmpty())
+            if (names[i].isEmpty()) {
                 QCOMPARE(inkBox(image, QRect(0, nameAt[i].y() - 20, 160, 25), darkInk), QRect());
-            else
-                QVERIFY(
-                    findText(image, swatch.font(), names[i], nameAt[i], 2, textOn::widget).found);
+                continue;
+            }
+            const int width = QFontMetrics(swatch.font()).horizontalAdvance(names[i]);
+            const QPoint at(qMin(nameAt[i].x(), 160 - 2 - width), nameAt[i].y());
+            const textMatch name = findText(image, swatch.font(), names[i], at, 2, textOn::widget);
+            QVERIFY2(name.found, name.what());
+            QVERIFY(at.x() + width <= 160);
         }
     }
 };

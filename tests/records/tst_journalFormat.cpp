@@ -5,6 +5,7 @@
 #include "journalFormat.h"
 
 #include <QBuffer>
+#include <QDataStream>
 #include <QRgb>
 #include <QTest>
 
@@ -61,6 +62,15 @@ Record remove(int typeRow, int sampleRow, int count)
     r.typeRow = typeRow;
     r.sampleRow = sampleRow;
     r.count = count;
+    return r;
+}
+
+Record marks(int typeRow, const QByteArray &states)
+{
+    Record r;
+    r.kind = Kind::Marks;
+    r.typeRow = typeRow;
+    r.marks = states;
     return r;
 }
 
@@ -129,6 +139,69 @@ private slots:
         QCOMPARE(m.types[0].samples[0], item("Sample S002", 52, Qt::Checked));
         QCOMPARE(m.types[1].samples, QVector<ItemState>{item("Sample S001", 61)});
         QCOMPARE(m.itemCount(), 4);
+    }
+
+    // Select all or invert under one Type is one record of marks, however
+    // many Samples: it reads back as written and sets every mark, the
+    // Type's first, leaving the texts as they were.
+    void marksOfAWholeTypeAtOnce()
+    {
+        QVector<ItemState> samples;
+        QByteArray states(1, char(Qt::PartiallyChecked));
+        for (int s = 0; s < 5000; ++s) {
+            samples << item(QString("Sample S%1").arg(s + 1, 3, 10, QChar('0')), 51);
+            states += char(s % 3 == 0 ? Qt::Checked : Qt::Unchecked);
+        }
+        QVector<Record> records = {begin("/data/lot5.qcm"), insert(0, -1, item("Type T001", 50)),
+                                   insert(1, -1, item("Type T002", 60), samples), marks(1, states)};
+        const QByteArray bytes = bytesOf(records);
+        // A byte a mark, not an item record each.
+        QVERIFY2(encode(records.last()).size() < states.size() + 32,
+                 qPrintable(QString::number(encode(records.last()).size())));
+        const ReadResult read = readBytes(bytes);
+        QCOMPARE(read.records.size(), records.size());
+        QCOMPARE(read.records.last().kind, Kind::Marks);
+        QCOMPARE(read.records.last().typeRow, 1);
+        QCOMPARE(read.records.last().marks, states);
+        Measurement m;
+        QVERIFY(replay(read.records, &m));
+        QCOMPARE(m.types[0].type, item("Type T001", 50));
+        QCOMPARE(m.types[1].type, item("Type T002", 60, Qt::PartiallyChecked));
+        for (int s = 0; s < samples.size(); ++s) {
+            ItemState expected = samples[s];
+            expected.checkState = quint8(states[s + 1]);
+            QCOMPARE(m.types[1].samples[s], expected);
+        }
+        QCOMPARE(m.unsavedChanges, 3);
+
+        // A journal cut inside the record keeps the marks as they were.
+        const ReadResult torn = readBytes(bytes.left(bytes.size() - 3));
+        QCOMPARE(torn.records.size(), records.size() - 1);
+        Measurement before;
+        QVERIFY(replay(torn.records, &before));
+        for (const ItemState &sample : before.types[1].samples)
+            QCOMPARE(sample.checkState, quint8(Qt::Unchecked));
+    }
+
+    // The declared count of marks is believed only as far as the bytes go.
+    void declaredMarkCountIsCheckedAgainstTheBytes()
+    {
+        QByteArray payload;
+        {
+            QDataStream out(&payload, QIODevice::WriteOnly);
+            out << qint32(0) << quint32(0x7fffffff) << quint8(2) << quint8(0);
+        }
+        QByteArray body = QByteArray(1, char(Kind::Marks));
+        for (int shift = 24; shift >= 0; shift -= 8)
+            body += char((payload.size() >> shift) & 0xFF);
+        body += payload;
+        QByteArray bytes = "QJ" + body;
+        const quint32 crc = crc32(body);
+        for (int shift = 24; shift >= 0; shift -= 8)
+            bytes += char((crc >> shift) & 0xFF);
+        const ReadResult read = readBytes(bytesOf({begin("")}) + bytes);
+        QCOMPARE(read.records.size(), 1);
+        QCOMPARE(read.discardedBytes, qint64(bytes.size()));
     }
 
     void tornTailKeepsEveryWholeRecord()
@@ -263,6 +336,16 @@ private slots:
             << 3 << false;
         QTest::newRow("change of a missing Sample")
             << QVector<Record>{begin(""), type, change(0, 0, item("S", 1))} << 2 << false;
+        QTest::newRow("marks of a missing Type")
+            << QVector<Record>{begin(""), type, marks(1, QByteArray(1, '\2'))} << 2 << false;
+        QTest::newRow("marks for fewer Samples than the Type has")
+            << QVector<Record>{begin(""), insert(0, -1, item("T", 1), {item("S", 2)}),
+                               marks(0, QByteArray(1, '\2'))}
+            << 2 << false;
+        QTest::newRow("marks for more Samples than the Type has")
+            << QVector<Record>{begin(""), type, marks(0, QByteArray(2, '\2'))} << 2 << false;
+        QTest::newRow("a mark that is no check state")
+            << QVector<Record>{begin(""), type, marks(0, QByteArray(1, '\3'))} << 2 << false;
         QTest::newRow("a second beginning starts over")
             << QVector<Record>{begin("a"), type, begin("b")} << 3 << true;
     }
