@@ -222,6 +222,17 @@ struct historyStore::Private
         return exec(q, sql, error);
     }
 
+    // After a failure: whether the connection itself is lost (a server
+    // restarted or switched off), so that isOpen() tells the caller to open
+    // again.  An SQLite file has no connection to lose.
+    bool gone()
+    {
+        if (!postgres)
+            return false;
+        QSqlQuery q(db());
+        return !q.exec(QStringLiteral("SELECT 1"));
+    }
+
     QString connectError(const QSqlError &e) const;
     bool readVersion(int *version, QString *error);
     bool migrate(int from, QString *error);
@@ -528,15 +539,17 @@ bool historyStore::insert(const QVector<HistoryRecord> &records, QString *error)
     }
     if (records.isEmpty())
         return true;
-    if (!d->run(d->postgres ? QStringLiteral("BEGIN") : QStringLiteral("BEGIN IMMEDIATE"), &why))
-        return false;
     auto fail = [this] {
         QSqlQuery q(d->db());
         q.exec(QStringLiteral("ROLLBACK"));
         // Names added in the failed transaction are gone again.
         d->nameKeys.clear();
+        if (d->gone())
+            close();
         return false;
     };
+    if (!d->run(d->postgres ? QStringLiteral("BEGIN") : QStringLiteral("BEGIN IMMEDIATE"), &why))
+        return fail();
     QSqlQuery q(d->db());
     const QString sql = QStringLiteral(
         "INSERT INTO history_records (id, event, item_id, kind, name, type_id, type_name,"
@@ -614,8 +627,11 @@ bool historyStore::query(const HistoryFilter &filter, int offset, int limit, QVe
     q.prepare(sql);
     for (const QVariant &v : values)
         q.addBindValue(v);
-    if (!d->exec(q, &why))
+    if (!d->exec(q, &why)) {
+        if (d->gone())
+            close();
         return false;
+    }
     while (q.next()) {
         Row row;
         row.record = recordOf(q);
@@ -644,8 +660,11 @@ bool historyStore::count(const HistoryFilter &filter, qint64 *count, QString *er
     q.prepare(sql);
     for (const QVariant &v : values)
         q.addBindValue(v);
-    if (!d->exec(q, &why))
+    if (!d->exec(q, &why)) {
+        if (d->gone())
+            close();
         return false;
+    }
     if (q.next())
         *count = q.value(0).toLongLong();
     return true;
@@ -682,8 +701,11 @@ bool historyStore::samplesOf(const QVector<QUuid> &typeIds, QVector<Row> *rows, 
                   marks.join(',') + ')');
         for (int i = 0; i < n; ++i)
             q.addBindValue(idText(typeIds.at(start + i)));
-        if (!d->exec(q, &why))
+        if (!d->exec(q, &why)) {
+            if (d->gone())
+                close();
             return false;
+        }
         while (q.next()) {
             Found f;
             f.row.record = recordOf(q);
