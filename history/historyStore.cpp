@@ -230,7 +230,7 @@ struct historyStore::Private
         if (!postgres)
             return false;
         QSqlQuery q(db());
-        return !q.exec(QStringLiteral("SELECT 1"));
+        return !q.exec(QStringLiteral("SELECT 1")) || !q.next() || q.value(0).toInt() != 1;
     }
 
     QString connectError(const QSqlError &e) const;
