@@ -324,9 +324,7 @@ bool historyStore::Private::migrate(int from, QString *error)
                      "historyStore",
                      "The history database %1 has schema version %2, newer than this QCM knows "
                      "(%3); it is left as it is. Update QCM to use it.")
-                     .arg(where())
-                     .arg(version)
-                     .arg(target);
+                     .arg(where(), QString::number(version), QString::number(target));
         return fail();
     }
     const QString serial =
@@ -479,9 +477,7 @@ bool historyStore::open(QString *error)
                   "historyStore",
                   "The history database %1 has schema version %2, newer than this QCM knows "
                   "(%3); it is left as it is. Update QCM to use it.")
-                  .arg(d->where())
-                  .arg(version)
-                  .arg(schemaVersion());
+                  .arg(d->where(), QString::number(version), QString::number(schemaVersion()));
         close();
         return false;
     }
