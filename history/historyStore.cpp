@@ -64,19 +64,24 @@ const QVector<SchemaStep> &schemaSteps()
                          " port TEXT NOT NULL,"
                          " file_path TEXT NOT NULL,"
                          " origin TEXT NOT NULL)"),
+          // The record indexes hold only what entered the tree (the queries
+          // ask for nothing else) and end in seq, the tie-break of the
+          // order, so that a page is chosen from the index alone and only
+          // its rows are read from the table.
           QStringLiteral("CREATE INDEX history_records_name_time"
-                         " ON history_records (name_key, time_ms)"),
-          QStringLiteral("CREATE INDEX history_records_time ON history_records (time_ms)"),
+                         " ON history_records (name_key, time_ms, seq) WHERE event = 'entered'"),
+          QStringLiteral("CREATE INDEX history_records_time"
+                         " ON history_records (time_ms, seq) WHERE event = 'entered'"),
           QStringLiteral("CREATE INDEX history_records_station"
-                         " ON history_records (station, time_ms)"),
-          QStringLiteral("CREATE INDEX history_records_operator"
-                         " ON history_records (operator_name, time_ms)"),
+                         " ON history_records (station, time_ms, seq) WHERE event = 'entered'"),
+          QStringLiteral("CREATE INDEX history_records_operator ON history_records"
+                         " (operator_name, time_ms, seq) WHERE event = 'entered'"),
           QStringLiteral("CREATE INDEX history_records_verdict"
-                         " ON history_records (verdict, time_ms)"),
+                         " ON history_records (verdict, time_ms, seq) WHERE event = 'entered'"),
           QStringLiteral("CREATE INDEX history_records_file"
-                         " ON history_records (file_path, time_ms)"),
+                         " ON history_records (file_path, time_ms, seq) WHERE event = 'entered'"),
           QStringLiteral("CREATE INDEX history_records_type"
-                         " ON history_records (type_id, time_ms)"),
+                         " ON history_records (type_id, time_ms) WHERE event = 'entered'"),
           // Renames and deletions are few: only they are indexed by item.
           QStringLiteral("CREATE INDEX history_records_events ON history_records (item_id)"
                          " WHERE event <> 'entered'")}},
@@ -613,10 +618,15 @@ bool historyStore::query(const HistoryFilter &filter, int offset, int limit, QVe
         return false;
     }
     QVariantList values;
+    // The page is chosen first (from an index alone where the filter allows),
+    // then only its rows are read.
     const QString sql = QStringLiteral("SELECT ") + QLatin1String(recordColumns) +
-                        QLatin1String(eventColumns) + QStringLiteral(" FROM history_records r") +
+                        QLatin1String(eventColumns) +
+                        QStringLiteral(" FROM history_records r WHERE r.seq IN (SELECT r.seq FROM"
+                                       " history_records r") +
                         d->filterSql(filter, &values) +
-                        QStringLiteral(" ORDER BY r.time_ms DESC, r.seq DESC LIMIT ? OFFSET ?");
+                        QStringLiteral(" ORDER BY r.time_ms DESC, r.seq DESC LIMIT ? OFFSET ?)"
+                                       " ORDER BY r.time_ms DESC, r.seq DESC");
     values << qMax(limit, 0) << qMax(offset, 0);
     QSqlQuery q(d->db());
     q.setForwardOnly(true);
