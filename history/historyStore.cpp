@@ -242,7 +242,7 @@ struct historyStore::Private
     bool readVersion(int *version, QString *error);
     bool migrate(int from, QString *error);
     bool nameKey(const QString &name, qint64 *key, QString *error);
-    QString filterSql(const HistoryFilter &filter, QVariantList *values) const;
+    bool filterSql(const HistoryFilter &filter, QString *sql, QVariantList *values, QString *error);
 };
 
 QString historyStore::Private::connectError(const QSqlError &e) const
@@ -377,15 +377,29 @@ bool historyStore::Private::nameKey(const QString &name, qint64 *key, QString *e
     return true;
 }
 
-QString historyStore::Private::filterSql(const HistoryFilter &filter, QVariantList *values) const
+// The WHERE clause of a filter.  The Type names holding the text are looked
+// up first and named by their keys, so that the planner knows how few they
+// are (a server plans a parameterised substring match as a third of all).
+bool historyStore::Private::filterSql(const HistoryFilter &filter, QString *where,
+                                      QVariantList *values, QString *error)
 {
-    QString sql = QStringLiteral(" WHERE r.event = 'entered'");
+    QString &sql = *where;
+    sql = QStringLiteral(" WHERE r.event = 'entered'");
     if (!filter.typeName.isEmpty()) {
-        sql += postgres ? QStringLiteral(" AND r.name_key IN (SELECT id FROM history_type_names"
-                                         " WHERE strpos(folded, ?) > 0)")
-                        : QStringLiteral(" AND r.name_key IN (SELECT id FROM history_type_names"
-                                         " WHERE instr(folded, ?) > 0)");
-        *values << folded(filter.typeName);
+        QSqlQuery q(db());
+        q.setForwardOnly(true);
+        q.prepare(postgres ? QStringLiteral("SELECT id FROM history_type_names"
+                                            " WHERE strpos(folded, ?) > 0")
+                           : QStringLiteral("SELECT id FROM history_type_names"
+                                            " WHERE instr(folded, ?) > 0"));
+        q.addBindValue(folded(filter.typeName));
+        if (!exec(q, error))
+            return false;
+        QStringList keys;
+        while (q.next())
+            keys << QString::number(q.value(0).toLongLong());
+        sql += keys.isEmpty() ? QStringLiteral(" AND 1 = 0")
+                              : QStringLiteral(" AND r.name_key IN (") + keys.join(',') + ')';
     }
     if (filter.since.isValid()) {
         sql += QStringLiteral(" AND r.time_ms >= ?");
@@ -406,7 +420,7 @@ QString historyStore::Private::filterSql(const HistoryFilter &filter, QVariantLi
             *values << *value;
         }
     }
-    return sql;
+    return true;
 }
 
 historyStore::historyStore(const historyConnection &connection) : d(new Private)
@@ -620,11 +634,17 @@ bool historyStore::query(const HistoryFilter &filter, int offset, int limit, QVe
     QVariantList values;
     // The page is chosen first (from an index alone where the filter allows),
     // then only its rows are read.
+    QString where;
+    if (!d->filterSql(filter, &where, &values, &why)) {
+        if (d->gone())
+            close();
+        return false;
+    }
     const QString sql = QStringLiteral("SELECT ") + QLatin1String(recordColumns) +
                         QLatin1String(eventColumns) +
                         QStringLiteral(" FROM history_records r WHERE r.seq IN (SELECT r.seq FROM"
                                        " history_records r") +
-                        d->filterSql(filter, &values) +
+                        where +
                         QStringLiteral(" ORDER BY r.time_ms DESC, r.seq DESC LIMIT ? OFFSET ?)"
                                        " ORDER BY r.time_ms DESC, r.seq DESC");
     values << qMax(limit, 0) << qMax(offset, 0);
@@ -659,8 +679,13 @@ bool historyStore::count(const HistoryFilter &filter, qint64 *count, QString *er
         return false;
     }
     QVariantList values;
-    const QString sql =
-        QStringLiteral("SELECT COUNT(*) FROM history_records r") + d->filterSql(filter, &values);
+    QString where;
+    if (!d->filterSql(filter, &where, &values, &why)) {
+        if (d->gone())
+            close();
+        return false;
+    }
+    const QString sql = QStringLiteral("SELECT COUNT(*) FROM history_records r") + where;
     QSqlQuery q(d->db());
     q.setForwardOnly(true);
     q.prepare(sql);
