@@ -66,10 +66,10 @@ struct HistoryRecord
     QUuid typeId;
     QString typeName;
 
-    // The nine measuring conditions, in the order of the item columns 6 to
-    // 14: instrument model, illumination mode, standard light, caliber,
-    // observer, SCI/SCE, colour space, colour-difference formula, average
-    // count.
+    // The nine measuring conditions as the item columns 6 to 14 hold them
+    // (formats/itemColumns.h): light source, instrument model, caliber,
+    // light mode, colour space, colour-difference formula, illumination,
+    // observer, readings per average.
     std::array<QString, 9> conditions;
     // The reading as the instrument gave it; NaN when not known (typed in
     // another colour space).

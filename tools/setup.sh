@@ -12,6 +12,7 @@ packages=(
   qtbase5-dev qtbase5-dev-tools libqt5serialport5-dev
   qttools5-dev qttools5-dev-tools qttranslations5-l10n
   libxlsxwriter-dev zlib1g-dev
+  libqt5sql5-sqlite libqt5sql5-psql postgresql
   python3 python3-openpyxl
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
