@@ -15,6 +15,7 @@
 #include <QSettings>
 #include <QSysInfo>
 #include <QTimeZone>
+#include <QTimer>
 #include <QTreeWidget>
 
 namespace {
@@ -132,12 +133,25 @@ void historyRecorder::note(QTreeWidgetItem *item, history::Origin origin)
         m_averaging.insert(item, entry);
     else
         m_entered.append(entry);
+    scheduleFlush();
+}
+
+void historyRecorder::scheduleFlush()
+{
+    // Whichever comes first: the event loop's next turn, a paint of the
+    // tree, the loop about to wait.
+    if (m_flushScheduled)
+        return;
+    m_flushScheduled = true;
+    QTimer::singleShot(0, this, &historyRecorder::flush);
 }
 
 void historyRecorder::dataChanged(const QModelIndex &topLeft, const QModelIndex &bottomRight)
 {
     for (int row = topLeft.row(); row <= bottomRight.row(); ++row) {
         QTreeWidgetItem *item = itemAt(topLeft.sibling(row, 0));
+        if (item && m_averaging.contains(item))
+            scheduleFlush(); // perhaps its last reading
         if (!item || itemId(item).isNull())
             continue;
         if (item->text(nameColumn) == item->data(nameColumn, recordedNameRole).toString())
@@ -233,10 +247,12 @@ void historyRecorder::eventRecord(QTreeWidgetItem *item, history::Event event)
     r.event = event;
     r.itemId = itemId(item);
     m_ready.append(r);
+    scheduleFlush();
 }
 
 void historyRecorder::flush()
 {
+    m_flushScheduled = false;
     // At the end of the program the tree may go first: its items with it.
     if (!m_tree || !m_view) {
         m_entered.clear();

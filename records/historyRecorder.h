@@ -27,8 +27,8 @@ class sharedState;
 // item (its id stays in the item's data); clearing the tree for New or Open
 // is neither, and items loaded from a file or restored from the journal are
 // no entries.  The records are built when control returns to the event loop
-// (the item is then complete) and before the tree paints, and given to the
-// outbox, which has them on the disk before it returns.
+// (the item is then complete), at the latest before the tree paints, and
+// given to the outbox, which has them on the disk before it returns.
 class historyRecorder : public QObject
 {
     Q_OBJECT
@@ -74,6 +74,7 @@ private:
     void dataChanged(const QModelIndex &topLeft, const QModelIndex &bottomRight);
     void itemAboutToBeRemoved(QTreeWidgetItem *item);
     void note(QTreeWidgetItem *item, history::Origin origin);
+    void scheduleFlush();
     void enter(const Entry &entry);
     HistoryRecord describe(QTreeWidgetItem *item, history::Origin origin,
                            const QDateTime &time) const;
@@ -91,6 +92,7 @@ private:
     // Averages under way: recorded when their last reading is in.
     QHash<QTreeWidgetItem *, Entry> m_averaging;
     QVector<HistoryRecord> m_ready;
+    bool m_flushScheduled = false;
 };
 
 #endif
