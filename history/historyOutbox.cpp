@@ -246,14 +246,20 @@ private:
 
     void adoptOrphans()
     {
-        if (stopping || m_shared->folder.isEmpty())
+        QString folder, own;
+        {
+            QMutexLocker locked(&m_shared->mutex);
+            folder = m_shared->folder;
+            own = m_shared->file.fileName();
+        }
+        if (stopping || folder.isEmpty())
             return;
-        const QDir dir(m_shared->folder);
+        const QDir dir(folder);
         const QStringList names =
             dir.entryList({QStringLiteral("outbox-*.qcmh")}, QDir::Files, QDir::Name);
         for (const QString &name : names) {
             const QString path = dir.filePath(name);
-            if (QFileInfo(path) == QFileInfo(m_shared->file.fileName()))
+            if (QFileInfo(path) == QFileInfo(own))
                 continue;
             std::unique_ptr<QLockFile> lock = lockFor(path);
             if (!lock->tryLock(0))
