@@ -207,11 +207,14 @@ HistoryRecord historyRecorder::describe(QTreeWidgetItem *item, history::Origin o
         const Tolerance &tolerance = m_state->tolerance();
         const QStringList verdicts =
             judgementTexts(dE, s[0] - t[0], s[1] - t[1], s[2] - t[2], space, tolerance);
-        const QString pass = QCoreApplication::translate("judgement", "Pass");
-        bool passed = verdicts.size() == 7;
+        // The verdicts come translated: "Pass" in the words of colour/judgement.
+        static const char *const context = "judgement";
+        static const char *const passed = "Pass";
+        const QString pass = QCoreApplication::translate(context, passed);
+        bool allPass = verdicts.size() == 7;
         for (int i = 3; i < verdicts.size(); ++i)
-            passed = passed && verdicts.at(i) == pass;
-        r.verdict = passed ? QStringLiteral("Pass") : QStringLiteral("Fail");
+            allPass = allPass && verdicts.at(i) == pass;
+        r.verdict = allPass ? QStringLiteral("Pass") : QStringLiteral("Fail");
         r.tolerance = tolerance.toList();
     }
     r.time = time.toUTC();
