@@ -156,7 +156,7 @@ void historyRecorder::dataChanged(const QModelIndex &topLeft, const QModelIndex 
             continue;
         if (item->text(nameColumn) == item->data(nameColumn, recordedNameRole).toString())
             continue;
-        item->setData(nameColumn, recordedNameRole, item->text(nameColumn));
+        measurementTreeRk::setQuietData(item, recordedNameRole, item->text(nameColumn));
         eventRecord(item, history::Event::Renamed);
     }
 }
@@ -236,9 +236,9 @@ void historyRecorder::enter(const Entry &entry)
     HistoryRecord r = describe(item, entry.origin, entry.time);
     r.id = QUuid::createUuid();
     r.itemId = r.id;
-    item->setData(nameColumn, recordedNameRole, r.name);
-    item->setData(nameColumn, originRole, int(entry.origin));
-    item->setData(nameColumn, idRole, r.id);
+    measurementTreeRk::setQuietData(item, recordedNameRole, r.name);
+    measurementTreeRk::setQuietData(item, originRole, int(entry.origin));
+    measurementTreeRk::setQuietData(item, idRole, r.id);
     m_ready.append(r);
 }
 
@@ -274,7 +274,7 @@ void historyRecorder::flush()
         done.time = QDateTime::currentDateTimeUtc();
         enter(done);
     }
-    // Taken out first: recording sets the item's data, which comes back here.
+    // Taken out first: whatever a record's item announces may come back here.
     const QVector<Entry> entered = std::exchange(m_entered, {});
     for (const Entry &entry : entered)
         enter(entry);

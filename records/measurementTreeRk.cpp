@@ -5,6 +5,7 @@
 #include <QScopedValueRollback>
 #include <QScrollBar>
 #include <QSet>
+#include <QSignalBlocker>
 #include <QStyle>
 #include <QTimer>
 #include <QTreeWidget>
@@ -908,7 +909,15 @@ measurementTreeRk::originScope::~originScope()
 
 void measurementTreeRk::setRawLab(QTreeWidgetItem *item, float L, float a, float b)
 {
-    item->setData(nameColumn, rawLabRole, QVariantList{double(L), double(a), double(b)});
+    setQuietData(item, rawLabRole, QVariantList{double(L), double(a), double(b)});
+}
+
+void measurementTreeRk::setQuietData(QTreeWidgetItem *item, int role, const QVariant &value)
+{
+    // A changed item makes the model announce it, which propagates check
+    // marks and marks the measurement modified.
+    const QSignalBlocker quiet(item->treeWidget() ? item->treeWidget()->model() : nullptr);
+    item->setData(nameColumn, role, value);
 }
 
 bool measurementTreeRk::rawLab(const QTreeWidgetItem *item, double *L, double *a, double *b)

@@ -183,6 +183,10 @@ public:
     // upload, an average of readings (once complete), L*a*b* typed in,
     // launched or imported.  Kept in the item's data, never in its texts.
     static void setRawLab(QTreeWidgetItem *item, float L, float a, float b);
+    // Data of the program's own that no view shows, set without announcing
+    // a change: no check mark moves, the measurement is not modified and the
+    // journal has nothing to write.
+    static void setQuietData(QTreeWidgetItem *item, int role, const QVariant &value);
     static bool rawLab(const QTreeWidgetItem *item, double *L, double *a, double *b);
 
     // A Type and its Samples read from a file, added in one go.  `type` and

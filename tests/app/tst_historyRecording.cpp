@@ -313,21 +313,32 @@ private slots:
         QLabel *mark = window.findChild<QLabel *>("historyMark");
         QVERIFY(mark);
         QVERIFY(mark->isHidden());
-        window.addTypeItem(1, 2, 3, "Old", {});
+        QTreeWidgetItem *old = window.addTypeItem(1, 2, 3, "Old", {});
         window.addTypeItem(4, 5, 6, "Older", {});
+        // Recording leaves the marks as the user set them (one checked
+        // Sample of one leaves its Type unchecked) and the measurement as
+        // modified as it was.
+        QTreeWidgetItem *sample = window.addSampleItem(1, 2, 4, old, "S", {});
+        sample->setCheckState(nameColumn, Qt::Checked);
+        QVERIFY(window.saveFile(dir.filePath("marks.qcm")));
+        window.setCurrentFile(dir.filePath("marks.qcm"));
+        window.history()->recorder()->flush();
+        QCOMPARE(sample->checkState(nameColumn), Qt::Checked);
+        QCOMPARE(old->checkState(nameColumn), Qt::Unchecked);
+        QVERIFY(!window.isModified());
         QTRY_VERIFY2_WITH_TIMEOUT(!mark->isHidden(),
                                   qPrintable(QString("%1 wait: %2")
                                                  .arg(window.history()->outbox()->waiting())
                                                  .arg(window.history()->outbox()->failure())),
                                   replyTimeout);
-        QCOMPARE(mark->text(), QString("2 records wait"));
+        QCOMPARE(mark->text(), QString("3 records wait"));
         QVERIFY(!mark->toolTip().isEmpty());
 
         // The settings point to a history that works: the records go.
         QSettings("SoftWare Inc.", "qcm").setValue("historySqlitePath", sqlite);
         window.history()->historyConnectionChanged();
         QTRY_VERIFY_WITH_TIMEOUT(mark->isHidden(), replyTimeout);
-        QCOMPARE(stored(window).size(), 2);
+        QCOMPARE(stored(window).size(), 3);
     }
 };
 
