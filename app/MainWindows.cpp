@@ -7,6 +7,7 @@
 #include "exportCommand.h"
 #include "fastFindRk.h"
 #include "fixedSizeDialog.h"
+#include "historyKeeper.h"
 #include "infoPanelRk.h"
 #include "instrumentDisplay.h"
 #include "itemOperationsRk.h"
@@ -94,6 +95,7 @@ void MainWindows::createWidgets()
     m_panel = new infoPanelRk(m_treeModel, this);
     m_document = new measuringDocument(m_treeModel, m_state, m_serialPort, this, this);
     m_journal = new measuringJournal(m_treeModel, m_state, m_document, this);
+    m_history = new historyKeeper(m_treeModel, m_state, m_document, m_serialPort, this);
     m_export = new exportCommand(m_treeModel, m_state, this, this);
     m_layout = new mainLayout(m_serialPort, m_tree, m_panel->printInfoTable(),
                               m_panel->parameterTable(), m_panel->colorDataTable(), this);

@@ -19,6 +19,7 @@ class QSplitter;
 class QTreeWidget;
 class QTreeWidgetItem;
 class exportCommand;
+class historyKeeper;
 class chartSet;
 class averageTestRk;
 class infoPanelRk;
@@ -67,6 +68,8 @@ public:
     exportCommand *exporter() const { return m_export; }
     measurementRoad *road() const { return m_road; }
     measuringJournal *journal() const { return m_journal; }
+    // The measurement history: recorder, outbox and status-strip mark.
+    historyKeeper *history() const { return m_history; }
     // Keeps the crash-safe journal in `folder`; a journal left there by a
     // session that did not end cleanly is offered for restoring first.
     void startJournal(const QString &folder);
@@ -211,6 +214,7 @@ private:
     measurementRoad *m_road = nullptr;
     measuringDocument *m_document = nullptr;
     measuringJournal *m_journal = nullptr;
+    historyKeeper *m_history = nullptr;
     exportCommand *m_export = nullptr;
     serialPortRk *m_serialPort = nullptr;
     standardLibraryRk *m_library = nullptr;

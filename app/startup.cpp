@@ -1,6 +1,7 @@
 #include "startup.h"
 
 #include "MainWindows.h"
+#include "historyKeeper.h"
 #include "platformIntegration.h"
 #include "resourcePath.h"
 #include "splashChoice.h"
@@ -26,6 +27,8 @@ void waitPumping(int msec)
 
 void startSession(MainWindows &window, const QString &journalFolder, const QStringList &arguments)
 {
+    // Outboxes of the history wait beside the journals.
+    window.history()->start(journalFolder);
     window.startJournal(journalFolder);
     if (arguments.size() > 1)
         window.openFileAtStart(arguments.at(1));

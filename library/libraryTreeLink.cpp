@@ -43,6 +43,7 @@ QTreeWidgetItem *libraryTreeLink::launchType(measurementTreeRk *tree,
         return nullptr;
     const ColorTriple v = parseLibraryValue(data.at(2)).values;
     const QString &averageTimes = data.at(8);
+    const measurementTreeRk::originScope launched(tree, history::Origin::Library);
     // Columns 5 to 15: time, light source, model, caliber, light mode, colour
     // space, formula, illumination, observer, readings wanted and taken.
     QTreeWidgetItem *type = tree->addTypeItem(v[0], v[1], v[2], data.at(0),

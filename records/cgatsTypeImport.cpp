@@ -36,6 +36,7 @@ int cgatsTypeImport::addTypes(measurementTreeRk *tree, const CgatsReadResult &re
 {
     const QString time = importTime.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss"));
     int added = 0;
+    const measurementTreeRk::originScope imported(tree, history::Origin::Imported);
     for (const CgatsTable &table : read.tables) {
         const QStringList columns = typeColumns(table.conditions, instrumentModel, time);
         for (const CgatsColour &colour : table.colours) {

@@ -235,6 +235,7 @@ void itemOperationsRk::setAsNewType()
     if (!source)
         return;
     QTreeWidgetItem *root = m_tree->measurementRoot();
+    const measurementTreeRk::originScope setAs(m_tree, history::Origin::SetAs);
     m_tree->copyItem(source, root, measurementTreeRk::typeName(m_tree->nextItemNumber(root)));
 }
 
@@ -275,6 +276,7 @@ void itemOperationsRk::setAsSampleOfCheckedTypes()
             promptRk::information(nullptr, tr("Tips"), conditionCheck::message(mismatch));
             continue;
         }
+        const measurementTreeRk::originScope setAs(m_tree, history::Origin::SetAs);
         m_tree->copyItem(source, type, measurementTreeRk::sampleName(m_tree->nextItemNumber(type)));
     }
     disconnect(guard);
@@ -288,6 +290,7 @@ QTreeWidgetItem *itemOperationsRk::addManualType(const QVector<QString> &t)
     const QStringList columns = {
         t[3],  t[4], m_state->conditions().instrumentModel, t[5], t[6], t[7], t[8], t[9], t[10],
         t[11], t[12]};
+    const measurementTreeRk::originScope typed(m_tree, history::Origin::Typed);
     return m_tree->addTypeItem(QLocale::c().toFloat(t[0]), QLocale::c().toFloat(t[1]),
                                QLocale::c().toFloat(t[2]),
                                measurementTreeRk::typeName(m_tree->nextItemNumber(root)), columns);

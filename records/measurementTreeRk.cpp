@@ -5,6 +5,7 @@
 #include <QScopedValueRollback>
 #include <QScrollBar>
 #include <QSet>
+#include <QSignalBlocker>
 #include <QStyle>
 #include <QTimer>
 #include <QTreeWidget>
@@ -15,6 +16,7 @@
 #include <limits>
 
 #include "colorConversions.h"
+#include "colorVocabulary.h"
 #include "journalFormat.h"
 #include "measuringFile.h"
 
@@ -387,7 +389,7 @@ const QSet<int> &measurementTreeRk::takenNumbers(QTreeWidgetItem *parent, const 
 QTreeWidgetItem *measurementTreeRk::createItem(QTreeWidgetItem *parent, const QString &name,
                                                float L, float a, float b,
                                                const QStringList &valueTexts,
-                                               const QStringList &columns5to15)
+                                               const QStringList &columns5to15, bool reading)
 {
     std::array<QString, 16> texts;
     texts[nameColumn] = name;
@@ -398,6 +400,8 @@ QTreeWidgetItem *measurementTreeRk::createItem(QTreeWidgetItem *parent, const QS
     // Filled before it joins the tree, so that only the final insertion
     // reaches the check-mark propagation.
     QTreeWidgetItem *item = newItem(texts, labToColorName(L, a, b));
+    if (reading)
+        setRawLab(item, L, a, b);
     m_addingItem = true;
     parent->addChild(item);
     m_addingItem = false;
@@ -426,13 +430,22 @@ QStringList generalFormat(float v1, float v2, float v3)
             QStringLiteral("%1").arg(v3)};
 }
 
+// Values given in L*a*b* are the colour itself; in another space they are
+// no reading the history could compare.
+bool givenInLab(const QStringList &columns5to15)
+{
+    return colorSpaceIndex(columns5to15.value(colorSpaceColumn - timeColumn)) == ColorSpace::Lab;
+}
+
+const int rawLabRole = Qt::UserRole + 90;
+
 } // namespace
 
 QTreeWidgetItem *measurementTreeRk::addTypeItem(float v1, float v2, float v3, const QString &name,
                                                 const QStringList &columns5to15)
 {
-    QTreeWidgetItem *item =
-        createItem(m_root, name, v1, v2, v3, generalFormat(v1, v2, v3), columns5to15);
+    QTreeWidgetItem *item = createItem(m_root, name, v1, v2, v3, generalFormat(v1, v2, v3),
+                                       columns5to15, givenInLab(columns5to15));
     m_tree->setCurrentItem(item);
     m_tree->scrollToBottom();
     return item;
@@ -444,8 +457,8 @@ QTreeWidgetItem *measurementTreeRk::addSampleItem(float v1, float v2, float v3,
 {
     if (!isType(parentType))
         return nullptr;
-    QTreeWidgetItem *item =
-        createItem(parentType, name, v1, v2, v3, generalFormat(v1, v2, v3), columns5to15);
+    QTreeWidgetItem *item = createItem(parentType, name, v1, v2, v3, generalFormat(v1, v2, v3),
+                                       columns5to15, givenInLab(columns5to15));
     parentType->setExpanded(true);
     if (!m_scrollPendingType)
         QTimer::singleShot(0, this, &measurementTreeRk::scrollToPendingType);
@@ -477,6 +490,8 @@ QTreeWidgetItem *measurementTreeRk::addLoadedType(const std::array<QString, 16> 
                               coordinateValue(texts[value2Column]),
                               coordinateValue(texts[value3Column]));
     };
+    // What a file holds was recorded when it was measured.
+    const originScope noEntries(this, std::nullopt);
     QTreeWidgetItem *typeItem = newItem(type, swatchOf(type));
     QList<QTreeWidgetItem *> children;
     children.reserve(samples.size());
@@ -502,6 +517,8 @@ QTreeWidgetItem *measurementTreeRk::addRestoredType(const journal::TypeState &ty
         item->setCheckState(nameColumn, Qt::CheckState(state.checkState));
         return item;
     };
+    // Recorded in the session that measured them.
+    const originScope noEntries(this, std::nullopt);
     // Marks are set before the items join the tree, so nothing propagates.
     QTreeWidgetItem *typeItem = restored(type.type);
     QList<QTreeWidgetItem *> children;
@@ -585,6 +602,7 @@ QTreeWidgetItem *measurementTreeRk::copyItem(const QTreeWidgetItem *source, QTre
     // which the coordinates of another colour space no longer are.
     QTreeWidgetItem *item = newItem(texts, QString());
     item->setBackground(swatchColumn, source->background(swatchColumn));
+    item->setData(nameColumn, rawLabRole, source->data(nameColumn, rawLabRole));
     parent->addChild(item);
     if (parent == m_root) {
         m_tree->setCurrentItem(item);
@@ -887,4 +905,42 @@ void measurementTreeRk::fitNameColumn()
     for (; *it; ++it)
         widest = qMax(widest, nameWidthOf(*it));
     widenNameColumn(widest);
+}
+
+measurementTreeRk::originScope::originScope(measurementTreeRk *tree,
+                                            std::optional<history::Origin> origin)
+    : m_tree(tree), m_previous(tree ? tree->m_entryOrigin : std::nullopt)
+{
+    if (m_tree)
+        m_tree->m_entryOrigin = origin;
+}
+
+measurementTreeRk::originScope::~originScope()
+{
+    if (m_tree)
+        m_tree->m_entryOrigin = m_previous;
+}
+
+void measurementTreeRk::setRawLab(QTreeWidgetItem *item, float L, float a, float b)
+{
+    setQuietData(item, rawLabRole, QVariantList{double(L), double(a), double(b)});
+}
+
+void measurementTreeRk::setQuietData(QTreeWidgetItem *item, int role, const QVariant &value)
+{
+    // A changed item makes the model announce it, which propagates check
+    // marks and marks the measurement modified.
+    const QSignalBlocker quiet(item->treeWidget() ? item->treeWidget()->model() : nullptr);
+    item->setData(nameColumn, role, value);
+}
+
+bool measurementTreeRk::rawLab(const QTreeWidgetItem *item, double *L, double *a, double *b)
+{
+    const QVariantList lab = item->data(nameColumn, rawLabRole).toList();
+    if (lab.size() != 3)
+        return false;
+    *L = lab.at(0).toDouble();
+    *a = lab.at(1).toDouble();
+    *b = lab.at(2).toDouble();
+    return true;
 }

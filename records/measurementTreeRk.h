@@ -1,6 +1,7 @@
 #ifndef QCM_MEASUREMENTTREERK_H
 #define QCM_MEASUREMENTTREERK_H
 
+#include "historyRecord.h"
 #include "itemColumns.h"
 #include "judgement.h"
 #include "measuringConditions.h"
@@ -12,6 +13,7 @@
 #include <QVector>
 
 #include <array>
+#include <optional>
 
 class QTreeWidget;
 class QTreeWidgetItem;
@@ -152,10 +154,40 @@ public:
                                  const QStringList &columns5to15);
     QTreeWidgetItem *addSampleItem(float v1, float v2, float v3, QTreeWidgetItem *parentType,
                                    const QString &name, const QStringList &columns5to15);
-    // The same with the coordinate texts given as they are to be shown.
+    // The same with the coordinate texts given as they are to be shown;
+    // `L`, `a`, `b` are the reading as the instrument gave it (kept with the
+    // item, see rawLab) unless `reading` is false.
     QTreeWidgetItem *createItem(QTreeWidgetItem *parent, const QString &name, float L, float a,
                                 float b, const QStringList &valueTexts,
-                                const QStringList &columns5to15);
+                                const QStringList &columns5to15, bool reading = true);
+
+    // --- How items enter (the measurement history) ---------------------------
+    // How the Types and Samples added now come into the tree: Measured
+    // unless a command says otherwise for as long as an originScope of its
+    // lives; none for items that are no new readings (a file loaded, a
+    // journal restored), which the history leaves out.
+    std::optional<history::Origin> entryOrigin() const { return m_entryOrigin; }
+    class originScope
+    {
+    public:
+        originScope(measurementTreeRk *tree, std::optional<history::Origin> origin);
+        ~originScope();
+        originScope(const originScope &) = delete;
+        originScope &operator=(const originScope &) = delete;
+
+    private:
+        measurementTreeRk *m_tree;
+        std::optional<history::Origin> m_previous;
+    };
+    // The L*a*b* an item was made from, where it is known: a reading, an
+    // upload, an average of readings (once complete), L*a*b* typed in,
+    // launched or imported.  Kept in the item's data, never in its texts.
+    static void setRawLab(QTreeWidgetItem *item, float L, float a, float b);
+    // Data of the program's own that no view shows, set without announcing
+    // a change: no check mark moves, the measurement is not modified and the
+    // journal has nothing to write.
+    static void setQuietData(QTreeWidgetItem *item, int role, const QVariant &value);
+    static bool rawLab(const QTreeWidgetItem *item, double *L, double *a, double *b);
 
     // A Type and its Samples read from a file, added in one go.  `type` and
     // `samples` hold columns 0 and 2 to 15; the swatch comes from columns 2
@@ -280,6 +312,7 @@ private:
     void forgetTakenNumbers() { m_takenNumbers.clear(); }
     mutable QHash<const QTreeWidgetItem *, TakenNumbers> m_takenNumbers;
     bool m_addingItem = false;
+    std::optional<history::Origin> m_entryOrigin = history::Origin::Measured;
 };
 
 #endif

@@ -79,6 +79,7 @@ void readingRecorderRk::resetAveraging()
     m_readingCount = 0;
     m_averagedItem = nullptr;
     m_averageReadings.clear();
+    m_rawReadings.clear();
 }
 
 bool readingRecorderRk::seriesConditionsChanged() const
@@ -150,13 +151,14 @@ ColorTriple readingRecorderRk::seriesValues(float L, float a, float b) const
     return toTriple(colorSpaceValues(L, a, b, m_averagedItem->text(colorSpaceColumn)));
 }
 
-void readingRecorderRk::addReading(const ColorTriple &v)
+void readingRecorderRk::addReading(const ColorTriple &v, const ColorTriple &raw)
 {
     QTreeWidgetItem *item = m_averagedItem;
     ++m_readingCount;
     item->setText(averageCountColumn, QString::number(m_readingCount));
     emit averagedItemUpdated(item);
     m_averageReadings.append(v);
+    m_rawReadings.append(raw);
 
     // The item's own count of readings decides, not the current setting:
     // the setting may have changed since the series began.  A count that is
@@ -171,8 +173,15 @@ void readingRecorderRk::addReading(const ColorTriple &v)
             for (int i = 0; i < 3; ++i)
                 sum[i] += reading[i];
         }
+        ColorTriple rawSum = {0.0f, 0.0f, 0.0f};
+        for (const ColorTriple &reading : qAsConst(m_rawReadings)) {
+            for (int i = 0; i < 3; ++i)
+                rawSum[i] += reading[i];
+        }
         for (int i = 0; i < 3; ++i)
             shown[i] = sum[i] / float(m_readingCount);
+        const float count = float(m_rawReadings.size());
+        measurementTreeRk::setRawLab(item, rawSum[0] / count, rawSum[1] / count, rawSum[2] / count);
     }
     const QStringList texts = shownTexts(shown, true);
     for (int i = 0; i < 3; ++i)
@@ -218,7 +227,7 @@ QTreeWidgetItem *readingRecorderRk::typeReading(float L, float a, float b)
             showSeriesConditionsChanged();
             return nullptr;
         }
-        addReading(seriesValues(L, a, b));
+        addReading(seriesValues(L, a, b), {L, a, b});
         return item;
     }
     m_readingCount = 1;
@@ -231,6 +240,7 @@ QTreeWidgetItem *readingRecorderRk::typeReading(float L, float a, float b)
         m_typeAveraging = true;
         m_averagedItem = item;
         m_averageReadings = {v};
+        m_rawReadings = {{L, a, b}};
     }
     m_tree->tree()->setCurrentItem(item);
     m_tree->tree()->scrollToBottom();
@@ -261,7 +271,7 @@ QTreeWidgetItem *readingRecorderRk::sampleReading(float L, float a, float b)
                 showSeriesConditionsChanged();
                 return nullptr;
             }
-            addReading(seriesValues(L, a, b));
+            addReading(seriesValues(L, a, b), {L, a, b});
             return item;
         }
         if (!askKeepUnfinished())
@@ -279,6 +289,7 @@ QTreeWidgetItem *readingRecorderRk::sampleReading(float L, float a, float b)
         m_sampleAveraging = true;
         m_averagedItem = item;
         m_averageReadings = {v};
+        m_rawReadings = {{L, a, b}};
     }
     m_averagedType = type;
     type->setExpanded(true);

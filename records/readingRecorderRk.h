@@ -73,7 +73,8 @@ private:
     QStringList shownTexts(const ColorTriple &values, bool averaged) const;
     // A reading of the unfinished average in the coordinates of its item.
     ColorTriple seriesValues(float L, float a, float b) const;
-    void addReading(const ColorTriple &v);
+    // `raw` is the reading's L*a*b*; a complete average keeps their mean.
+    void addReading(const ColorTriple &v, const ColorTriple &raw);
     bool askKeepUnfinished();
     // The user gave up the item being averaged: it goes.
     void discardUnfinishedItem();
@@ -92,6 +93,7 @@ private:
     // when the tree removes it.
     QTreeWidgetItem *m_averagedItem = nullptr;
     QVector<ColorTriple> m_averageReadings;
+    QVector<ColorTriple> m_rawReadings;
 };
 
 #endif

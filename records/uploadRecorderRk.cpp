@@ -128,6 +128,7 @@ int uploadRecorderRk::finish()
     m_samplesMade = 0;
     QTreeWidgetItem *lastType = m_tree->lastType();
     QTreeWidgetItem *newType = nullptr;
+    const measurementTreeRk::originScope uploaded(m_tree, history::Origin::Uploaded);
     for (const Record &record : qAsConst(m_records)) {
         const QString kind = record.texts.value(kindField);
         if (kind == QLatin1String("T")) {

@@ -164,6 +164,17 @@
     </message>
 </context>
 <context>
+    <name>historyKeeper</name>
+    <message>
+        <source>%1 records wait</source>
+        <translation>%1 条记录等待上传</translation>
+    </message>
+    <message>
+        <source>Records of the measurement history wait to be sent.</source>
+        <translation>测量历史的记录正在等待发送。</translation>
+    </message>
+</context>
+<context>
     <name>instrumentDisplay</name>
     <message>
         <source>Ready</source>

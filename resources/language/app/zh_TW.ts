@@ -164,6 +164,17 @@
     </message>
 </context>
 <context>
+    <name>historyKeeper</name>
+    <message>
+        <source>%1 records wait</source>
+        <translation>%1 筆記錄等待上傳</translation>
+    </message>
+    <message>
+        <source>Records of the measurement history wait to be sent.</source>
+        <translation>測量歷史的記錄正在等待傳送。</translation>
+    </message>
+</context>
+<context>
     <name>instrumentDisplay</name>
     <message>
         <source>Ready</source>

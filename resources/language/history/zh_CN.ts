@@ -45,6 +45,29 @@
     </message>
 </context>
 <context>
+    <name>historyOutbox</name>
+    <message>
+        <source>no outbox could be had</source>
+        <translation>无法获得发件箱</translation>
+    </message>
+    <message>
+        <source>Cannot make the folder %1.</source>
+        <translation>无法创建文件夹 %1。</translation>
+    </message>
+    <message>
+        <source>QCM cannot write in the folder %1.</source>
+        <translation>QCM 无法在文件夹 %1 中写入。</translation>
+    </message>
+    <message>
+        <source>Every outbox in %1 is in use.</source>
+        <translation>%1 中的所有发件箱都在使用中。</translation>
+    </message>
+    <message>
+        <source>The history&apos;s outbox %1 cannot be written (%2).</source>
+        <translation>无法写入历史记录的发件箱 %1（%2）。</translation>
+    </message>
+</context>
+<context>
     <name>historyStore</name>
     <message>
         <source>The history database %1 could not be read or written: %2</source>
@@ -97,6 +120,13 @@
     <message>
         <source>A history record without an id cannot be stored.</source>
         <translation>没有编号的历史记录无法保存。</translation>
+    </message>
+</context>
+<context>
+    <name>historyUploader</name>
+    <message>
+        <source>The history database did not answer.</source>
+        <translation>历史数据库没有响应。</translation>
     </message>
 </context>
 </TS>

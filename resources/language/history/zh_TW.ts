@@ -45,6 +45,29 @@
     </message>
 </context>
 <context>
+    <name>historyOutbox</name>
+    <message>
+        <source>no outbox could be had</source>
+        <translation>無法取得寄件匣</translation>
+    </message>
+    <message>
+        <source>Cannot make the folder %1.</source>
+        <translation>無法建立資料夾 %1。</translation>
+    </message>
+    <message>
+        <source>QCM cannot write in the folder %1.</source>
+        <translation>QCM 無法在資料夾 %1 中寫入。</translation>
+    </message>
+    <message>
+        <source>Every outbox in %1 is in use.</source>
+        <translation>%1 中的所有寄件匣都在使用中。</translation>
+    </message>
+    <message>
+        <source>The history&apos;s outbox %1 cannot be written (%2).</source>
+        <translation>無法寫入歷史記錄的寄件匣 %1（%2）。</translation>
+    </message>
+</context>
+<context>
     <name>historyStore</name>
     <message>
         <source>The history database %1 could not be read or written: %2</source>
@@ -97,6 +120,13 @@
     <message>
         <source>A history record without an id cannot be stored.</source>
         <translation>沒有編號的歷史記錄無法儲存。</translation>
+    </message>
+</context>
+<context>
+    <name>historyUploader</name>
+    <message>
+        <source>The history database did not answer.</source>
+        <translation>歷史資料庫沒有回應。</translation>
     </message>
 </context>
 </TS>
