@@ -19,6 +19,7 @@ class QSplitter;
 class QTreeWidget;
 class QTreeWidgetItem;
 class exportCommand;
+class historyCommands;
 class chartSet;
 class averageTestRk;
 class infoPanelRk;
@@ -83,6 +84,8 @@ public:
     standardLibraryRk *libraryDialog() const { return m_library; }
     printMsgConfigRk *printInfoDialog() const { return m_printInfo; }
     printRk *reportDialog() const { return m_print; }
+    // The history database dialog and the history window, with their commands.
+    historyCommands *history() const { return m_history; }
     QSplitter *chartArea() const;
     QLabel *stateLabel() const { return m_instrument->stateLabel(); }
     QLabel *connectionLabel() const { return m_instrument->connectionLabel(); }
@@ -221,6 +224,7 @@ private:
     printMsgConfigRk *m_printInfo = nullptr;
     printRk *m_print = nullptr;
     reportCommands *m_reports = nullptr;
+    historyCommands *m_history = nullptr;
 
     setMeasurementRk *m_setMeasurement = nullptr;
     toleranceRk *m_toleranceDialog = nullptr;
