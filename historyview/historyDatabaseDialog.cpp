@@ -51,7 +51,10 @@ historyDatabaseDialog::historyDatabaseDialog(QWidget *parent)
     m_testButton->setObjectName(QStringLiteral("testButton"));
     m_okButton->setObjectName(QStringLiteral("okButton"));
     m_cancelButton->setObjectName(QStringLiteral("cancelButton"));
-    m_sqlitePath->setMinimumWidth(360);
+    m_sqlitePath->setMinimumWidth(460);
+    m_host->setMinimumWidth(220);
+    m_database->setMinimumWidth(220);
+    m_user->setMinimumWidth(190);
     m_sqlitePath->setPlaceholderText(
         QDir::toNativeSeparators(historyConnection::defaultSqlitePath()));
     m_port->setValidator(new wholeNumberValidator(lowestPort, highestPort, this));

@@ -121,8 +121,13 @@ QVariant historyTableModel::data(const QModelIndex &index, int role) const
         return QVariant();
     const historyStore::Row &row = m_rows.at(index.row());
     switch (role) {
-    case Qt::DisplayRole:
     case Qt::ToolTipRole:
+        if (index.column() == timeColumn)
+            return tr("%1 UTC; the station's zone: %2")
+                .arg(row.record.time.toUTC().toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")),
+                     row.record.timeZone.isEmpty() ? QStringLiteral("UTC") : row.record.timeZone);
+        return text(row, index.column());
+    case Qt::DisplayRole:
         return text(row, index.column());
     case Qt::TextAlignmentRole:
         if (index.column() >= value1Column && index.column() <= value3Column)

@@ -8,6 +8,7 @@
 #include "historyFixture.h"
 #include "promptRk.h"
 
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -45,9 +46,11 @@ class tst_historyDatabaseDialog : public QObject
     {
         return dialog->findChild<QLineEdit *>(name);
     }
+    // Near the left end, where a radio button's mark and text are.
     static void click(QWidget *dialog, const char *name)
     {
-        QTest::mouseClick(dialog->findChild<QAbstractButton *>(name), Qt::LeftButton);
+        QAbstractButton *button = dialog->findChild<QAbstractButton *>(name);
+        QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, button->height() / 2));
     }
     // The server fields filled as a user types them.
     static void enterServer(historyDatabaseDialog &dialog, const QString &host, const QString &port,
@@ -233,6 +236,23 @@ private slots:
                      lastText().contains("5499") && lastText().contains("does not answer"),
                  qPrintable(lastText()));
         QVERIFY(!QSettings("SoftWare Inc.", "qcm").contains("historyDriver"));
+    }
+
+    // Every text of the dialog shows whole at the size it takes.
+    void looksFinished()
+    {
+        historyDatabaseDialog dialog;
+        dialog.readSettings();
+        dialog.show();
+        QApplication::processEvents();
+        const QImage image = dialog.grab().toImage();
+        QVERIFY(!image.isNull());
+        image.save(QDir(qEnvironmentVariable("QCM_BUILD_DIR"))
+                       .filePath("tests/historyDatabaseDialog.png"));
+        for (QAbstractButton *button : dialog.findChildren<QAbstractButton *>())
+            QVERIFY2(button->width() >= button->sizeHint().width(), qPrintable(button->text()));
+        for (QLabel *label : dialog.findChildren<QLabel *>())
+            QVERIFY2(label->width() >= label->minimumSizeHint().width(), qPrintable(label->text()));
     }
 };
 

@@ -16,6 +16,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QDir>
 #include <QFile>
 #include <QItemSelectionModel>
 #include <QLabel>
@@ -361,27 +362,67 @@ private slots:
         QVERIFY(bytes.contains("\"ral 9010, reinweiß\""));
         QVERIFY(bytes.endsWith("\r\n"));
         QVERIFY(w->findChild<QLabel *>("messageLabel")->text().startsWith("7 records exported"));
+
+        // A folder that is not there: said in a box, no file left behind.
+        promptRk::setNextFileName(folder.filePath("gone/history.csv"));
+        click(w, "exportButton");
+        QCOMPARE(promptRk::history().last().kind, promptRk::Warning);
+        QVERIFY2(promptRk::history().last().text.startsWith("The history could not be exported"),
+                 qPrintable(promptRk::history().last().text));
+        QVERIFY(!QFile::exists(folder.filePath("gone/history.csv")));
     }
 
-    // At its default size every text of the window shows whole.
+    // A connection saved in "History database" reaches the open window at
+    // once and is announced for the recorder.
+    void followsTheDatabaseSetting()
+    {
+        MainWindows main;
+        historyWindow *w = openWindow(main);
+        QCOMPARE(w->total(), qint64(7));
+        QSignalSpy announced(main.history(), &historyCommands::historySettingsChanged);
+        main.action("historyDatabaseFcn")->trigger();
+        QWidget *dialog = main.findChild<QWidget *>("historyDatabaseDialog");
+        QVERIFY(dialog->isVisible());
+        auto *path = dialog->findChild<QLineEdit *>("sqlitePathEdit");
+        QCOMPARE(path->text(), QDir::toNativeSeparators(database));
+        typeInto(path, folder.filePath("other.sqlite"));
+        click(dialog, "okButton");
+        QCOMPARE(announced.count(), 1);
+        QCOMPARE(w->total(), qint64(0));
+        QCOMPARE(w->findChild<QLabel *>("pageLabel")->text(), QString("No records match."));
+        QVERIFY(QFile::exists(folder.filePath("other.sqlite")));
+    }
+
+    // At its default size every text of the window shows whole, in English
+    // and in Chinese.
     void looksFinished()
     {
         MainWindows main;
         historyWindow *w = openWindow(main);
         QCOMPARE(w->total(), qint64(7));
-        QApplication::processEvents();
-        const QImage image = w->grab().toImage();
-        QVERIFY(!image.isNull());
-        image.save(QDir(qEnvironmentVariable("QCM_BUILD_DIR")).filePath("tests/historyWindow.png"));
-        for (QPushButton *button : w->findChildren<QPushButton *>())
-            QVERIFY2(button->width() >= button->sizeHint().width(), qPrintable(button->text()));
-        for (QLabel *label : w->findChildren<QLabel *>())
-            if (!label->wordWrap() && !label->text().isEmpty())
-                QVERIFY2(label->width() >= label->sizeHint().width(), qPrintable(label->text()));
-        for (int c = 0; c < historyTableModel::fileColumn; ++c)
-            QVERIFY2(w->table()->columnWidth(c) >=
-                         w->table()->fontMetrics().horizontalAdvance(cell(w, 0, c)),
-                     qPrintable(cell(w, 0, c)));
+        for (const QString language : {"en", "zh_CN"}) {
+            if (language == "zh_CN")
+                main.SimplifyFcn();
+            QApplication::processEvents();
+            const QImage image = w->grab().toImage();
+            QVERIFY(!image.isNull());
+            image.save(QDir(qEnvironmentVariable("QCM_BUILD_DIR"))
+                           .filePath("tests/historyWindow_" + language + ".png"));
+            for (QPushButton *button : w->findChildren<QPushButton *>())
+                QVERIFY2(button->width() >= button->sizeHint().width(), qPrintable(button->text()));
+            for (QLabel *label : w->findChildren<QLabel *>())
+                if (!label->wordWrap() && !label->text().isEmpty())
+                    QVERIFY2(label->width() >= label->sizeHint().width(),
+                             qPrintable(label->text()));
+            for (int c = 0; c < historyTableModel::fileColumn; ++c)
+                QVERIFY2(w->table()->columnWidth(c) >=
+                             w->table()->fontMetrics().horizontalAdvance(cell(w, 0, c)),
+                         qPrintable(cell(w, 0, c)));
+        }
+        QCOMPARE(w->windowTitle(), QString("测量历史"));
+        QCOMPARE(w->findChild<QLabel *>("pageLabel")->text(), QString("第 1 至 7 条，共 7 条"));
+        QCOMPARE(w->model()->headerData(historyTableModel::verdictColumn, Qt::Horizontal),
+                 QVariant("判定"));
     }
 };
 

@@ -374,6 +374,10 @@
         <source>Measuring file</source>
         <translation>測量檔案</translation>
     </message>
+    <message>
+        <source>%1 UTC; the station&apos;s zone: %2</source>
+        <translation>%1 UTC；工作站時區：%2</translation>
+    </message>
 </context>
 <context>
     <name>historyWindow</name>
