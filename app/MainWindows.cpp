@@ -132,8 +132,8 @@ void MainWindows::addCommands()
     m_actions->addCommands(settingCommands(m_state, m_setMeasurement, m_toleranceDialog,
                                            m_averageDialog, m_whiteYellow));
     m_actions->addCommands(instrumentDataCommands(m_uploader, m_writeT, m_state));
-    m_history = new historyCommands(m_treeModel, m_document, this);
-    m_actions->addCommands(m_history->commands());
+    m_historyView = new historyCommands(m_treeModel, m_document, this);
+    m_actions->addCommands(m_historyView->commands());
     m_actions->build([this](const QString &code) { switchLanguage(code); });
     for (QAction *recent : m_actions->recentFileActions())
         connect(recent, &QAction::triggered, m_document,

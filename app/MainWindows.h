@@ -85,7 +85,7 @@ public:
     printMsgConfigRk *printInfoDialog() const { return m_printInfo; }
     printRk *reportDialog() const { return m_print; }
     // The history database dialog and the history window, with their commands.
-    historyCommands *history() const { return m_history; }
+    historyCommands *historyView() const { return m_historyView; }
     QSplitter *chartArea() const;
     QLabel *stateLabel() const { return m_instrument->stateLabel(); }
     QLabel *connectionLabel() const { return m_instrument->connectionLabel(); }
@@ -224,7 +224,7 @@ private:
     printMsgConfigRk *m_printInfo = nullptr;
     printRk *m_print = nullptr;
     reportCommands *m_reports = nullptr;
-    historyCommands *m_history = nullptr;
+    historyCommands *m_historyView = nullptr;
 
     setMeasurementRk *m_setMeasurement = nullptr;
     toleranceRk *m_toleranceDialog = nullptr;

@@ -104,7 +104,7 @@ class tst_historyWindow : public QObject
     static historyWindow *openWindow(MainWindows &main)
     {
         main.action("historyWindowFcn")->trigger();
-        historyWindow *w = main.history()->window();
+        historyWindow *w = main.historyView()->window();
         return w;
     }
     static void click(QWidget *w, const char *name)
@@ -233,7 +233,7 @@ private slots:
         QVERIFY(fill(database, many));
 
         MainWindows main;
-        historyWindow *w = main.history()->window();
+        historyWindow *w = main.historyView()->window();
         w->setPageSize(1000);
         typeInto(w->findChild<QLineEdit *>("typeEdit"), "lot 77");
         openWindow(main);
@@ -325,7 +325,7 @@ private slots:
     void exportsTheWholeAnswer()
     {
         MainWindows main;
-        historyWindow *w = main.history()->window();
+        historyWindow *w = main.historyView()->window();
         w->setPageSize(3);
         openWindow(main);
         QCOMPARE(w->total(), qint64(7));
@@ -379,7 +379,7 @@ private slots:
         MainWindows main;
         historyWindow *w = openWindow(main);
         QCOMPARE(w->total(), qint64(7));
-        QSignalSpy announced(main.history(), &historyCommands::historySettingsChanged);
+        QSignalSpy announced(main.historyView(), &historyCommands::historySettingsChanged);
         main.action("historyDatabaseFcn")->trigger();
         QWidget *dialog = main.findChild<QWidget *>("historyDatabaseDialog");
         QVERIFY(dialog->isVisible());
