@@ -9,11 +9,6 @@ namespace {
 
 const int defaultPort = 5432;
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("historyConnection", text);
-}
-
 QString decoded(const QString &part)
 {
     return QUrl::fromPercentEncoding(part.toUtf8());
@@ -42,13 +37,17 @@ bool splitHostPort(const QString &text, QString *host, int *port, QString *error
     if (text.startsWith('[')) {
         const int close = text.indexOf(']');
         if (close < 0) {
-            *error = tr("The server address \"%1\" lacks its closing \"]\".").arg(text);
+            *error = QCoreApplication::translate(
+                         "historyConnection", "The server address \"%1\" lacks its closing \"]\".")
+                         .arg(text);
             return false;
         }
         *host = text.mid(1, close - 1);
         const QString rest = text.mid(close + 1);
         if (!rest.isEmpty() && !rest.startsWith(':')) {
-            *error = tr("Unexpected text after the server address \"%1\".").arg(text);
+            *error = QCoreApplication::translate("historyConnection",
+                                                 "Unexpected text after the server address \"%1\".")
+                         .arg(text);
             return false;
         }
         portText = rest.mid(1);
@@ -68,7 +67,9 @@ bool splitHostPort(const QString &text, QString *host, int *port, QString *error
         digits = digits && c >= '0' && c <= '9';
     const int value = digits && portText.size() <= 5 ? portText.toInt() : 0;
     if (value < 1 || value > 65535) {
-        *error = tr("The port \"%1\" is not a number from 1 to 65535.").arg(portText.trimmed());
+        *error = QCoreApplication::translate("historyConnection",
+                                             "The port \"%1\" is not a number from 1 to 65535.")
+                     .arg(portText.trimmed());
         return false;
     }
     *port = value;
@@ -79,18 +80,25 @@ bool parsePostgres(const QString &text, int schemeLength, historyConnection *out
 {
     const QString rest = text.mid(schemeLength);
     if (rest.contains('?') || rest.contains('#')) {
-        *error = tr("Connection options after \"?\" are not taken; the password belongs in "
-                    "~/.pgpass or PGPASSWORD, never in QCM's settings.");
+        *error = QCoreApplication::translate(
+            "historyConnection",
+            "Connection options after \"?\" are not taken; the password belongs in "
+            "~/.pgpass or PGPASSWORD, never in QCM's settings.");
         return false;
     }
     const int slash = rest.indexOf('/');
     const QString database = slash < 0 ? QString() : rest.mid(slash + 1);
     if (database.isEmpty()) {
-        *error = tr("\"%1\" names no database: write postgresql://host/database.").arg(text);
+        *error =
+            QCoreApplication::translate(
+                "historyConnection", "\"%1\" names no database: write postgresql://host/database.")
+                .arg(text);
         return false;
     }
     if (database.contains('/')) {
-        *error = tr("The database name \"%1\" holds a \"/\".").arg(database);
+        *error = QCoreApplication::translate("historyConnection",
+                                             "The database name \"%1\" holds a \"/\".")
+                     .arg(database);
         return false;
     }
     QString authority = rest.left(slash);
@@ -99,13 +107,16 @@ bool parsePostgres(const QString &text, int schemeLength, historyConnection *out
     if (at >= 0) {
         const QString userInfo = authority.left(at);
         if (userInfo.contains(':')) {
-            *error = tr("A password does not belong in the connection text; keep it in "
-                        "~/.pgpass or PGPASSWORD.");
+            *error = QCoreApplication::translate(
+                "historyConnection",
+                "A password does not belong in the connection text; keep it in "
+                "~/.pgpass or PGPASSWORD.");
             return false;
         }
         user = decoded(userInfo);
         if (user.isEmpty()) {
-            *error = tr("The user name before \"@\" is empty.");
+            *error = QCoreApplication::translate("historyConnection",
+                                                 "The user name before \"@\" is empty.");
             return false;
         }
         authority = authority.mid(at + 1);
@@ -128,13 +139,15 @@ bool historyConnection::fromText(const QString &text, historyConnection *connect
     QString reason;
     int schemeLength = 0;
     if (trimmed.isEmpty()) {
-        reason = tr("No history database is named.");
+        reason = QCoreApplication::translate("historyConnection", "No history database is named.");
     } else if (startsWithScheme(trimmed, &schemeLength)) {
         if (parsePostgres(trimmed, schemeLength, connection, &reason))
             return true;
     } else if (trimmed.contains(QLatin1String("://"))) {
-        reason = tr("\"%1\" is neither a PostgreSQL connection (postgresql://host/database) nor "
-                    "a file.")
+        reason = QCoreApplication::translate(
+                     "historyConnection",
+                     "\"%1\" is neither a PostgreSQL connection (postgresql://host/database) nor "
+                     "a file.")
                      .arg(trimmed);
     } else {
         historyConnection c;

@@ -16,11 +16,6 @@
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("historyStore", text);
-}
-
 // One step of the schema: the statements that bring a database from the
 // version before it to its own.  A later version of QCM appends a step and
 // never edits one that was released, since stations may stand at any step.
@@ -207,7 +202,8 @@ struct historyStore::Private
     {
         if (q.exec(sql))
             return true;
-        *error = tr("The history database %1 could not be read or written: %2")
+        *error = QCoreApplication::translate(
+                     "historyStore", "The history database %1 could not be read or written: %2")
                      .arg(where(), q.lastError().text().trimmed());
         return false;
     }
@@ -215,7 +211,8 @@ struct historyStore::Private
     {
         if (q.exec())
             return true;
-        *error = tr("The history database %1 could not be read or written: %2")
+        *error = QCoreApplication::translate(
+                     "historyStore", "The history database %1 could not be read or written: %2")
                      .arg(where(), q.lastError().text().trimmed());
         return false;
     }
@@ -223,6 +220,17 @@ struct historyStore::Private
     {
         QSqlQuery q(db());
         return exec(q, sql, error);
+    }
+
+    // After a failure: whether the connection itself is lost (a server
+    // restarted or switched off), so that isOpen() tells the caller to open
+    // again.  An SQLite file has no connection to lose.
+    bool gone()
+    {
+        if (!postgres)
+            return false;
+        QSqlQuery q(db());
+        return !q.exec(QStringLiteral("SELECT 1")) || !q.next() || q.value(0).toInt() != 1;
     }
 
     QString connectError(const QSqlError &e) const;
@@ -237,19 +245,26 @@ QString historyStore::Private::connectError(const QSqlError &e) const
     const QString detail = e.text().trimmed();
     const QString text = detail.toLower();
     if (!postgres)
-        return tr("The history file %1 cannot be opened: %2").arg(where(), detail);
+        return QCoreApplication::translate("historyStore",
+                                           "The history file %1 cannot be opened: %2")
+            .arg(where(), detail);
     if (text.contains(QLatin1String("database \"")) &&
         text.contains(QLatin1String("does not exist")))
-        return tr("The server has no database \"%1\"; create it first (see README).")
+        return QCoreApplication::translate(
+                   "historyStore",
+                   "The server has no database \"%1\"; create it first (see README).")
             .arg(connection.database);
     if (text.contains(QLatin1String("authentication")) ||
         text.contains(QLatin1String("password")) || text.contains(QLatin1String("role \"")) ||
         text.contains(QLatin1String("pg_hba.conf")) ||
         text.contains(QLatin1String("permission denied")))
-        return tr("The server refused user \"%1\" (authentication failed): %2")
+        return QCoreApplication::translate(
+                   "historyStore", "The server refused user \"%1\" (authentication failed): %2")
             .arg(connection.user.isEmpty() ? qEnvironmentVariable("USER") : connection.user,
                  detail);
-    return tr("The history server %1 does not answer (is it running?): %2").arg(where(), detail);
+    return QCoreApplication::translate("historyStore",
+                                       "The history server %1 does not answer (is it running?): %2")
+        .arg(where(), detail);
 }
 
 bool historyStore::Private::readVersion(int *version, QString *error)
@@ -264,9 +279,11 @@ bool historyStore::Private::readVersion(int *version, QString *error)
     if (!q.exec(exists)) {
         // SQLITE_NOTADB: the file holds something else.
         if (!postgres && q.lastError().nativeErrorCode() == QLatin1String("26"))
-            *error = tr("%1 is not a database file.").arg(where());
+            *error = QCoreApplication::translate("historyStore", "%1 is not a database file.")
+                         .arg(where());
         else
-            *error = tr("The history database %1 could not be read: %2")
+            *error = QCoreApplication::translate("historyStore",
+                                                 "The history database %1 could not be read: %2")
                          .arg(where(), q.lastError().text().trimmed());
         return false;
     }
@@ -303,8 +320,10 @@ bool historyStore::Private::migrate(int from, QString *error)
     version = qMax(version, 0);
     const int target = historyStore::schemaVersion();
     if (version > target) {
-        *error = tr("The history database %1 has schema version %2, newer than this QCM knows "
-                    "(%3); it is left as it is. Update QCM to use it.")
+        *error = QCoreApplication::translate(
+                     "historyStore",
+                     "The history database %1 has schema version %2, newer than this QCM knows "
+                     "(%3); it is left as it is. Update QCM to use it.")
                      .arg(where())
                      .arg(version)
                      .arg(target);
@@ -345,7 +364,9 @@ bool historyStore::Private::nameKey(const QString &name, qint64 *key, QString *e
     if (!exec(q, error))
         return false;
     if (!q.next()) {
-        *error = tr("The history database %1 lost the Type name \"%2\".").arg(where(), name);
+        *error = QCoreApplication::translate("historyStore",
+                                             "The history database %1 lost the Type name \"%2\".")
+                     .arg(where(), name);
         return false;
     }
     *key = q.value(0).toLongLong();
@@ -407,8 +428,11 @@ bool historyStore::open(QString *error)
         QSqlDatabase db = QSqlDatabase::addDatabase(
             d->postgres ? QStringLiteral("QPSQL") : QStringLiteral("QSQLITE"), d->name);
         if (!db.isValid()) {
-            why = d->postgres ? tr("The PostgreSQL driver of Qt (QPSQL) is not installed.")
-                              : tr("The SQLite driver of Qt (QSQLITE) is not installed.");
+            why = d->postgres
+                      ? QCoreApplication::translate(
+                            "historyStore", "The PostgreSQL driver of Qt (QPSQL) is not installed.")
+                      : QCoreApplication::translate(
+                            "historyStore", "The SQLite driver of Qt (QSQLITE) is not installed.");
             db = QSqlDatabase();
             QSqlDatabase::removeDatabase(d->name);
             return false;
@@ -451,8 +475,10 @@ bool historyStore::open(QString *error)
         return false;
     }
     if (version > schemaVersion()) {
-        why = tr("The history database %1 has schema version %2, newer than this QCM knows "
-                 "(%3); it is left as it is. Update QCM to use it.")
+        why = QCoreApplication::translate(
+                  "historyStore",
+                  "The history database %1 has schema version %2, newer than this QCM knows "
+                  "(%3); it is left as it is. Update QCM to use it.")
                   .arg(d->where())
                   .arg(version)
                   .arg(schemaVersion());
@@ -501,26 +527,29 @@ bool historyStore::insert(const QVector<HistoryRecord> &records, QString *error)
     QString ignored;
     QString &why = error ? *error : ignored;
     if (!d->open) {
-        why = tr("The history database is not open.");
+        why = QCoreApplication::translate("historyStore", "The history database is not open.");
         return false;
     }
     for (const HistoryRecord &r : records) {
         if (r.id.isNull()) {
-            why = tr("A history record without an id cannot be stored.");
+            why = QCoreApplication::translate("historyStore",
+                                              "A history record without an id cannot be stored.");
             return false;
         }
     }
     if (records.isEmpty())
         return true;
-    if (!d->run(d->postgres ? QStringLiteral("BEGIN") : QStringLiteral("BEGIN IMMEDIATE"), &why))
-        return false;
     auto fail = [this] {
         QSqlQuery q(d->db());
         q.exec(QStringLiteral("ROLLBACK"));
         // Names added in the failed transaction are gone again.
         d->nameKeys.clear();
+        if (d->gone())
+            close();
         return false;
     };
+    if (!d->run(d->postgres ? QStringLiteral("BEGIN") : QStringLiteral("BEGIN IMMEDIATE"), &why))
+        return fail();
     QSqlQuery q(d->db());
     const QString sql = QStringLiteral(
         "INSERT INTO history_records (id, event, item_id, kind, name, type_id, type_name,"
@@ -530,7 +559,8 @@ bool historyStore::insert(const QVector<HistoryRecord> &records, QString *error)
         " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?,"
         " ?, ?, ?, ?, ?, ?, ?, ?, ?, ?) ON CONFLICT (id) DO NOTHING");
     if (!q.prepare(sql)) {
-        why = tr("The history database %1 could not be read or written: %2")
+        why = QCoreApplication::translate(
+                  "historyStore", "The history database %1 could not be read or written: %2")
                   .arg(d->where(), q.lastError().text().trimmed());
         return fail();
     }
@@ -583,7 +613,7 @@ bool historyStore::query(const HistoryFilter &filter, int offset, int limit, QVe
     QString &why = error ? *error : ignored;
     rows->clear();
     if (!d->open) {
-        why = tr("The history database is not open.");
+        why = QCoreApplication::translate("historyStore", "The history database is not open.");
         return false;
     }
     QVariantList values;
@@ -597,8 +627,11 @@ bool historyStore::query(const HistoryFilter &filter, int offset, int limit, QVe
     q.prepare(sql);
     for (const QVariant &v : values)
         q.addBindValue(v);
-    if (!d->exec(q, &why))
+    if (!d->exec(q, &why)) {
+        if (d->gone())
+            close();
         return false;
+    }
     while (q.next()) {
         Row row;
         row.record = recordOf(q);
@@ -616,7 +649,7 @@ bool historyStore::count(const HistoryFilter &filter, qint64 *count, QString *er
     QString &why = error ? *error : ignored;
     *count = 0;
     if (!d->open) {
-        why = tr("The history database is not open.");
+        why = QCoreApplication::translate("historyStore", "The history database is not open.");
         return false;
     }
     QVariantList values;
@@ -627,8 +660,11 @@ bool historyStore::count(const HistoryFilter &filter, qint64 *count, QString *er
     q.prepare(sql);
     for (const QVariant &v : values)
         q.addBindValue(v);
-    if (!d->exec(q, &why))
+    if (!d->exec(q, &why)) {
+        if (d->gone())
+            close();
         return false;
+    }
     if (q.next())
         *count = q.value(0).toLongLong();
     return true;
@@ -640,7 +676,7 @@ bool historyStore::samplesOf(const QVector<QUuid> &typeIds, QVector<Row> *rows, 
     QString &why = error ? *error : ignored;
     rows->clear();
     if (!d->open) {
-        why = tr("The history database is not open.");
+        why = QCoreApplication::translate("historyStore", "The history database is not open.");
         return false;
     }
     struct Found
@@ -665,8 +701,11 @@ bool historyStore::samplesOf(const QVector<QUuid> &typeIds, QVector<Row> *rows, 
                   marks.join(',') + ')');
         for (int i = 0; i < n; ++i)
             q.addBindValue(idText(typeIds.at(start + i)));
-        if (!d->exec(q, &why))
+        if (!d->exec(q, &why)) {
+            if (d->gone())
+                close();
             return false;
+        }
         while (q.next()) {
             Found f;
             f.row.record = recordOf(q);

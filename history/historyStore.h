@@ -37,6 +37,8 @@ public:
     // False with a plain reason: server down, authentication, no such
     // database, a schema too new, a file that is no database.
     bool open(QString *error);
+    // False again once a failure turned out to be a lost connection (a
+    // server restarted or gone): open() once more to go on.
     bool isOpen() const;
     void close();
 

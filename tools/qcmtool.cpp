@@ -12,6 +12,7 @@
 #include "colorVocabulary.h"
 #include "judgement.h"
 #include "qcmtoolFiles.h"
+#include "qcmtoolHistory.h"
 #include "shownNumber.h"
 #include "whiteness.h"
 
@@ -73,6 +74,17 @@ const char kUsage[] =
     "      CSV guards texts like the export's, --raw keeps them exact\n"
     "  library --from-cgats IN.txt OUT.scl\n"
     "      the colours of a CGATS file as a new library file\n"
+    "  history [--db FILE|postgresql://[user@]host[:port]/database] [--type NAME]\n"
+    "          [--since DATE] [--until DATE] [--station S] [--operator O]\n"
+    "          [--verdict pass|fail] [--file PATH] [--limit N] [--csv [--raw] | --json]\n"
+    "      the measurement history, newest first: the Types and Samples whose\n"
+    "      Type name holds NAME (any case), measured from --since up to --until\n"
+    "      (a date such as 2026-03-01 is a whole day in UTC, --until included;\n"
+    "      or an ISO 8601 time), at a station, by an operator, with a verdict,\n"
+    "      into a measuring file.  Without --db, the history QCM is set to use.\n"
+    "      Text by default, CSV (guarded like the export's) or JSON with every\n"
+    "      field, times in ISO 8601 UTC.  --limit 0 writes every match (default\n"
+    "      1000).  The password of a server comes from ~/.pgpass or PGPASSWORD.\n"
     "\n"
     "A damaged file is shown or exported as far as it could be read; what was\n"
     "lost is said on standard error and the exit code is 3.  So are records\n"
@@ -300,6 +312,8 @@ int main(int argc, char **argv)
         rc = exportCommand(n, args);
     else if (std::strcmp(command, "library") == 0)
         rc = libraryCommand(n, args);
+    else if (std::strcmp(command, "history") == 0)
+        rc = historyCommand(n, args);
     else {
         fail(std::string("unknown command '") + command + "'; try qcmtool --help");
         return 1;

@@ -638,6 +638,7 @@ private slots:
         // The open connection now fails plainly; a new one says the server is away.
         QVERIFY(!store.insert({typeRecord("During", utc(2))}, &error));
         QVERIFY(!error.isEmpty());
+        QVERIFY2(!store.isOpen(), qPrintable(error)); // the caller learns to open again
         historyStore other(connection);
         QVERIFY(!other.open(&error));
         QVERIFY2(error.contains("does not answer"), qPrintable(error));

@@ -78,8 +78,8 @@ private slots:
     void everyTextIsTranslated_data()
     {
         QTest::addColumn<QString>("folder");
-        for (const char *folder : {"app", "colour", "instrument", "records", "charts", "library",
-                                   "reports", "dialogs", "prompt"})
+        for (const char *folder : {"app", "colour", "history", "instrument", "records", "charts",
+                                   "library", "reports", "dialogs", "prompt"})
             QTest::newRow(folder) << QString::fromLatin1(folder);
     }
     void everyTextIsTranslated()
