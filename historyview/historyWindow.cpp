@@ -109,9 +109,9 @@ historyWindow::historyWindow(measurementTreeRk *tree, measuringDocument *documen
       m_stationEdit(namedEdit("stationEdit")), m_operatorLabel(new QLabel),
       m_operatorEdit(namedEdit("operatorEdit")), m_verdictLabel(new QLabel),
       m_verdictBox(new QComboBox), m_fileLabel(new QLabel), m_fileEdit(namedEdit("fileEdit")),
-      m_searchButton(namedButton("searchButton")), m_table(new QTableView),
-      m_previousButton(namedButton("previousButton")), m_pageLabel(new QLabel),
-      m_nextButton(namedButton("nextButton")), m_message(new QLabel),
+      m_fileButton(namedButton("fileButton")), m_searchButton(namedButton("searchButton")),
+      m_table(new QTableView), m_previousButton(namedButton("previousButton")),
+      m_pageLabel(new QLabel), m_nextButton(namedButton("nextButton")), m_message(new QLabel),
       m_openButton(namedButton("openButton")), m_exportButton(namedButton("exportButton")),
       m_closeButton(namedButton("closeButton"))
 {
@@ -153,7 +153,8 @@ historyWindow::historyWindow(measurementTreeRk *tree, measuringDocument *documen
     filters->addWidget(m_verdictLabel, 1, 4);
     filters->addWidget(m_verdictBox, 1, 5);
     filters->addWidget(m_fileLabel, 2, 0);
-    filters->addWidget(m_fileEdit, 2, 1, 1, 5);
+    filters->addWidget(m_fileEdit, 2, 1, 1, 4);
+    filters->addWidget(m_fileButton, 2, 5);
     filters->addWidget(m_searchButton, 2, 7);
     filters->setColumnStretch(1, 2);
     filters->setColumnStretch(3, 2);
@@ -181,6 +182,7 @@ historyWindow::historyWindow(measurementTreeRk *tree, measuringDocument *documen
     connect(m_nextButton, &QPushButton::clicked, this, &historyWindow::nextPageFcn);
     connect(m_openButton, &QPushButton::clicked, this, &historyWindow::openFcn);
     connect(m_exportButton, &QPushButton::clicked, this, &historyWindow::exportFcn);
+    connect(m_fileButton, &QPushButton::clicked, this, &historyWindow::chooseFileFcn);
     connect(m_closeButton, &QPushButton::clicked, this, &QWidget::close);
 
     showMessage(QString(), false);
@@ -264,11 +266,11 @@ void historyWindow::searchFcn()
 
 void historyWindow::showPage(int page)
 {
-    if (!m_store)
-        return;
     QVector<historyStore::Row> rows;
     QString error;
-    if (!m_store->query(m_filter, page * m_pageSize, m_pageSize, &rows, &error)) {
+    // A server restarted meanwhile is connected to again.
+    if (!ensureOpen(&error) ||
+        !m_store->query(m_filter, page * m_pageSize, m_pageSize, &rows, &error)) {
         showMessage(tr("The history cannot be read: %1").arg(error), true);
         return;
     }
@@ -386,7 +388,7 @@ void historyWindow::openFcn()
 
 void historyWindow::exportFcn()
 {
-    if (!m_store || m_total == 0)
+    if (m_total == 0)
         return;
     const QString path = promptRk::getSaveFileName(this, tr("Export CSV"), QDir::homePath(),
                                                    tr("CSV files (*.csv)"), QStringLiteral(".csv"));
@@ -395,15 +397,16 @@ void historyWindow::exportFcn()
     QApplication::setOverrideCursor(Qt::WaitCursor);
     QString error;
     qint64 written = 0;
-    const bool ok = historyCsv::exportFile(
-        path, m_store.get(), m_filter, m_pageSize,
-        [&written](qint64 count) {
-            written = count;
-            // Painting goes on while pages are read.
-            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-            return true;
-        },
-        &error);
+    const bool ok = ensureOpen(&error) &&
+                    historyCsv::exportFile(
+                        path, m_store.get(), m_filter, m_pageSize,
+                        [&written](qint64 count) {
+                            written = count;
+                            // Painting goes on while pages are read.
+                            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+                            return true;
+                        },
+                        &error);
     QApplication::restoreOverrideCursor();
     if (!ok) {
         promptRk::warning(this, tr("QCM"),
@@ -413,6 +416,16 @@ void historyWindow::exportFcn()
     }
     showMessage(tr("%1 records exported to %2.").arg(written).arg(QDir::toNativeSeparators(path)),
                 false);
+}
+
+void historyWindow::chooseFileFcn()
+{
+    const QString path = promptRk::getOpenFileName(this, tr("Measuring file"), m_fileEdit->text(),
+                                                   tr("Measuring files (*.qcm)"));
+    if (path.isEmpty())
+        return;
+    m_fileEdit->setText(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()));
+    searchFcn();
 }
 
 void historyWindow::showEvent(QShowEvent *event)
@@ -430,6 +443,10 @@ void historyWindow::retranslate()
     m_sinceCheck->setText(tr("From"));
     m_untilCheck->setText(tr("To"));
     m_stationLabel->setText(tr("Station:"));
+    m_stationEdit->setPlaceholderText(tr("the whole name"));
+    m_operatorEdit->setPlaceholderText(tr("the whole name"));
+    m_fileEdit->setPlaceholderText(tr("the whole path"));
+    m_fileButton->setText(tr("Choose…"));
     m_operatorLabel->setText(tr("Operator:"));
     m_verdictLabel->setText(tr("Verdict:"));
     m_verdictBox->setItemText(0, tr("Any"));

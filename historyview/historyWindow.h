@@ -63,6 +63,8 @@ public slots:
     // measurement, after "save changes?".
     void openFcn();
     void exportFcn();
+    // Chooses the measuring file to filter by.
+    void chooseFileFcn();
 
 signals:
     void measurementOpenedSignal(int types, int samples);
@@ -101,6 +103,7 @@ private:
     QComboBox *m_verdictBox;
     QLabel *m_fileLabel;
     QLineEdit *m_fileEdit;
+    QPushButton *m_fileButton;
     QPushButton *m_searchButton;
     QTableView *m_table;
     QPushButton *m_previousButton;

@@ -147,6 +147,7 @@ private slots:
         white = type("ral 9010, reinweiß", utc(10, 8), "line2");
         green = type("=Green 6018", utc(20, 8), "line2");
         green.operatorName = "Ben";
+        green.filePath = "/lab/lot6.qcm";
         HistoryRecord renamed;
         renamed.id = QUuid::createUuid();
         renamed.event = history::Event::Renamed;
@@ -212,6 +213,18 @@ private slots:
         click(w, "searchButton");
         QCOMPARE(w->total(), qint64(2));
         QCOMPARE(w->findChild<QLabel *>("pageLabel")->text(), QString("Records 1 to 2 of 2"));
+
+        // The measuring file, chosen in a file dialog.
+        typeInto(w->findChild<QLineEdit *>("operatorEdit"), "");
+        promptRk::setNextFileName("/lab/lot6.qcm");
+        click(w, "fileButton");
+        QCOMPARE(w->total(), qint64(2));
+        QCOMPARE(cell(w, 1, historyTableModel::nameColumn), QString("=Green 6018"));
+        QCOMPARE(cell(w, 1, historyTableModel::fileColumn), QString("/lab/lot6.qcm"));
+        typeInto(w->findChild<QLineEdit *>("fileEdit"), "/lab/lot5.qcm");
+        click(w, "searchButton");
+        QCOMPARE(w->total(), qint64(5));
+        typeInto(w->findChild<QLineEdit *>("fileEdit"), "");
 
         typeInto(w->findChild<QLineEdit *>("operatorEdit"), "nobody");
         click(w, "searchButton");

@@ -499,5 +499,25 @@
         <source>Close</source>
         <translation>关闭</translation>
     </message>
+    <message>
+        <source>Measuring file</source>
+        <translation>测量文件</translation>
+    </message>
+    <message>
+        <source>Measuring files (*.qcm)</source>
+        <translation>测量文件 (*.qcm)</translation>
+    </message>
+    <message>
+        <source>the whole name</source>
+        <translation>完整名称</translation>
+    </message>
+    <message>
+        <source>the whole path</source>
+        <translation>完整路径</translation>
+    </message>
+    <message>
+        <source>Choose…</source>
+        <translation>选择…</translation>
+    </message>
 </context>
 </TS>

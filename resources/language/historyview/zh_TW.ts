@@ -499,5 +499,25 @@
         <source>Close</source>
         <translation>關閉</translation>
     </message>
+    <message>
+        <source>Measuring file</source>
+        <translation>測量檔案</translation>
+    </message>
+    <message>
+        <source>Measuring files (*.qcm)</source>
+        <translation>測量檔案 (*.qcm)</translation>
+    </message>
+    <message>
+        <source>the whole name</source>
+        <translation>完整名稱</translation>
+    </message>
+    <message>
+        <source>the whole path</source>
+        <translation>完整路徑</translation>
+    </message>
+    <message>
+        <source>Choose…</source>
+        <translation>選擇…</translation>
+    </message>
 </context>
 </TS>
