@@ -11,6 +11,7 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDir>
+#include <QEvent>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -101,9 +102,8 @@ QTreeWidgetItem *makeItem(measurementTreeRk *tree, QTreeWidgetItem *parent,
 } // namespace
 
 historyWindow::historyWindow(measurementTreeRk *tree, measuringDocument *document, QWidget *parent)
-    : fixedSizeDialog(QSize(), QSize(), parent), m_tree(tree), m_document(document),
-      m_model(new historyTableModel(this)), m_typeLabel(new QLabel),
-      m_typeEdit(namedEdit("typeEdit")), m_sinceCheck(new QCheckBox),
+    : QDialog(parent), m_tree(tree), m_document(document), m_model(new historyTableModel(this)),
+      m_typeLabel(new QLabel), m_typeEdit(namedEdit("typeEdit")), m_sinceCheck(new QCheckBox),
       m_sinceDate(namedDate("sinceDate")), m_untilCheck(new QCheckBox),
       m_untilDate(namedDate("untilDate")), m_stationLabel(new QLabel),
       m_stationEdit(namedEdit("stationEdit")), m_operatorLabel(new QLabel),
@@ -186,7 +186,7 @@ historyWindow::historyWindow(measurementTreeRk *tree, measuringDocument *documen
     connect(m_closeButton, &QPushButton::clicked, this, &QWidget::close);
 
     showMessage(QString(), false);
-    retranslateFor(false);
+    retranslate();
     resize(1000, 560);
 }
 
@@ -428,9 +428,16 @@ void historyWindow::chooseFileFcn()
     searchFcn();
 }
 
+void historyWindow::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QDialog::changeEvent(event);
+}
+
 void historyWindow::showEvent(QShowEvent *event)
 {
-    fixedSizeDialog::showEvent(event);
+    QDialog::showEvent(event);
     if (!m_searched)
         searchFcn();
 }

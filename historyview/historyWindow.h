@@ -1,9 +1,9 @@
 #ifndef QCM_HISTORYWINDOW_H
 #define QCM_HISTORYWINDOW_H
 
-#include "fixedSizeDialog.h"
 #include "historyStore.h"
 
+#include <QDialog>
 #include <memory>
 
 class QCheckBox;
@@ -23,8 +23,9 @@ class measuringDocument;
 // measuring file), newest first, a page at a time with the total count; the
 // chosen Types with their Samples opened as a new measurement, as if the
 // instrument had uploaded them; and the whole answer exported as CSV.  It
-// stays open beside the tree and may be resized.
-class historyWindow : public fixedSizeDialog
+// stays open beside the tree and may be resized, so it is no fixed-size
+// dialog: it sets its texts again when the interface language changes.
+class historyWindow : public QDialog
 {
     Q_OBJECT
 public:
@@ -70,10 +71,11 @@ signals:
     void measurementOpenedSignal(int types, int samples);
 
 protected:
-    void retranslate() override;
+    void changeEvent(QEvent *event) override;
     void showEvent(QShowEvent *event) override;
 
 private:
+    void retranslate();
     bool ensureOpen(QString *error);
     void showPage(int page);
     void showMessage(const QString &text, bool problem);

@@ -414,8 +414,12 @@ private slots:
         historyWindow *w = openWindow(main);
         QCOMPARE(w->total(), qint64(7));
         for (const QString language : {"en", "zh_CN"}) {
-            if (language == "zh_CN")
+            if (language == "zh_CN") {
                 main.SimplifyFcn();
+                // The window hears of the language as every widget does.
+                QTRY_COMPARE(w->windowTitle(), QString("测量历史"));
+            }
+            // The layout takes the new texts when events are delivered.
             QApplication::processEvents();
             const QImage image = w->grab().toImage();
             QVERIFY(!image.isNull());
