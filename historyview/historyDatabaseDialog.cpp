@@ -32,7 +32,7 @@ QLineEdit *namedEdit(const char *name)
 
 historyDatabaseDialog::historyDatabaseDialog(QWidget *parent)
     // The least size that shows every text whole, in either language.
-    : fixedSizeDialog(QSize(520, 320), QSize(520, 320), parent), m_title(new QLabel),
+    : fixedSizeDialog(QSize(520, 365), QSize(520, 365), parent), m_title(new QLabel),
       m_sqliteButton(new QRadioButton), m_sqlitePath(namedEdit("sqlitePathEdit")),
       m_serverButton(new QRadioButton), m_hostLabel(new QLabel), m_host(namedEdit("hostEdit")),
       m_portLabel(new QLabel), m_port(namedEdit("portEdit")), m_databaseLabel(new QLabel),

@@ -251,8 +251,12 @@ private slots:
                        .filePath("tests/historyDatabaseDialog.png"));
         for (QAbstractButton *button : dialog.findChildren<QAbstractButton *>())
             QVERIFY2(button->width() >= button->sizeHint().width(), qPrintable(button->text()));
-        for (QLabel *label : dialog.findChildren<QLabel *>())
+        for (QLabel *label : dialog.findChildren<QLabel *>()) {
             QVERIFY2(label->width() >= label->minimumSizeHint().width(), qPrintable(label->text()));
+            if (label->wordWrap())
+                QVERIFY2(label->height() >= label->heightForWidth(label->width()),
+                         qPrintable(label->text()));
+        }
     }
 };
 
