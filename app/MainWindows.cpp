@@ -8,6 +8,7 @@
 #include "fastFindRk.h"
 #include "fixedSizeDialog.h"
 #include "historyKeeper.h"
+#include "historyCommands.h"
 #include "infoPanelRk.h"
 #include "instrumentDisplay.h"
 #include "itemOperationsRk.h"
@@ -133,6 +134,10 @@ void MainWindows::addCommands()
     m_actions->addCommands(settingCommands(m_state, m_setMeasurement, m_toleranceDialog,
                                            m_averageDialog, m_whiteYellow));
     m_actions->addCommands(instrumentDataCommands(m_uploader, m_writeT, m_state));
+    m_historyView = new historyCommands(m_treeModel, m_document, this);
+    m_actions->addCommands(m_historyView->commands());
+    connect(m_historyView, &historyCommands::historySettingsChanged, m_history,
+            &historyKeeper::historyConnectionChanged);
     m_actions->build([this](const QString &code) { switchLanguage(code); });
     for (QAction *recent : m_actions->recentFileActions())
         connect(recent, &QAction::triggered, m_document,

@@ -19,6 +19,7 @@ class QSplitter;
 class QTreeWidget;
 class QTreeWidgetItem;
 class exportCommand;
+class historyCommands;
 class historyKeeper;
 class chartSet;
 class averageTestRk;
@@ -86,6 +87,8 @@ public:
     standardLibraryRk *libraryDialog() const { return m_library; }
     printMsgConfigRk *printInfoDialog() const { return m_printInfo; }
     printRk *reportDialog() const { return m_print; }
+    // The history database dialog and the history window, with their commands.
+    historyCommands *historyView() const { return m_historyView; }
     QSplitter *chartArea() const;
     QLabel *stateLabel() const { return m_instrument->stateLabel(); }
     QLabel *connectionLabel() const { return m_instrument->connectionLabel(); }
@@ -225,6 +228,7 @@ private:
     printMsgConfigRk *m_printInfo = nullptr;
     printRk *m_print = nullptr;
     reportCommands *m_reports = nullptr;
+    historyCommands *m_historyView = nullptr;
 
     setMeasurementRk *m_setMeasurement = nullptr;
     toleranceRk *m_toleranceDialog = nullptr;

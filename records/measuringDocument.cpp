@@ -316,14 +316,13 @@ void measuringDocument::open()
     m_link->stopWatcher();
 }
 
-void measuringDocument::newFile()
+bool measuringDocument::newFile()
 {
-    if (refusedWhileHeld())
-        return;
-    if (maybeSave()) {
-        clearMeasurement();
-        setCurrentFile(QString());
-    }
+    if (refusedWhileHeld() || !maybeSave())
+        return false;
+    clearMeasurement();
+    setCurrentFile(QString());
+    return true;
 }
 
 bool measuringDocument::openAsked(const QString &path)

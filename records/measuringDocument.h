@@ -47,8 +47,9 @@ public:
     // judgement of the pressed item).
     bool isLoading() const { return m_loading; }
 
-    // The file commands.
-    void newFile();
+    // The file commands.  New answers whether the measurement was emptied
+    // (not when the user keeps it, a save fails or an upload holds it).
+    bool newFile();
     void open();
     bool save();
     bool saveAs();

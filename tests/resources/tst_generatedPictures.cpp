@@ -32,7 +32,7 @@ const QStringList kActionIcons = {
     "23 operate.png", "24 operate.png", "25 operate.png", "26 operate.png", "27 operate.png",
     "31 cal.png",     "32 cal.png",     "41 setting.png", "42 setting.png", "43 setting.png",
     "44 setting.png", "51 measure.png", "52 measure.png", "53 measure.png", "54 measure.png",
-    "55 measure.png", "61 data.png",    "71 library.png", "81 about.png"};
+    "55 measure.png", "61 data.png",    "71 library.png", "72 library.png", "81 about.png"};
 
 double luminance(QRgb c)
 {

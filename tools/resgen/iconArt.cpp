@@ -614,6 +614,18 @@ const QHash<QString, Painter> &painters()
              p.setPen(strokePen(t.dark, 4));
              p.drawLine(QPointF(3, 58), QPointF(61, 58));
          }},
+        {"72 library.png",
+         [](QPainter &p, const Theme &t) {
+             // The history: a page of records with a clock over its corner.
+             page(p, t, QRectF(6, 4, 38, 50), 10);
+             textLines(p, t.primary, 13, 34, 20, 4, 8);
+             p.setPen(outlinePen(t));
+             p.setBrush(t.accent);
+             p.drawEllipse(QPointF(44, 44), 16, 16);
+             p.setPen(strokePen(Qt::white, 4));
+             p.drawLine(QPointF(44, 44), QPointF(44, 34));
+             p.drawLine(QPointF(44, 44), QPointF(51, 48));
+         }},
         {"81 about.png",
          [](QPainter &p, const Theme &t) {
              p.setPen(outlinePen(t));
@@ -683,7 +695,7 @@ QStringList actionIconFiles()
         "23 operate.png", "24 operate.png", "25 operate.png", "26 operate.png", "27 operate.png",
         "31 cal.png",     "32 cal.png",     "41 setting.png", "42 setting.png", "43 setting.png",
         "44 setting.png", "51 measure.png", "52 measure.png", "53 measure.png", "54 measure.png",
-        "55 measure.png", "61 data.png",    "71 library.png", "81 about.png"};
+        "55 measure.png", "61 data.png",    "71 library.png", "72 library.png", "81 about.png"};
 }
 
 QStringList blueOnlyIconFiles()
