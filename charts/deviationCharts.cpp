@@ -417,8 +417,7 @@ namespace {
 // tolerance lands on the inner square, each side by its own tolerance, so
 // the ellipse is traced point by point.  Only what falls inside the outer
 // square is drawn.
-void drawSampleCloud(QPainter &p, int cx, int cy, int q, const chromaticDeviation &data,
-                     const deviationChartStyle &style)
+void drawSampleCloud(QPainter &p, int cx, int cy, int q, const chromaticDeviation &data)
 {
     const ControlEllipse &ellipse = data.ellipse;
     if (!ellipse.valid)
@@ -445,7 +444,8 @@ void drawSampleCloud(QPainter &p, int cx, int cy, int q, const chromaticDeviatio
         if (std::isfinite(point.x()) && std::isfinite(point.y()))
             outline << point;
     }
-    const double unit = std::max(1.0, style.textUnit);
+    // Sizes grow with the chart: a printed page has many more pixels.
+    const double unit = std::max(1.0, q / 225.0);
     p.setPen(QPen(QColor(128, 0, 128), 1.5 * unit, Qt::DashLine));
     p.setBrush(Qt::NoBrush);
     p.drawPolyline(outline);
@@ -496,7 +496,7 @@ void paintChromaticDeviation(QPainter &p, const QRect &rect, const chromaticDevi
     p.drawLine(QPoint(cx - f, cy + f + 1), QPoint(cx - e, cy + f + 1));
     p.drawLine(QPoint(cx - f, cy + f), QPoint(cx - f, cy + e));
 
-    drawSampleCloud(p, cx, cy, q, data, style);
+    drawSampleCloud(p, cx, cy, q, data);
 
     int ev = 0, eh = 0;
     if (deviationOffset(data.vertical, data.verticalPlus, data.verticalMinus, q, &ev) &&

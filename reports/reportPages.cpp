@@ -367,7 +367,8 @@ void paintValueTable(QPainter &painter, const reportGeometry &g, const ItemTexts
 }
 
 void paintCharts(QPainter &painter, const reportGeometry &g, const reportData &data,
-                 const ItemTexts &sample, const sampleNumbers &n)
+                 const ItemTexts &sample, const sampleNumbers &n,
+                 const reportData::chromaticCloud &cloud)
 {
     const Tolerance &t = data.tolerance;
     lightnessDeviation lightness;
@@ -383,6 +384,8 @@ void paintCharts(QPainter &painter, const reportGeometry &g, const reportData &d
     chromatic.horizontalMinus = t.nDelatb.toFloat();
     chromatic.vertical = n.d[1];
     chromatic.horizontal = n.d[2];
+    chromatic.samples = cloud.samples;
+    chromatic.ellipse = cloud.ellipse;
 
     // The regions of the two charts, moved 100 pixels down, and kept within
     // the chart box: the lightness band is three quarters of its region's
@@ -424,6 +427,29 @@ QString reportData::printTime(const QDateTime &now) const
 {
     return printInfo.timeFlag ? now.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss"))
                               : printInfo.printTime;
+}
+
+const reportData::chromaticCloud &reportData::cloudOf(int type) const
+{
+    auto found = m_clouds.find(type);
+    if (found != m_clouds.end())
+        return found.value();
+    chromaticCloud cloud;
+    if (type >= 0 && type < marked.size()) {
+        const MarkedType &m = marked[type];
+        const ColorTriple t = valuesOf(m.type);
+        QVector<SampleDeviation> deviations;
+        for (const ItemTexts &sample : m.samples) {
+            const ColorTriple v = valuesOf(sample);
+            SampleDeviation d;
+            d.d2 = double(v[1] - t[1]);
+            d.d3 = double(v[2] - t[2]);
+            deviations << d;
+            cloud.samples << QPointF(d.d2, d.d3);
+        }
+        cloud.ellipse = processStatistics(deviations, tolerance).ellipse;
+    }
+    return m_clouds.insert(type, cloud).value();
 }
 
 reportData collectReportData(const measurementTreeRk &tree, const sharedState &state)
@@ -662,7 +688,7 @@ void paintReport2Page(QPainter &painter, const QRect &page, const reportData &da
     paintConditions(painter, g, sampleItem);
     paintMeasurement(painter, g, data, sampleItem);
     paintValueTable(painter, g, typeItem, sampleItem, n);
-    paintCharts(painter, g, data, sampleItem, n);
+    paintCharts(painter, g, data, sampleItem, n, data.cloudOf(type));
 
     setPixelFont(painter, g.s);
     const double y = 19.5 * g.H / 20.0;

@@ -7,10 +7,13 @@
 
 #include "judgement.h"
 #include "markedItems.h"
+#include "processStatistics.h"
 #include "sharedState.h"
 
 #include <QDateTime>
+#include <QHash>
 #include <QMetaType>
+#include <QPointF>
 #include <QRect>
 #include <QString>
 #include <QStringList>
@@ -36,6 +39,19 @@ struct reportData
     // The time a report prints: `now` when the print time follows the
     // system clock, otherwise the stored text (even when it is empty).
     QString printTime(const QDateTime &now) const;
+
+    // The chromatic deviations of a marked Type's printed Samples and their
+    // control ellipse, worked out once for all the Type's pages (the data is
+    // a copy that does not change while it prints).
+    struct chromaticCloud
+    {
+        QVector<QPointF> samples;
+        ControlEllipse ellipse;
+    };
+    const chromaticCloud &cloudOf(int type) const;
+
+private:
+    mutable QHash<int, chromaticCloud> m_clouds;
 };
 Q_DECLARE_METATYPE(reportData)
 

@@ -15,6 +15,8 @@
 #include <QTest>
 #include <QTranslator>
 
+#include <cmath>
+
 namespace {
 
 ItemTexts item(const QString &name, float v1, float v2, float v3,
@@ -345,6 +347,48 @@ private slots:
                              QRect(0, boxBottom + 2, a4.width(), signatureTop - boxBottom - 2),
                              QColor(240, 240, 240)),
                  0);
+    }
+
+    // A Type with ten or more printed Samples: each of its Report 2 pages
+    // draws their control ellipse and the Samples, the one outside it in
+    // red, inside the chart box; with fewer Samples, none.
+    void report2ControlEllipse()
+    {
+        QVector<ItemTexts> samples;
+        for (int k = 0; k < 16; ++k)
+            samples << item(QString("Sample S%1").arg(k + 1), 50.5f,
+                            float(0.3 + 0.4 * std::sin(k * 0.9)),
+                            float(-0.2 + 0.5 * std::sin(k * 0.9) + 0.15 * std::cos(k * 2.3)));
+        samples << item("Sample S017", 50.5f, 0.3f, 0.6f);
+        const reportData data = dataOf({marked(item("Type T001", 50, 0, 0), samples)});
+        QVERIFY(data.cloudOf(0).ellipse.valid);
+        QCOMPARE(data.cloudOf(0).samples.size(), 17);
+        QVERIFY(!data.cloudOf(0).ellipse.contains(0.3, 0.6));
+
+        const QSize a4(1240, 1754);
+        const reportGeometry g(a4);
+        const int boxTop = g.top + int(27 * g.u);
+        const int boxBottom = g.top + int(59 * g.u);
+        const QColor red(220, 0, 0);
+        const auto page = [&](const reportData &d, int sample) {
+            return renderChart(a4, [&](QPainter &p, const QRect &r) {
+                paintReport2Page(p, r, d, 0, sample, "2026-12-24 10:00:00");
+            });
+        };
+        // The page of a Sample whose marker leaves the outlier in sight.
+        const QImage first = page(data, 2);
+        saveArtifact(first, "report2-control-ellipse");
+        const QRect chromaticBox(int(g.x(6)), boxTop, a4.width() - int(g.x(6)), boxBottom - boxTop);
+        QVERIFY(countColour(first, chromaticBox, red) > 10);
+        QCOMPARE(countColour(first, QRect(0, 0, a4.width(), boxTop), red), 0);
+        // Every page of the Type shows the same cloud.
+        QCOMPARE(countColour(page(data, 9), chromaticBox, red),
+                 countColour(first, chromaticBox, red));
+
+        QVector<ItemTexts> few = samples.mid(0, 9);
+        const reportData fewer = dataOf({marked(item("Type T001", 50, 0, 0), few)});
+        QVERIFY(!fewer.cloudOf(0).ellipse.valid);
+        QCOMPARE(countColour(page(fewer, 0), chromaticBox, red), 0);
     }
 
     void failuresAreReported()
