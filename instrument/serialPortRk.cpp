@@ -505,6 +505,8 @@ void serialPortRk::actOnReply(const frameCodec::Reply &reply)
     case frameCodec::NoMoreRecordsReply:
         uploadStallTimer->stop();
         finishUpload();
+        // The outcome stays: a passing message's timer must not take it away.
+        messageHideTimer->stop();
         infoLabel->setText(tr("Succeed to upload instrument data!"));
         progressBar->setValue(typeCount + sampleCount);
         uploadCounter = 0;
@@ -811,6 +813,7 @@ void serialPortRk::endIncompleteUpload(const QString &text)
     uploadStallTimer->stop();
     const int received = uploadCounter;
     finishUpload();
+    messageHideTimer->stop();
     infoLabel->setText(text);
     progressBar->setValue(received);
     uploadCounter = 0;

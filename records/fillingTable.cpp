@@ -244,7 +244,9 @@ void fillingTable::fitRowHeights()
 
 void fillingTable::scheduleRelayout()
 {
-    if (m_relayoutPending)
+    // The fonts a relayout gives the cells change items too: that is no
+    // new text, and answering it would lay the table out again and again.
+    if (m_relayoutPending || m_relayouting)
         return;
     m_relayoutPending = true;
     QTimer::singleShot(0, this, [this] {
