@@ -2,6 +2,7 @@
 
 #include <QDataStream>
 #include <QIODevice>
+#include <QTimeZone>
 #include <QtEndian>
 
 #include <zlib.h>
@@ -125,6 +126,11 @@ bool decodePayload(Kind kind, const QByteArray &payload, Record *record)
     switch (kind) {
     case Kind::Begin:
         in >> record->file >> record->started;
+        // A time in a zone nobody knows cannot even be written again (Qt
+        // streams such a zone through a null pointer); the journal's own
+        // times are local, so it is no time at all.
+        if (record->started.timeSpec() == Qt::TimeZone && !record->started.timeZone().isValid())
+            record->started = QDateTime();
         break;
     case Kind::Saved:
         in >> record->file;

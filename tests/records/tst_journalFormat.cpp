@@ -204,6 +204,33 @@ private slots:
         QCOMPARE(read.discardedBytes, qint64(bytes.size()));
     }
 
+    // A Begin record whose time names a zone nobody knows reads as no time,
+    // and the record can be written again (Qt would stream the unknown
+    // zone through a null pointer).
+    void unknownTimeZoneReadsAsNoTime()
+    {
+        QByteArray payload;
+        {
+            QDataStream out(&payload, QIODevice::WriteOnly);
+            out.setVersion(QDataStream::Qt_5_15);
+            out << QString("/data/day.qcm") << qint64(2460000) << quint32(3600000)
+                << qint8(Qt::TimeZone) << QString("Nowhere/Nothing");
+        }
+        QByteArray body = QByteArray(1, char(Kind::Begin));
+        for (int shift = 24; shift >= 0; shift -= 8)
+            body += char((payload.size() >> shift) & 0xFF);
+        body += payload;
+        QByteArray bytes = "QJ" + body;
+        const quint32 crc = crc32(body);
+        for (int shift = 24; shift >= 0; shift -= 8)
+            bytes += char((crc >> shift) & 0xFF);
+        const ReadResult read = readBytes(bytesOf({begin("")}) + bytes);
+        QCOMPARE(read.records.size(), 2);
+        QCOMPARE(read.records[1].file, QString("/data/day.qcm"));
+        QVERIFY(!read.records[1].started.isValid());
+        QCOMPARE(readBytes(bytesOf({begin("")}) + encode(read.records[1])).records.size(), 2);
+    }
+
     void tornTailKeepsEveryWholeRecord()
     {
         // Cut anywhere inside the last record: all records before it stay.
