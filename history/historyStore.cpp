@@ -243,6 +243,10 @@ struct historyStore::Private
     bool migrate(int from, QString *error);
     bool nameKey(const QString &name, qint64 *key, QString *error);
     bool filterSql(const HistoryFilter &filter, QString *sql, QVariantList *values, QString *error);
+    // The filter of an open store as SQL; a connection found gone on the
+    // way closes `store`.
+    bool openFilter(historyStore *store, const HistoryFilter &filter, QString *sql,
+                    QVariantList *values, QString &why);
 };
 
 QString historyStore::Private::connectError(const QSqlError &e) const
@@ -621,25 +625,32 @@ bool historyStore::insert(const QVector<HistoryRecord> &records, QString *error)
     return true;
 }
 
+bool historyStore::Private::openFilter(historyStore *store, const HistoryFilter &filter,
+                                       QString *sql, QVariantList *values, QString &why)
+{
+    if (!open) {
+        why = QCoreApplication::translate("historyStore", "The history database is not open.");
+        return false;
+    }
+    if (filterSql(filter, sql, values, &why))
+        return true;
+    if (gone())
+        store->close();
+    return false;
+}
+
 bool historyStore::query(const HistoryFilter &filter, int offset, int limit, QVector<Row> *rows,
                          QString *error)
 {
     QString ignored;
     QString &why = error ? *error : ignored;
     rows->clear();
-    if (!d->open) {
-        why = QCoreApplication::translate("historyStore", "The history database is not open.");
-        return false;
-    }
     QVariantList values;
     // The page is chosen first (from an index alone where the filter allows),
     // then only its rows are read.
     QString where;
-    if (!d->filterSql(filter, &where, &values, &why)) {
-        if (d->gone())
-            close();
+    if (!d->openFilter(this, filter, &where, &values, why))
         return false;
-    }
     const QString sql = QStringLiteral("SELECT ") + QLatin1String(recordColumns) +
                         QLatin1String(eventColumns) +
                         QStringLiteral(" FROM history_records r WHERE r.seq IN (SELECT r.seq FROM"
@@ -674,17 +685,10 @@ bool historyStore::count(const HistoryFilter &filter, qint64 *count, QString *er
     QString ignored;
     QString &why = error ? *error : ignored;
     *count = 0;
-    if (!d->open) {
-        why = QCoreApplication::translate("historyStore", "The history database is not open.");
-        return false;
-    }
     QVariantList values;
     QString where;
-    if (!d->filterSql(filter, &where, &values, &why)) {
-        if (d->gone())
-            close();
+    if (!d->openFilter(this, filter, &where, &values, why))
         return false;
-    }
     const QString sql = QStringLiteral("SELECT COUNT(*) FROM history_records r") + where;
     QSqlQuery q(d->db());
     q.setForwardOnly(true);
